@@ -1,0 +1,32 @@
+// Threads and time: the only place where the plug-in reaches the operating system for them.
+#pragma once
+
+#include <cstdint>
+#include <thread>
+
+namespace platform
+{
+// Suspends the calling thread for the given number of milliseconds.
+void sleepMs(unsigned milliseconds);
+
+// Milliseconds of a monotonic clock; wraps around after about 49 days.
+std::uint32_t tickMs();
+
+class Thread
+{
+public:
+    using Function = void (*)(void* argument);
+
+    // Starts a joinable thread; started() is false when the system refused.
+    Thread(Function function, void* argument);
+    ~Thread(); // joins
+    Thread(const Thread&) = delete;
+    Thread& operator=(const Thread&) = delete;
+
+    bool started() const;
+    void join();
+
+private:
+    std::thread thread;
+};
+} // namespace platform
