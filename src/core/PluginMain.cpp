@@ -1,0 +1,19 @@
+// The plug-in's entry point, the only symbol the module exports.
+#include "SynthCommons.h"
+
+#include <new>
+
+extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMasterCallback audioMaster)
+{
+    if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
+        return nullptr; // no host, or one too old to talk to
+    try
+    {
+        AudioEffect* effect = createEffectInstance(audioMaster);
+        return effect->getAeffect();
+    }
+    catch (const std::bad_alloc&)
+    {
+        return nullptr; // construction failed: the host gets no effect
+    }
+}

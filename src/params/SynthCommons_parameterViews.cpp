@@ -1,0 +1,114 @@
+// The editor's and the host's views of the device parameters: which of their rows show a
+// device parameter, and their names.
+#include "../core/SynthCommons.h"
+#include "ParameterTables.h"
+
+namespace
+{
+constexpr unsigned kMaxHostMatches = 8;
+
+bool matchMakesUpOf(const t_VirtualParameterMatch& match, e_ParameterID id)
+{
+    for (std::uint32_t part : match.parameters)
+        if (part == id)
+            return true;
+    return false;
+}
+
+// True when the virtual parameter virtualId, for the given index, is made of device parameter id.
+bool virtualRowIsMadeOf(std::uint32_t virtualId, unsigned index, e_ParameterID id)
+{
+    for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable; m->virtualParameter != PARAM_END;
+         ++m)
+        if (m->virtualParameter == virtualId && m->index == index && matchMakesUpOf(*m, id))
+            return true;
+    return false;
+}
+} // namespace
+
+t_EditorParameter* SynthCommons::parameterLib_GetEditorParameter(e_EditorParameterID id)
+{
+    if (!editorParameters)
+        return nullptr;
+    for (t_EditorParameter* row = editorParameters; row->id != EPARAM_END; ++row)
+        if (row->id == id)
+            return row;
+    return nullptr;
+}
+
+t_EditorParameter* SynthCommons::parameterLib_GetEditorParameter(unsigned* cursor, e_ParameterID id,
+                                                                 unsigned index)
+{
+    if (!editorParameters)
+        return nullptr;
+    for (unsigned position = cursor ? *cursor : 0; editorParameters[position].id != EPARAM_END; ++position)
+    {
+        t_EditorParameter* row = &editorParameters[position];
+        bool matches = row->parameter == id;
+        for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable;
+             !matches && m->virtualParameter != PARAM_END; ++m)
+        {
+            if (m->virtualParameter != row->parameter)
+                continue;
+            if (index != kNoIndex && row->chooser && row->chooser(this) != index)
+                continue;
+            matches = matchMakesUpOf(*m, id);
+        }
+        if (matches)
+        {
+            if (cursor)
+                *cursor = position + 1;
+            return row;
+        }
+    }
+    return nullptr;
+}
+
+const t_HostParameter* SynthCommons::parameterLib_GetHostParameter(e_HostParameterID id)
+{
+    if (!hostParameters || id >= HOSTPARAM_END)
+        return nullptr;
+    for (const t_HostParameter* row = hostParameters; row->id != HOSTPARAM_END; ++row)
+        if (row->id == id)
+            return row;
+    return nullptr;
+}
+
+unsigned SynthCommons::parameterLib_GetHostParameter(e_ParameterID id, unsigned index,
+                                                     const t_HostParameter** out)
+{
+    if (!out)
+        return 0;
+    for (unsigned slot = 0; slot < kMaxHostMatches; ++slot)
+        out[slot] = nullptr;
+    if (!hostParameters)
+        return 0;
+    unsigned count = 0;
+    for (const t_HostParameter* row = hostParameters; row->id != HOSTPARAM_END && count < kMaxHostMatches;
+         ++row)
+    {
+        const bool candidate = row->index == kNoIndex || row->index == index || index == kNoIndex;
+        if (candidate && (row->parameter == id || virtualRowIsMadeOf(row->parameter, row->index, id)))
+            out[count++] = row;
+    }
+    return count;
+}
+
+unsigned SynthCommons::parameterLib_GetHostParameter(t_EditorParameter* e, const t_HostParameter** out)
+{
+    if (!e || !out)
+        return 0;
+    return parameterLib_GetHostParameter(e->parameter, e->chooser ? e->chooser(this) : 0, out);
+}
+
+const char* SynthCommons::parameterLib_GetParameterNameStringFromEditor(e_EditorParameterID id)
+{
+    const t_EditorParameter* row = parameterLib_GetEditorParameter(id);
+    return row ? row->name : nullptr;
+}
+
+const char* SynthCommons::parameterLib_GetParameterNameStringFromHost(e_HostParameterID id)
+{
+    const t_HostParameter* row = parameterLib_GetHostParameter(id);
+    return row ? row->name : nullptr;
+}

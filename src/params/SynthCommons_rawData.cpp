@@ -1,0 +1,87 @@
+// Reading parameter values out of the working pattern image and flushing them into it.
+#include "../core/SynthCommons.h"
+#include "ParameterValues.h"
+#include "PatternImage.h"
+
+#include <cstring>
+
+namespace
+{
+float valueForIndex(t_Parameter* p, unsigned index)
+{
+    switch (p->kind)
+    {
+    case ParamType_MidiCC:
+        return loadShared(static_cast<t_TypeStruct_MidiCC*>(p->descriptor)->value);
+    case ParamType_NRPN:
+        return loadShared(static_cast<t_TypeStruct_MidiNRPN*>(p->descriptor)->value);
+    case ParamType_MidiCCChannel:
+        return loadShared(static_cast<t_TypeStruct_MidiCCChannel*>(p->descriptor)->value[index]);
+    case ParamType_MultiNRPN:
+        return loadShared(static_cast<t_TypeStruct_MultiNRPN*>(p->descriptor)->list[index].value);
+    case ParamType_NRPNBitMask:
+    {
+        auto* mask = static_cast<t_TypeStruct_NRPNBitMask*>(p->descriptor);
+        return loadShared(mask->list[mask->entryIndex].value);
+    }
+    default:
+        return 0.0f;
+    }
+}
+
+// A conversion table ends at the first row after the first one whose two fields are both 0.
+bool isEndRow(const t_RawDataValueConversionSruct* table, const t_RawDataValueConversionSruct* row)
+{
+    return row != table && row->parameterValue == 0 && row->rawValue == 0;
+}
+} // namespace
+
+void SynthCommons::parameterLib_InitRawDataEntriesForParameters()
+{
+    for (t_Parameter* p = parameters; p && p->id != PARAM_END; ++p)
+        if (p->rawData)
+            patternImageLocate(p->id, workingProgram.data, p->rawData);
+}
+
+float SynthCommons::parameterLib_RetreiveParameterRawDataValue(t_Parameter* p, unsigned index)
+{
+    if (!p || !p->rawData || index >= kRawDataLocations || !p->rawData->location[index])
+        return 0.0f;
+    return IntToFloat(patternImageRead(p->id, *p->rawData, index, workingProgram.data));
+}
+
+void SynthCommons::parameterLib_FlushParametersToRawData()
+{
+    std::memcpy(workingProgram.data, workingProgram.name, kPatternNameLength);
+    for (t_Parameter* p = parameters; p && p->id != PARAM_END; ++p)
+    {
+        if (!p->rawData)
+            continue;
+        for (unsigned i = 0; i < kRawDataLocations; ++i)
+            if (p->rawData->location[i])
+                patternImageWrite(p->id, *p->rawData, i, workingProgram.data, valueForIndex(p, i));
+    }
+}
+
+unsigned SynthCommons::parameterLib_ConvertRawDataToParameterValue(const t_RawDataValueConversionSruct* table,
+                                                                   unsigned raw)
+{
+    if (!table)
+        return 0;
+    for (const t_RawDataValueConversionSruct* row = table; !isEndRow(table, row); ++row)
+        if (row->rawValue == raw)
+            return row->parameterValue;
+    return 0;
+}
+
+unsigned SynthCommons::parameterLib_ConvertParameterValueToRawData(const t_RawDataValueConversionSruct* table,
+                                                                   unsigned value)
+{
+    unsigned raw = 0;
+    if (!table)
+        return raw;
+    for (const t_RawDataValueConversionSruct* row = table; !isEndRow(table, row); ++row)
+        if (row->parameterValue <= value)
+            raw = row->rawValue;
+    return raw;
+}
