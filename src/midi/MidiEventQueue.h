@@ -1,0 +1,48 @@
+// A queue of outgoing MIDI events that is itself a VstEvents block, so that the
+// host can be handed it without copying. Repeated messages merge in place.
+#pragma once
+
+#include "../vst/VstInterface.h"
+
+#include <atomic>
+
+constexpr int kMidiQueueCapacity = 3000;
+
+struct t_MidiEventQueue
+{
+    vst::int32 numEvents;
+    vst::intptr reserved;
+    VstEvent* events[kMidiQueueCapacity];
+    VstMidiEvent records[kMidiQueueCapacity];
+
+    VstEvents* asVstEvents() { return reinterpret_cast<VstEvents*>(this); }
+};
+
+// Clears the queue and points every event pointer at its record.
+void midiQueueInit(t_MidiEventQueue& queue);
+
+// One message: merges into a queued one of the same status and data 1, else appends.
+void midiQueueEnqueueSingle(t_MidiEventQueue& queue, const VstMidiEvent& event);
+
+// An NRPN group of 3 or 4 messages: merges into a queued group of the same channel and
+// number, else appends a preamble and the group.
+void midiQueueEnqueueGroup(t_MidiEventQueue& queue, VstEvent* const* events, int count);
+
+// Removes the first count events, keeping the order of the rest.
+void midiQueueRemoveFront(t_MidiEventQueue& queue, int count);
+
+// A busy flag taken by one atomic test-and-set.
+class MidiQueueLock
+{
+public:
+    bool tryTake() { return !busy.test_and_set(std::memory_order_acquire); }
+    // Waits in 1 ms steps until the flag is free, then takes it.
+    void take();
+    void release() { busy.clear(std::memory_order_release); }
+
+private:
+    std::atomic_flag busy = ATOMIC_FLAG_INIT;
+};
+
+// A MIDI event as every message built by the plug-in looks: due at the start of the block.
+VstMidiEvent makeMidiEvent(unsigned char status, unsigned char data1, unsigned char data2);
