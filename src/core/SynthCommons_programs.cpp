@@ -1,0 +1,175 @@
+// The 256 programs, one per pattern memory of the device (banks A to D of 64), and the
+// state chunk.
+#include "../editor/SynthEditor.h"
+#include "../params/ParameterValues.h"
+#include "../sysex/InitPatterns.h"
+#include "SynthCommons.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+constexpr char kInitialProgramName[] = "Pvns1.01";
+constexpr char kChunk[] = "Pavonis"; // handed to the host with its zero byte
+constexpr int kPrefixedNameNameLength = 18;
+constexpr int kPrefixLength = 8;
+
+void nameProgram(t_Patch& patch, const char* name)
+{
+    std::memset(patch.name, 0, sizeof patch.name);
+    std::memcpy(patch.name, name, std::min<size_t>(std::strlen(name), kPatternNameLength));
+    std::memcpy(patch.data, patch.name, kPatternNameLength);
+}
+
+// "A.01" to "D.64"; empty for index 256.
+void programPrefix(int index, char* prefix)
+{
+    if (index >= kNumPrograms)
+    {
+        prefix[0] = 0;
+        return;
+    }
+    std::snprintf(prefix, kPrefixLength, "%c.%02d", 'A' + index / kPatternsPerBank,
+                  index % kPatternsPerBank + 1);
+}
+} // namespace
+
+void SynthCommons::patchLib_InitPatches()
+{
+    workingProgram = {};
+    std::memcpy(workingProgram.data, INIT_PATCH.data(), kPatternDataSize);
+    nameProgram(workingProgram, kInitialProgramName);
+    std::fill(std::begin(programBank), std::end(programBank), workingProgram);
+    resetTemplate = workingProgram;
+    parameterLib_SetAllParametersValueFromPatch(true);
+}
+
+const t_Patch& SynthCommons::programOf(int index) const
+{
+    return index == currentProgram ? workingProgram : programBank[index];
+}
+
+void SynthCommons::setProgram(vst::int32 program)
+{
+    if (editorWindowOpen())
+        synthEditor->postProcessAdd(POSTPROCESS_SELECT_PROGRAM, program, 0, nullptr, 0);
+    else
+        setProgramProcess(program);
+}
+
+void SynthCommons::setProgramProcess(vst::int32 index)
+{
+    if (index < 0 || index >= kNumPrograms || (index == currentProgram && !programReload))
+        return;
+    patchLib_SetPatchFromParameters(&programBank[currentProgram]);
+    currentProgram = index;
+    if (hostKind == HOST_AUDIO_UNIT)
+        parameterLib_SetParameterValue(PARAM_SELECT_PROGRAM, IntToFloat(static_cast<unsigned>(index)),
+                                       UPDATE_EDITOR);
+    patchLib_SetParametersFromPatch(&programBank[index], true);
+    if (synthEditor)
+        synthEditor->editorControlsLib_DisplayCurrentPatchPrefix();
+}
+
+vst::int32 SynthCommons::getProgram()
+{
+    return currentProgram;
+}
+
+void SynthCommons::getProgramName(char* name)
+{
+    if (hostKind == HOST_AUDIO_UNIT)
+        vst::copyString(name, workingProgram.name, kVstMaxProgNameLen + 1);
+    else
+        addProgramNamePrefix(name, workingProgram.name, currentProgram, kVstMaxProgNameLen);
+}
+
+bool SynthCommons::getProgramNameIndexed(vst::int32, vst::int32 index, char* text)
+{
+    if (!text || index < 0 || index >= kNumPrograms)
+        return false;
+    addProgramNamePrefix(text, programOf(index).name, index, kVstMaxProgNameLen);
+    return true;
+}
+
+void SynthCommons::setProgramName(char* name)
+{
+    if (!name)
+        return;
+    char shortName[kPatternNameLength + 1] = {};
+    std::strncpy(shortName, name, kPatternNameLength);
+    std::memset(workingProgram.name, 0, sizeof workingProgram.name);
+    std::memcpy(workingProgram.name, shortName, std::strlen(shortName));
+    if (synthEditor)
+        synthEditor->editorControlsLib_UpdateProgramName();
+    if (hostKind == HOST_AUDIO_UNIT)
+        patchLib_InitPatchesMenuItems();
+}
+
+void SynthCommons::addProgramNamePrefix(char* text, const char* name, int index, int maxLength)
+{
+    if (!text || index < 0 || index > kNumPrograms || maxLength < 5)
+        return;
+    char prefix[kPrefixLength];
+    programPrefix(index, prefix);
+    if (!name)
+    {
+        vst::copyString(text, prefix, maxLength);
+        return;
+    }
+    char composed[kPrefixLength + 1 + kPrefixedNameNameLength + 1];
+    std::snprintf(composed, sizeof composed, "%s %.*s", prefix, kPrefixedNameNameLength, name);
+    vst::copyString(text, composed, std::min(maxLength, static_cast<int>(kVstMaxProgNameLen)));
+}
+
+void SynthCommons::patchLib_SetPatchFromParameters(t_Patch* target)
+{
+    parameterLib_FlushParametersToRawData();
+    if (target && target != &workingProgram)
+        *target = workingProgram;
+}
+
+void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
+{
+    if (!patch)
+        return;
+    const bool windowOpen = editorWindowOpen();
+    if (windowOpen)
+        synthEditor->syncingNotif(true, nullptr);
+    if (patch != &workingProgram)
+        workingProgram = *patch;
+    parameterLib_SetAllParametersValueFromPatch(send);
+    if (windowOpen)
+    {
+        synthEditor->editorControlsLib_SetAllControlValue(nullptr);
+        if (!(send && TetherMidiHardwareAttached()))
+            synthEditor->syncingNotif(false, nullptr);
+    }
+    if (hostKind == HOST_AUDIO_UNIT)
+        patchLib_InitPatchesMenuItems();
+    programReload = false;
+}
+
+void SynthCommons::patchLib_InitPatchesMenuItems()
+{
+    for (int i = 0; i < kNumPrograms; ++i)
+    {
+        char prefix[kPrefixLength];
+        programPrefix(i, prefix);
+        std::snprintf(programMenuTexts[i], kProgramMenuTextLength, "%s %.*s", prefix, kPatchNameLength,
+                      programOf(i).name);
+    }
+}
+
+vst::int32 SynthCommons::getChunk(void** data, bool)
+{
+    *data = const_cast<char*>(kChunk);
+    return sizeof kChunk;
+}
+
+vst::int32 SynthCommons::setChunk(void*, vst::int32, bool)
+{
+    return 0; // the programs live only as long as the instance
+}

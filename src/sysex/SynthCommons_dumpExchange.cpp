@@ -1,0 +1,284 @@
+// Device detection and the dump exchange: joining SysEx pieces from the interface with
+// progress texts, completing a dump that stops short, dispatching complete messages, and
+// sending the working pattern as one dump.
+#include "../core/SynthCommons.h"
+#include "../editor/SynthEditor.h"
+#include "InitPatterns.h"
+#include "SysexFormat.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+namespace
+{
+constexpr unsigned kIncompleteDumpCheckMs = 3000;
+constexpr unsigned kSyncingHideDelayMs = 3000;
+// A reception that grows beyond this cannot be a dump of the device: it is dropped.
+constexpr std::uint32_t kMaxReceptionLength = 4 * kBankDumpLength;
+
+bool isPatternOrBank(int dumpType)
+{
+    return dumpType == SYSEX_CURRENT_PATTERN_DUMP || dumpType == SYSEX_BANK_DUMP;
+}
+
+std::uint32_t fullLengthOf(int dumpType)
+{
+    return dumpType == SYSEX_BANK_DUMP ? kBankDumpLength : kPatternDumpLength;
+}
+
+const std::vector<std::uint8_t>& initialDumpOf(int dumpType)
+{
+    return dumpType == SYSEX_BANK_DUMP ? INIT_BANK_SYSEX : INIT_PATCH_SYSEX;
+}
+} // namespace
+
+void SynthCommons::postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs)
+{
+    if (synthEditor)
+        synthEditor->postProcessAdd(static_cast<e_EditorPostProcessType>(action), first, 0, text, delayMs);
+}
+
+void SynthCommons::showInfo(const char* text)
+{
+    if (synthEditor)
+        synthEditor->editorControlsLib_DisplayCurrentParameterInfo(text);
+}
+
+void SynthCommons::TetherMidi_SendInquirySysex()
+{
+    tetherMidiDeviceAttached = false;
+    if (tetherMidiInitialized && tetherMidiInPort >= 0 && tetherMidiOutPort >= 0)
+        TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
+}
+
+void SynthCommons::abandonSysexReception()
+{
+    sysexReceiving = false;
+    sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
+}
+
+bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot)
+{
+    std::lock_guard<std::mutex> lock(sysexReceiveLock);
+    const auto size = static_cast<std::uint32_t>(message.size());
+    if (!sysexReceiving && size > 4 && message[0] == kSysexStart)
+    {
+        sysexReceiving = true;
+        sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
+        sysexReceiveDumpType = sysex_GetDumpType(message.data(), size);
+        if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
+            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
+    }
+    if (!sysexReceiving)
+        return false;
+
+    const std::uint32_t count = snapshot ? sysexSnapshotLength : sysexReceiveLength + size;
+    if (isPatternOrBank(sysexReceiveDumpType))
+    {
+        const auto percent =
+            static_cast<std::uint32_t>(std::uint64_t(count) * 100 / fullLengthOf(sysexReceiveDumpType));
+        if (!midiTestRunning && percent != sysexLastPercent)
+        {
+            char text[kInfoTextLength];
+            std::snprintf(text, sizeof text,
+                          sysexReceiveDumpType == SYSEX_BANK_DUMP ? "Receiving pattern bank...%u%%"
+                                                                  : "Receiving current pattern...%u%%",
+                          percent);
+            postToEditor(POSTPROCESS_SYNCING_TEXT, 0, text, 0);
+        }
+        sysexLastPercent = percent;
+    }
+    if (snapshot)
+    {
+        sysexSnapshotLength = size;
+        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
+        return true;
+    }
+
+    if (sysexReceiveCapacity < sysexReceiveLength || sysexReceiveCapacity - sysexReceiveLength < size)
+    {
+        const std::uint64_t capacity = std::uint64_t(sysexReceiveCapacity) + 3ull * size;
+        if (capacity > kMaxReceptionLength)
+        {
+            abandonSysexReception();
+            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, 0);
+            showInfo("Dump error");
+            return true;
+        }
+        auto* grown = new (std::nothrow) unsigned char[capacity];
+        if (!grown)
+        {
+            delete[] sysexReceiveBuffer;
+            sysexReceiveBuffer = nullptr;
+            sysexReceiveCapacity = 0;
+            abandonSysexReception();
+            return true;
+        }
+        std::memset(grown, 0, capacity);
+        if (sysexReceiveBuffer)
+            std::memcpy(grown, sysexReceiveBuffer, sysexReceiveLength);
+        delete[] sysexReceiveBuffer;
+        sysexReceiveBuffer = grown;
+        sysexReceiveCapacity = static_cast<std::uint32_t>(capacity);
+    }
+
+    const unsigned char* end =
+        static_cast<const unsigned char*>(std::memchr(message.data(), kSysexEnd, size));
+    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message.data()) + 1 : size;
+    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message.data(), copied);
+    sysexReceiveLength += copied;
+    if (!end)
+    {
+        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
+        return true;
+    }
+
+    if (synthEditor)
+        synthEditor->postProcessRemovePending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
+    if (midiTestRunning)
+        midiTest_OnSysex(sysexReceiveBuffer, sysexReceiveLength);
+    else
+    {
+        if (isPatternOrBank(sysexReceiveDumpType))
+            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, 0);
+        VstMidiSysexEvent event{};
+        event.type = kVstSysExType;
+        event.byteSize = sizeof event;
+        event.dumpBytes = static_cast<vst::int32>(sysexReceiveLength);
+        event.sysexDump = reinterpret_cast<char*>(sysexReceiveBuffer);
+        parameterLib_SetParameterValueFromHW(&event);
+    }
+    abandonSysexReception();
+    std::memset(sysexReceiveBuffer, 0, sysexReceiveCapacity);
+    return true;
+}
+
+void SynthCommons::sysex_IncompleteDumpCheck()
+{
+    std::vector<unsigned char> tail;
+    {
+        std::lock_guard<std::mutex> lock(sysexReceiveLock);
+        if (!sysexReceiving)
+            return;
+        const int type = sysexReceiveDumpType;
+        if (sysexReceiveLength > 4 && isPatternOrBank(type))
+        {
+            if (sysexReceiveLength >= fullLengthOf(type))
+                return; // longer than a dump: the next end of message closes it
+            const std::vector<std::uint8_t>& initial = initialDumpOf(type);
+            tail.assign(initial.begin() + sysexReceiveLength, initial.end());
+        }
+        else
+            abandonSysexReception();
+    }
+    if (tail.empty())
+    {
+        if (synthEditor)
+            synthEditor->syncingNotif(false, nullptr);
+        showInfo("Dump error");
+        return;
+    }
+    showInfo("Warning incomplete dump");
+    TetherMidiReceive(std::move(tail), false);
+}
+
+void SynthCommons::parameterLib_SetParameterValueFromHW(VstMidiSysexEvent* event)
+{
+    if (!event || !event->sysexDump || event->dumpBytes <= 0)
+        return;
+    const auto* message = reinterpret_cast<const unsigned char*>(event->sysexDump);
+    const auto length = static_cast<std::uint32_t>(event->dumpBytes);
+    if (!sysex_IsValidSysexMessage(message, length))
+    {
+        showInfo("Dump error");
+        return;
+    }
+    switch (sysex_GetDumpType(message, length))
+    {
+    case SYSEX_ANSWER_A:
+    case SYSEX_ANSWER_B:
+        postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, 0);
+        break;
+    case SYSEX_IDENTITY_REPLY:
+        dispatchIdentityReply(message, length);
+        break;
+    case SYSEX_CURRENT_PATTERN_DUMP:
+        dispatchPatternDump(event);
+        break;
+    case SYSEX_BANK_DUMP:
+        dispatchBankDump(event);
+        break;
+    default:
+        break;
+    }
+}
+
+void SynthCommons::dispatchIdentityReply(const unsigned char* reply, std::uint32_t length)
+{
+    if (length < 14 || reply[5] != kManufacturerId || reply[6] != kModelId)
+        return;
+    tetherMidiDeviceAttached = true;
+    char status[kInfoTextLength];
+    std::snprintf(status, sizeof status, "ESX v%d.%d detected", reply[12] + 256 * reply[13],
+                  reply[10] + 256 * reply[11]);
+    if (synthEditor)
+        synthEditor->setDeviceStatus(status);
+}
+
+void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
+{
+    if (!sysex_MidiDataToData(dumpReceiveData, kPatternDataSize, sysex_GetMidiData(event),
+                              sysex_GetMidiDataLen(event)))
+    {
+        showInfo("Dump error");
+        return;
+    }
+    lastDumpType = SYSEX_CURRENT_PATTERN_DUMP;
+    if (expectedDumpType != SYSEX_CURRENT_PATTERN_DUMP)
+    {
+        if (synthEditor)
+            synthEditor->editorControlsLib_AskQuestion(QUESTION_ACCEPT_PATTERN_DUMP);
+        return;
+    }
+    expectedDumpType = kNoDumpType;
+    t_Patch& slot = programBank[currentProgram];
+    std::memcpy(slot.data, dumpReceiveData, kPatternDataSize);
+    std::memset(slot.name, 0, sizeof slot.name);
+    std::memcpy(slot.name, dumpReceiveData, kPatternNameLength);
+    if (synthEditor)
+        postToEditor(POSTPROCESS_APPLY_PROGRAM, currentProgram, nullptr, 0);
+    else
+        patchLib_SetParametersFromPatch(&slot, false);
+    updateDisplay();
+}
+
+void SynthCommons::dispatchBankDump(VstMidiSysexEvent* event)
+{
+    int bank = sysex_GetBankNumber(event);
+    if (bank >= 4)
+        bank = 0;
+    if (!sysex_MidiDataToData(dumpReceiveData, kBankDataSize, sysex_GetMidiData(event),
+                              sysex_GetMidiDataLen(event)))
+    {
+        showInfo("Dump error");
+        return;
+    }
+    dumpBankNumber = bank;
+    lastDumpType = SYSEX_BANK_DUMP;
+    if (bank == 0 && synthEditor)
+        synthEditor->editorControlsLib_AskQuestion(QUESTION_ACCEPT_BANK_A_DUMP);
+}
+
+bool SynthCommons::sendWorkingPatternAsDump()
+{
+    std::uint32_t total = 0;
+    unsigned char* dump = sysex_ConstructSysexFromData(kPatternDumpHeader, kPatternDumpHeaderLength,
+                                                       workingProgram.data, kPatternDataSize, &total);
+    if (!dump)
+        return false;
+    postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, kSyncingHideDelayMs);
+    TetherMidiSend(dump, total);
+    delete[] dump;
+    return true;
+}
