@@ -51,6 +51,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
         patchLib_InitPatchesMenuItems();
     synthEditor = new SynthEditor(this);
     setEditor(synthEditor);
+    setFlag(effFlagsHasEditor, false); // no panel yet: hosts show their generic controls
     TetherMidiInitialize();
     constructed = true;
 }

@@ -19,6 +19,12 @@ SynthEditor::SynthEditor(SynthCommons* owner) : AEffEditor(owner), synth(owner)
 
 SynthEditor::~SynthEditor() = default;
 
+void SynthEditor::idle()
+{
+    if (isOpen())
+        postProcessExecute();
+}
+
 bool SynthEditor::setKnobMode(vst::int32 mode)
 {
     globalKnobMode = mode;

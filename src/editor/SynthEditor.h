@@ -64,6 +64,8 @@ public:
 
     SynthCommons* getSynth() const { return synth; }
 
+    // The host's idle: runs the deferred actions that are due while the window is open.
+    void idle() override;
     bool setKnobMode(vst::int32 mode) override;
     static int getKnobMode();
     std::uint32_t getTicks() const;
