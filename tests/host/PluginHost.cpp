@@ -124,9 +124,13 @@ pluginHost::EntryPoint pluginHost::entryPoint()
 
 AEffect* pluginHost::create(const HostAnswers& answers)
 {
+    return create(answers, entryPoint());
+}
+
+AEffect* pluginHost::create(const HostAnswers& answers, EntryPoint entry)
+{
     static std::mutex createLock; // one construction at a time, as hosts do
     std::lock_guard<std::mutex> serialised(createLock);
-    const EntryPoint entry = entryPoint();
     {
         std::lock_guard<std::mutex> guard(stateLock);
         pending = {answers, {}};

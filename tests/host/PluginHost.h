@@ -42,6 +42,8 @@ using EntryPoint = AEffect* (*)(audioMasterCallback);
 EntryPoint entryPoint();
 // Creates an instance the way a host does; null when the plug-in gives no effect.
 AEffect* create(const HostAnswers& answers);
+// The same through the entry point of another copy of the module.
+AEffect* create(const HostAnswers& answers, EntryPoint entry);
 // What the host recorded for an instance (or, after a refused create(), for that attempt).
 HostLog logOf(AEffect* effect);
 HostLog lastRefusedLog();

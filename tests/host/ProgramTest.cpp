@@ -158,6 +158,28 @@ TEST(Programs, SwitchingAwayAndBackKeepsTheEdits)
         EXPECT_FLOAT_EQ(lastReported(plugin.log(), edit.parameter), edit.readBack) << edit.parameter;
 }
 
+// Keyboard1's sample and slice halves are left out: the device parameters behind them are
+// reported for Drum1's index only.
+TEST(Programs, ASwitchTellsTheHostEachParameterOnceAsItNowReads)
+{
+    PluginInstance plugin;
+    plugin.selectProgram(3);
+    for (int i = 0; i < 67; ++i)
+        plugin.setParameter(i, static_cast<float>(i % 5) / 4.0f);
+    plugin.selectProgram(4);
+    plugin.clearLog();
+    plugin.selectProgram(3);
+    std::vector<int> told(67, 0);
+    for (const AutomationCall& call : plugin.log().automation)
+    {
+        ASSERT_TRUE(call.index >= 0 && call.index < 67) << call.index;
+        ++told[call.index];
+        EXPECT_FLOAT_EQ(call.value, plugin.getParameter(call.index)) << call.index;
+    }
+    for (int i = 0; i < 67; ++i)
+        EXPECT_EQ(told[i], i >= 24 && i <= 27 ? 0 : 1) << i;
+}
+
 TEST(Programs, SelectingTheCurrentProgramAgainDoesNothingButTheFirstTime)
 {
     PluginInstance plugin;
