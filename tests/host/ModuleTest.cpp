@@ -34,6 +34,9 @@ public:
 TEST(Module, UnloadsWhenItsInstancesAreClosedAndLeavesNoThreadBehind)
 {
     ModuleCopy copy;
+    // The original stays loaded beside the copy, and with it the MIDI libraries both use:
+    // they are not made to be unloaded, and the test is about our module.
+    pluginHost::entryPoint();
     const size_t threadsBefore = threadCount();
     void* module = dlopen(copy.path.c_str(), RTLD_NOW | RTLD_LOCAL);
     ASSERT_NE(module, nullptr) << dlerror();
