@@ -30,7 +30,7 @@ struct OutputBlock
         channels[1] = right.data();
         return channels;
     }
-    // True when the first `count` samples of both channels are `value`.
+    // True when `count` samples of both channels, from `from` on, are `value`.
     bool holds(float value, size_t from, size_t count) const
     {
         for (size_t i = from; i < from + count; ++i)

@@ -104,8 +104,7 @@ TEST(HostParameters, DisplayIsTheValueTimes127Rounded)
     {
         float value;
         const char* shown;
-    } cases[] = {{0.5f, "64"},  {1.0f, "127"},          {0.0f, "0"},
-                 {0.25f, "32"}, {63.5f / 127.0f, "64"}, {0.003f, "0"}};
+    } cases[] = {{0.5f, "64"}, {1.0f, "127"}, {0.0f, "0"}, {0.25f, "32"}, {0.996f, "126"}, {0.003f, "0"}};
     PluginInstance plugin;
     for (int i = 0; i < kParameters; ++i)
     {

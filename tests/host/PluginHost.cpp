@@ -85,9 +85,6 @@ vst::intptr answer(InstanceState& state, vst::int32 opcode, vst::int32 index, vo
     case audioMasterProcessEvents:
         state.log.eventLists.push_back(midiOf(static_cast<const VstEvents*>(ptr)));
         return 1;
-    case audioMasterUpdateDisplay:
-        ++state.log.updateDisplays;
-        return 1;
     default:
         return 0;
     }

@@ -31,7 +31,6 @@ struct HostLog
     std::vector<int> opcodes; // every call, construction included
     std::vector<AutomationCall> automation;
     std::vector<std::vector<MidiBytes>> eventLists;
-    int updateDisplays = 0;
 };
 
 namespace pluginHost
