@@ -4,6 +4,8 @@
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -155,7 +157,11 @@ float SynthCommons::getParameter(vst::int32 index)
 
 void SynthCommons::setParameter(vst::int32 index, float value)
 {
-    parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(index), value);
+    // Host values lie between 0 and 1; beyond, they would become data bytes above 127.
+    if (std::isnan(value))
+        return;
+    parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(index),
+                                           std::clamp(value, 0.0f, 1.0f));
 }
 
 void SynthCommons::setParameterAutomated(vst::int32 index, float value)

@@ -54,9 +54,14 @@ const t_Patch& SynthCommons::programOf(int index) const
 void SynthCommons::setProgram(vst::int32 program)
 {
     if (editorWindowOpen())
+    {
         synthEditor->postProcessAdd(POSTPROCESS_SELECT_PROGRAM, program, 0, nullptr, 0);
-    else
-        setProgramProcess(program);
+        return;
+    }
+    // A change queued while the window was open is outdated by this one.
+    if (synthEditor)
+        synthEditor->postProcessRemovePending(POSTPROCESS_SELECT_PROGRAM);
+    setProgramProcess(program);
 }
 
 void SynthCommons::setProgramProcess(vst::int32 index)

@@ -52,8 +52,9 @@ void vst::copyString(char* dest, const char* source, int maxLength)
         return;
     if (!source)
         source = "";
-    std::strncpy(dest, source, static_cast<size_t>(maxLength - 1));
-    dest[maxLength - 1] = 0;
+    const size_t length = strnlen(source, static_cast<size_t>(maxLength - 1));
+    std::memcpy(dest, source, length);
+    dest[length] = 0;
 }
 
 AudioEffect::AudioEffect(audioMasterCallback master, vst::int32 programs, vst::int32 params)

@@ -86,6 +86,7 @@ private:
 // Text helpers for the fixed-size string answers of the interface.
 namespace vst
 {
-// Copies at most maxLength - 1 characters and terminates; nothing when dest is null.
+// Copies at most maxLength - 1 characters and a terminating zero, and writes nothing
+// after them: hosts size these buffers differently. Nothing when dest is null.
 void copyString(char* dest, const char* source, int maxLength);
 } // namespace vst
