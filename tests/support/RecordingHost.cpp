@@ -18,7 +18,8 @@ RecordingHost::~RecordingHost()
         currentHost = nullptr;
 }
 
-vst::intptr RecordingHost::callback(AEffect*, vst::int32 opcode, vst::int32 index, vst::intptr, void* ptr, float opt)
+vst::intptr RecordingHost::callback(AEffect*, vst::int32 opcode, vst::int32 index, vst::intptr, void* ptr,
+                                    float opt)
 {
     return currentHost ? currentHost->answer(opcode, index, ptr, opt) : 0;
 }
@@ -43,7 +44,8 @@ vst::intptr RecordingHost::answer(vst::int32 opcode, vst::int32 index, void* ptr
         for (int i = 0; i < events->numEvents; ++i)
         {
             const auto* midi = reinterpret_cast<const VstMidiEvent*>(events->events[i]);
-            list.push_back({static_cast<std::uint8_t>(midi->midiData[0]), static_cast<std::uint8_t>(midi->midiData[1]),
+            list.push_back({static_cast<std::uint8_t>(midi->midiData[0]),
+                            static_cast<std::uint8_t>(midi->midiData[1]),
                             static_cast<std::uint8_t>(midi->midiData[2])});
         }
         lists.push_back(list);

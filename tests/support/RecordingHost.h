@@ -23,8 +23,8 @@ public:
     RecordingHost(const RecordingHost&) = delete;
     RecordingHost& operator=(const RecordingHost&) = delete;
 
-    static vst::intptr callback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr,
-                                float opt);
+    static vst::intptr callback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr value,
+                                void* ptr, float opt);
 
     // What the host answers.
     std::string productString = "Pavonis Test Host";
