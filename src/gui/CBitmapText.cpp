@@ -117,4 +117,5 @@ void CBitmapEdit::draw(CDrawContext* context)
     }
     bitmapText->setText(getText());
     bitmapText->draw(context);
+    bitmapText->setDirty(false);
 }
