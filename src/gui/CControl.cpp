@@ -103,3 +103,30 @@ bool CControl::wheelValue(float distance, long buttons)
     endEdit();
     return true;
 }
+
+bool CDragControl::startDrag(long buttons)
+{
+    if (!(buttons & kLButton) || modifierClickTaken(buttons & ~kShift))
+        return false;
+    beginEdit();
+    return true;
+}
+
+bool CDragControl::onMouseMoved(CPoint& where, long buttons)
+{
+    if (isEditing())
+        dragTo(where, buttons);
+    notifyMouseMoved();
+    return true;
+}
+
+bool CDragControl::onMouseUp(CPoint& /*where*/, long /*buttons*/)
+{
+    endEdit();
+    return true;
+}
+
+bool CDragControl::onWheel(CPoint& /*where*/, float distance, long buttons)
+{
+    return wheelValue(distance, buttons);
+}

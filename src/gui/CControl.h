@@ -76,3 +76,21 @@ private:
     std::atomic<float> value{0.0f};
     bool editing = false;
 };
+
+// A control whose value the mouse drags (knobs, sliders): one host edit from press to release,
+// the listener's mouseMoved while the mouse moves over it, and the wheel.
+class CDragControl : public CControl
+{
+public:
+    using CControl::CControl;
+
+    bool onMouseMoved(CPoint& where, long buttons) override;
+    bool onMouseUp(CPoint& where, long buttons) override;
+    bool onWheel(CPoint& where, float distance, long buttons) override;
+
+protected:
+    // Begins the edit for a left press that the listener does not take; false otherwise.
+    bool startDrag(long buttons);
+    // Follows the mouse while the button is held.
+    virtual void dragTo(const CPoint& where, long buttons) = 0;
+};

@@ -27,7 +27,7 @@ float wrapAngle(float angle)
 
 CKnob::CKnob(const CRect& size, CControlListener* listener, long tag, CBitmap* background,
              const CPoint& offset)
-    : CControl(size, listener, tag, background), startAngle(5 * kPi / 4), rangeAngle(-3 * kPi / 2)
+    : CDragControl(size, listener, tag, background), startAngle(5 * kPi / 4), rangeAngle(-3 * kPi / 2)
 {
     setBackOffset(offset);
 }
@@ -97,9 +97,8 @@ float CKnob::dragValue(const CPoint& where, long buttons)
 
 bool CKnob::onMouseDown(CPoint& where, long buttons)
 {
-    if (!(buttons & kLButton) || modifierClickTaken(buttons & ~kShift))
+    if (!startDrag(buttons))
         return false;
-    beginEdit();
     dragMode = AEffGUIEditor::getKnobMode();
     lastPoint = where;
     lastAngle = angleOf(where);
@@ -109,26 +108,10 @@ bool CKnob::onMouseDown(CPoint& where, long buttons)
     return true;
 }
 
-bool CKnob::onMouseMoved(CPoint& where, long buttons)
+void CKnob::dragTo(const CPoint& where, long buttons)
 {
-    if (isEditing())
-    {
-        setUserValue(dragValue(where, buttons));
-        lastPoint = where;
-    }
-    notifyMouseMoved();
-    return true;
-}
-
-bool CKnob::onMouseUp(CPoint& /*where*/, long /*buttons*/)
-{
-    endEdit();
-    return true;
-}
-
-bool CKnob::onWheel(CPoint& /*where*/, float distance, long buttons)
-{
-    return wheelValue(distance, buttons);
+    setUserValue(dragValue(where, buttons));
+    lastPoint = where;
 }
 
 void CKnob::draw(CDrawContext* context)

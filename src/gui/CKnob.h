@@ -4,7 +4,7 @@
 
 #include "CControl.h"
 
-class CKnob : public CControl
+class CKnob : public CDragControl
 {
 public:
     // Knob modes, as the host sets them.
@@ -30,11 +30,9 @@ public:
 
     void draw(CDrawContext* context) override;
     bool onMouseDown(CPoint& where, long buttons) override;
-    bool onMouseMoved(CPoint& where, long buttons) override;
-    bool onMouseUp(CPoint& where, long buttons) override;
-    bool onWheel(CPoint& where, float distance, long buttons) override;
 
 protected:
+    void dragTo(const CPoint& where, long buttons) override;
     // The bounded value as 0..1 of the range.
     float normalizedValue() const;
 

@@ -11,7 +11,7 @@ constexpr float kFineFactor = 0.1f;
 
 CSlider::CSlider(const CRect& size, CControlListener* listener, long tag, CCoord iMinPos, CCoord iMaxPos,
                  CBitmap* handle, CBitmap* background, const CPoint& offset, long style)
-    : CControl(size, listener, tag, background), handle(handle), style(style)
+    : CDragControl(size, listener, tag, background), handle(handle), style(style)
 {
     setBackOffset(offset);
     if (handle)
@@ -89,9 +89,8 @@ void CSlider::draw(CDrawContext* context)
 
 bool CSlider::onMouseDown(CPoint& where, long buttons)
 {
-    if (!(buttons & kLButton) || modifierClickTaken(buttons & ~kShift))
+    if (!startDrag(buttons))
         return false;
-    beginEdit();
     const CRect grip = handleRect();
     if (grip.pointInside(where))
         grabOffset = along(where) - along(grip.getTopLeft());
@@ -105,37 +104,21 @@ bool CSlider::onMouseDown(CPoint& where, long buttons)
     return true;
 }
 
-bool CSlider::onMouseMoved(CPoint& where, long buttons)
+void CSlider::dragTo(const CPoint& where, long buttons)
 {
-    if (isEditing())
+    if (buttons & kShift)
     {
-        if (buttons & kShift)
-        {
-            const float step = rangeHandle ? (maxValue - minValue) / static_cast<float>(rangeHandle) : 0.0f;
-            const float direction = minimumFirst() ? 1.0f : -1.0f;
-            setUserValue(getValue() +
-                         static_cast<float>(along(where) - lastAlong) * step * kFineFactor * direction);
-        }
-        else
-        {
-            const CCoord origin = isVertical() ? size.top : size.left;
-            setUserValue(valueFromHandlePosition(along(where) - origin - grabOffset));
-        }
-        lastAlong = along(where);
+        const float step = rangeHandle ? (maxValue - minValue) / static_cast<float>(rangeHandle) : 0.0f;
+        const float direction = minimumFirst() ? 1.0f : -1.0f;
+        setUserValue(getValue() +
+                     static_cast<float>(along(where) - lastAlong) * step * kFineFactor * direction);
     }
-    notifyMouseMoved();
-    return true;
-}
-
-bool CSlider::onMouseUp(CPoint& /*where*/, long /*buttons*/)
-{
-    endEdit();
-    return true;
-}
-
-bool CSlider::onWheel(CPoint& /*where*/, float distance, long buttons)
-{
-    return wheelValue(distance, buttons);
+    else
+    {
+        const CCoord origin = isVertical() ? size.top : size.left;
+        setUserValue(valueFromHandlePosition(along(where) - origin - grabOffset));
+    }
+    lastAlong = along(where);
 }
 
 CVerticalSlider::CVerticalSlider(const CRect& size, CControlListener* listener, long tag, CCoord iMinPos,

@@ -5,7 +5,7 @@
 
 #include "CControl.h"
 
-class CSlider : public CControl
+class CSlider : public CDragControl
 {
 public:
     // iMinPos and iMaxPos: the handle's first and last position (its top or left edge) in
@@ -24,9 +24,9 @@ public:
 
     void draw(CDrawContext* context) override;
     bool onMouseDown(CPoint& where, long buttons) override;
-    bool onMouseMoved(CPoint& where, long buttons) override;
-    bool onMouseUp(CPoint& where, long buttons) override;
-    bool onWheel(CPoint& where, float distance, long buttons) override;
+
+protected:
+    void dragTo(const CPoint& where, long buttons) override;
 
 private:
     bool isVertical() const { return (style & kVertical) != 0; }

@@ -33,7 +33,12 @@ class Host
 public:
     Host()
     {
-        display = XOpenDisplay(nullptr);
+        for (int attempt = 0; attempt < 50 && !display; ++attempt) // Xvfb refuses now and then when busy
+        {
+            display = XOpenDisplay(nullptr);
+            if (!display)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
         if (!display)
             return;
         const int screen = DefaultScreen(display);
@@ -292,6 +297,12 @@ TEST_F(EditorInX, TypingGoesIntoTheClickedTextField)
 
 namespace
 {
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentMemoryTellsLeaks = false; // its quarantine keeps freed memory; it checks leaks itself
+#else
+constexpr bool kResidentMemoryTellsLeaks = true;
+#endif
+
 int openFileCount()
 {
     int count = 0;
@@ -317,10 +328,12 @@ long residentKilobytes()
 
 TEST_F(EditorInX, OpensAndClosesTwoHundredTimesWithoutLeaking)
 {
+    int embedded = 0;
     const auto openAndClose = [&]
     {
         dispatch(effEditOpen, 0, 0, reinterpret_cast<void*>(static_cast<std::uintptr_t>(host.parent)));
         dispatch(effEditIdle);
+        embedded += host.childCount(host.parent);
         dispatch(effEditIdle);
         dispatch(effEditClose);
     };
@@ -329,13 +342,20 @@ TEST_F(EditorInX, OpensAndClosesTwoHundredTimesWithoutLeaking)
     const int files = openFileCount();
     const long memory = residentKilobytes();
     const int topLevels = host.childCount(DefaultRootWindow(host.display));
+    embedded = 0;
     for (int i = 0; i < 200; ++i)
         openAndClose();
     XSync(host.display, False);
+    EXPECT_EQ(embedded, 200) << "every opening made its window in the host's";
     EXPECT_EQ(openFileCount(), files);
     EXPECT_EQ(host.childCount(host.parent), 0);
     EXPECT_EQ(host.childCount(DefaultRootWindow(host.display)), topLevels);
-    EXPECT_LT(residentKilobytes() - memory, 4096) << "resident memory grew by more than 4 MB";
+    const long grownKilobytes = residentKilobytes() - memory;
+    RecordProperty("residentGrowthKilobytes", static_cast<int>(grownKilobytes));
+    if (kResidentMemoryTellsLeaks)
+    {
+        EXPECT_LT(grownKilobytes, 4096) << "resident memory grew by more than 4 MB";
+    }
 }
 
 TEST_F(EditorInX, AParentThatIsNoWindowLeavesTheEditorUsable)

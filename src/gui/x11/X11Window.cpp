@@ -11,8 +11,10 @@
 #include <cairo.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstdint>
 #include <mutex>
+#include <thread>
 #include <vector>
 
 namespace gui
@@ -23,6 +25,21 @@ constexpr long kWindowEvents = ExposureMask | ButtonPressMask | ButtonReleaseMas
                                KeyPressMask | KeyReleaseMask | StructureNotifyMask | LeaveWindowMask;
 constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 constexpr float kWheelNotch = 1.0f;
+constexpr int kConnectAttempts = 5;
+constexpr auto kConnectRetryDelay = std::chrono::milliseconds(2);
+
+// A server that is busy accepting other clients can refuse a connection for a moment.
+Display* openDisplay()
+{
+    for (int attempt = 1;; ++attempt)
+    {
+        if (Display* display = XOpenDisplay(nullptr))
+            return display;
+        if (attempt == kConnectAttempts)
+            return nullptr;
+        std::this_thread::sleep_for(kConnectRetryDelay);
+    }
+}
 
 // X errors on our own connections (a window that the host destroyed first, a refused focus)
 // are ignored; errors on the host's connections go to the handler that was there before.
@@ -84,6 +101,7 @@ public:
     }
     ~X11Canvas()
     {
+        cairo_surface_finish(target);
         cairo_surface_destroy(target);
         cairo_surface_destroy(image);
     }
@@ -222,29 +240,18 @@ void deliver(WindowEventSink* sink, const XEvent& event, CPoint point)
     }
 }
 
-CPoint windowPoint(const XEvent& event)
+// Where a pointer event happened: in its window, or on the screen.
+CPoint eventPoint(const XEvent& event, bool onScreen)
 {
     switch (event.type)
     {
     case ButtonPress:
     case ButtonRelease:
-        return CPoint(event.xbutton.x, event.xbutton.y);
+        return onScreen ? CPoint(event.xbutton.x_root, event.xbutton.y_root)
+                        : CPoint(event.xbutton.x, event.xbutton.y);
     case MotionNotify:
-        return CPoint(event.xmotion.x, event.xmotion.y);
-    default:
-        return CPoint();
-    }
-}
-
-CPoint screenPoint(const XEvent& event)
-{
-    switch (event.type)
-    {
-    case ButtonPress:
-    case ButtonRelease:
-        return CPoint(event.xbutton.x_root, event.xbutton.y_root);
-    case MotionNotify:
-        return CPoint(event.xmotion.x_root, event.xmotion.y_root);
+        return onScreen ? CPoint(event.xmotion.x_root, event.xmotion.y_root)
+                        : CPoint(event.xmotion.x, event.xmotion.y);
     default:
         return CPoint();
     }
@@ -287,13 +294,13 @@ void X11Popup::handle(const XEvent& event)
     if (event.type == Expose)
         present(exposedArea(event.xexpose));
     else if (sink)
-        deliver(sink, event, screenPoint(event));
+        deliver(sink, event, eventPoint(event, true));
 }
 
 std::unique_ptr<X11FrameWindow> X11FrameWindow::create(Window parent, const CRect& size, const char* title,
                                                        WindowEventSink* sink)
 {
-    Display* display = XOpenDisplay(nullptr);
+    Display* display = openDisplay();
     if (!display)
         return nullptr;
     watchDisplay(display);
@@ -333,8 +340,7 @@ X11FrameWindow::~X11FrameWindow()
     const Window window = canvas.window;
     XDestroyWindow(display, window);
     XSync(display, False);
-    // The canvas's cairo surfaces go before the connection does.
-    cairo_surface_finish(canvas.target);
+    cairo_surface_finish(canvas.target); // before the connection goes
     unwatchDisplay(display);
     XCloseDisplay(display);
 }
@@ -398,7 +404,7 @@ void X11FrameWindow::handleOwn(XEvent& event)
         mapped = false;
         break;
     default:
-        deliver(sink, event, windowPoint(event));
+        deliver(sink, event, eventPoint(event, false));
         break;
     }
 }
