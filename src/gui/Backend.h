@@ -51,8 +51,10 @@ public:
     virtual CRect screenBounds() = 0;
     // An undecorated window on top of everything (a popup menu); its sink gets screen coordinates.
     virtual std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) = 0;
-    // Asks for the keyboard (the text edit while it is being edited).
+    // Takes the keyboard while a text edit is being edited; until then keys stay with the host.
     virtual void takeKeyboardFocus() = 0;
+    // Gives the keyboard back to whoever had it.
+    virtual void releaseKeyboardFocus() = 0;
 };
 
 // A child window of parent (the host's X11 Window) on a connection of our own; null when

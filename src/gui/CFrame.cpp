@@ -132,6 +132,8 @@ void CFrame::setFocusView(CView* view)
         if (window)
             window->takeKeyboardFocus();
     }
+    else if (!focusView && window)
+        window->releaseKeyboardFocus();
 }
 
 void CFrame::openMenu(COptionMenu* menu)

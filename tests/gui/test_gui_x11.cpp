@@ -293,6 +293,16 @@ TEST_F(EditorInX, TypingGoesIntoTheClickedTextField)
         host.key(k);
     EXPECT_TRUE(idleUntil([&] { return !panel->number->isBeingEdited(); }));
     EXPECT_EQ(panel->number->getNumericalValue(), 41);
+
+    // With nothing being edited, keys typed over the panel reach the host's window.
+    XSelectInput(host.display, host.parent, StructureNotifyMask | KeyPressMask);
+    host.movePanel(CPoint(TestPanel::kTextEdit.left + 10, TestPanel::kTextEdit.top + 5));
+    host.key(XK_space);
+    idleFor(30);
+    XEvent event;
+    XSync(host.display, False);
+    EXPECT_TRUE(XCheckWindowEvent(host.display, host.parent, KeyPressMask, &event));
+    EXPECT_STREQ(panel->textEdit->getText(), "kit");
 }
 
 namespace

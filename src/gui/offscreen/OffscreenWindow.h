@@ -42,6 +42,7 @@ public:
     CRect screenBounds() override { return kScreen; }
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override {}
+    void releaseKeyboardFocus() override {}
 
 private:
     OffscreenSurface surface;

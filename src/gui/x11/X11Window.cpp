@@ -21,8 +21,11 @@ namespace gui
 {
 namespace
 {
+// Key events are selected only while we hold the keyboard: otherwise they reach the host's
+// window, whose shortcuts keep working over the panel.
 constexpr long kWindowEvents = ExposureMask | ButtonPressMask | ButtonReleaseMask | PointerMotionMask |
-                               KeyPressMask | KeyReleaseMask | StructureNotifyMask | LeaveWindowMask;
+                               StructureNotifyMask | LeaveWindowMask;
+constexpr long kKeyEvents = KeyPressMask | KeyReleaseMask;
 constexpr unsigned kGrabEvents = ButtonPressMask | ButtonReleaseMask | PointerMotionMask;
 constexpr float kWheelNotch = 1.0f;
 constexpr int kConnectAttempts = 5;
@@ -170,6 +173,7 @@ public:
     CRect screenBounds() override;
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override;
+    void releaseKeyboardFocus() override;
 
     Display* getDisplay() const { return display; }
     void popupOpened(X11Popup* popup);
@@ -185,6 +189,7 @@ private:
     WindowEventSink* sink;
     std::vector<X11Popup*> popups;
     bool mapped = false;
+    Window focusBefore = None;
     std::shared_ptr<bool> alive = std::make_shared<bool>(true);
 };
 
@@ -367,8 +372,25 @@ std::unique_ptr<Surface> X11FrameWindow::createPopup(const CRect& screenRect, Wi
 
 void X11FrameWindow::takeKeyboardFocus()
 {
-    if (mapped)
-        XSetInputFocus(display, canvas.window, RevertToParent, CurrentTime);
+    if (!mapped)
+        return;
+    int revert = 0;
+    XGetInputFocus(display, &focusBefore, &revert);
+    XSelectInput(display, canvas.window, kWindowEvents | kKeyEvents);
+    XSetInputFocus(display, canvas.window, RevertToParent, CurrentTime);
+    XFlush(display);
+}
+
+void X11FrameWindow::releaseKeyboardFocus()
+{
+    XSelectInput(display, canvas.window, kWindowEvents);
+    Window focus = None;
+    int revert = 0;
+    XGetInputFocus(display, &focus, &revert);
+    if (focus == canvas.window && focusBefore != None && focusBefore != canvas.window)
+        XSetInputFocus(display, focusBefore, RevertToParent, CurrentTime); // refused when it is gone: ignored
+    focusBefore = None;
+    XFlush(display);
 }
 
 void X11FrameWindow::popupOpened(X11Popup* popup)
