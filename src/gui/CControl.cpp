@@ -5,6 +5,7 @@
 #include "vst/AEffGUIEditor.h"
 
 #include <algorithm>
+#include <cmath>
 
 CControl::CControl(const CRect& size, CControlListener* listener, long tag, CBitmap* background)
     : CView(size), listener(listener), tag(tag)
@@ -20,7 +21,10 @@ void CControl::setValue(float newValue)
 
 float CControl::getBoundedValue() const
 {
-    return std::clamp(getValue(), std::min(minValue, maxValue), std::max(minValue, maxValue));
+    const float v = getValue();
+    if (std::isnan(v))
+        return minValue;
+    return std::clamp(v, std::min(minValue, maxValue), std::max(minValue, maxValue));
 }
 
 namespace
@@ -87,6 +91,8 @@ void CControl::drawBackgroundFrame(CDrawContext* context, long index, CCoord fra
 
 void CControl::setUserValue(float newValue)
 {
+    if (std::isnan(newValue))
+        return;
     const float bounded = std::clamp(newValue, std::min(minValue, maxValue), std::max(minValue, maxValue));
     if (bounded == getValue())
         return;

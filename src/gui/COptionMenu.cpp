@@ -153,11 +153,12 @@ const char* COptionMenu::getDisplayText() const
     const COptionMenu* menu = this;
     for (int depth = 0; depth < kMostSubmenuDepth; ++depth)
     {
-        const Entry* e = menu->entry(menu->current);
+        const long shown = menu->getCurrent();
+        const Entry* e = menu->entry(shown);
         if (!e)
             return "";
         if (!e->submenu)
-            return menu->isSelectable(menu->current) ? e->text.c_str() : "";
+            return menu->isSelectable(shown) ? e->text.c_str() : "";
         menu = e->submenu;
     }
     return "";

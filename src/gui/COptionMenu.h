@@ -30,7 +30,7 @@ public:
     // An entry the user can choose: neither separator, title nor submenu.
     bool isSelectable(long index) const;
 
-    long getCurrent() const { return current; }
+    long getCurrent() const { return current.load(std::memory_order_relaxed); }
     // Makes the entry current (the value becomes its index); false for no such entry.
     bool setCurrent(long index);
     // The (sub)menu in which an entry was chosen last, and the entry; null before any choice.
@@ -61,7 +61,7 @@ private:
 
     std::vector<Entry> entries;
     CBitmap* backgroundWhenClick;
-    long current = 0;
+    std::atomic<long> current{0};
     long itemsPerColumn = -1;
     COptionMenu* lastMenu = nullptr;
     long lastResult = -1;

@@ -77,14 +77,13 @@ void CViewContainer::onDetached()
 
 void CViewContainer::drawBackground(CDrawContext* context, const CRect& localArea)
 {
-    const CRect local(0, 0, size.getWidth(), size.getHeight());
-    if (background)
-        background->draw(context, local, backgroundOffset);
-    else if (!transparent)
+    if (!transparent)
     {
         context->setFillColor(backgroundColor);
         context->fillRect(localArea);
     }
+    if (background)
+        background->draw(context, CRect(0, 0, size.getWidth(), size.getHeight()));
 }
 
 void CViewContainer::draw(CDrawContext* context)

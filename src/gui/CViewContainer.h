@@ -36,7 +36,6 @@ public:
     long getMode() const { return mode; }
     void setBackgroundColor(const CColor& color);
     CColor getBackgroundColor() const { return backgroundColor; }
-    void setBackgroundOffset(const CPoint& offset) { backgroundOffset = offset; }
 
     CFrame* getFrame() const override;
     bool isContainer() const override { return true; }
@@ -59,5 +58,4 @@ protected:
     CFrame* intendedFrame;
     long mode = kOnlyDirtyUpdate;
     CColor backgroundColor = kBlackCColor;
-    CPoint backgroundOffset;
 };

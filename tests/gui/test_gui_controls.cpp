@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <memory>
 
 using namespace guitest;
@@ -561,4 +562,36 @@ TEST_F(Controls, LabelsCopyTheirTextAndCutItAt255)
     label->setText(label->getText()); // itself
     label->setText(nullptr);
     EXPECT_STREQ(label->getText(), "");
+}
+
+TEST_F(Controls, BadInputChangesNothingAndNeverFails)
+{
+    auto* knob = add(new CAnimKnob(CRect(0, 0, 50, 50), &listener, -1, 0, 0, new CBitmap(12345)));
+    knob->getBackground()->forget();
+    knob->setValue(std::numeric_limits<float>::quiet_NaN());
+    EXPECT_EQ(knob->currentPixmap(), 0);
+    auto* menu = add(new COptionMenu(CRect(60, 0, 100, 18), &listener, -1));
+    EXPECT_FALSE(menu->setCurrent(3));
+    EXPECT_FALSE(menu->addEntry(static_cast<const char*>(nullptr)));
+    EXPECT_FALSE(menu->addEntry(menu, "itself"));
+    EXPECT_FALSE(menu->removeEntry(-1));
+    menu->selectEntry(nullptr, 0);
+    click(CPoint(70, 5));
+    EXPECT_EQ(frame->getMenuSession(), nullptr) << "an empty menu does not pop up";
+    frame->addView(nullptr);
+    frame->addView(frame.get());
+    frame->removeView(nullptr);
+    frame->openMenu(nullptr);
+    CViewContainer inner(CRect(0, 0, 10, 10), nullptr);
+    frame->addView(&inner);
+    inner.addView(frame.get()); // a container inside itself is refused
+    EXPECT_EQ(inner.getNbViews(), 0);
+    EXPECT_EQ(inner.getView(5), nullptr);
+    auto* edit = add(numberEditor(10, 0, nullptr, &listener));
+    edit->setText("");
+    frame->onKeyDown(character('1')); // no focus
+    frame->idle();
+    VstKeyCode key = character('1');
+    EXPECT_FALSE(editor.onKeyDown(key)) << "an editor without a frame uses no key";
+    frame->removeView(&inner);
 }

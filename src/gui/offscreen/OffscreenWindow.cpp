@@ -16,11 +16,6 @@ OffscreenSurface::~OffscreenSurface()
     cairo_surface_destroy(surface);
 }
 
-void OffscreenSurface::present(const CRect& /*area*/)
-{
-    ++presented;
-}
-
 OffscreenWindow::OffscreenWindow(const CRect& size)
     : surface(CRect(0, 0, size.getWidth(), size.getHeight()).offset(kScreen.left, kScreen.top))
 {
