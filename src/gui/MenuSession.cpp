@@ -18,7 +18,6 @@ constexpr CCoord kBorder = 1;
 constexpr CCoord kCheckWidth = 14;
 constexpr CCoord kArrowWidth = 12;
 constexpr CCoord kTextPadding = 4;
-constexpr CCoord kMinRowHeight = 8;
 constexpr CColor kMenuBack{242, 242, 242, 255};
 constexpr CColor kMenuBorder{90, 90, 90, 255};
 constexpr CColor kMenuText{20, 20, 20, 255};
@@ -80,17 +79,16 @@ long MenuLayout::entryAt(const CPoint& where) const
 
 MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen)
 {
-    MenuLayout layout;
-    layout.rows = std::max(1L, perColumn > 0 ? std::min(count, perColumn) : count);
-    layout.columns = std::max(1L, (count + layout.rows - 1) / layout.rows);
-    layout.columnWidth = widestText + kCheckWidth + kArrowWidth + 2 * kTextPadding;
-    layout.rowHeight = kRowHeight;
     const CCoord roomX = screen.getWidth() - 2 * kBorder;
     const CCoord roomY = screen.getHeight() - 2 * kBorder;
+    MenuLayout layout;
+    layout.rowHeight = kRowHeight;
+    layout.rows = std::max(1L, perColumn > 0 ? std::min(count, perColumn) : count);
+    layout.rows = std::min(layout.rows, std::max(1L, static_cast<long>(roomY / kRowHeight))); // more columns
+    layout.columns = std::max(1L, (count + layout.rows - 1) / layout.rows);
+    layout.columnWidth = widestText + kCheckWidth + kArrowWidth + 2 * kTextPadding;
     if (layout.columnWidth * layout.columns > roomX)
         layout.columnWidth = std::max<CCoord>(1, roomX / static_cast<CCoord>(layout.columns));
-    if (layout.rowHeight * layout.rows > roomY)
-        layout.rowHeight = std::max<CCoord>(kMinRowHeight, roomY / static_cast<CCoord>(layout.rows));
     layout.screenRect = CRect(0, 0, layout.columnWidth * static_cast<CCoord>(layout.columns) + 2 * kBorder,
                               layout.rowHeight * static_cast<CCoord>(layout.rows) + 2 * kBorder);
     return layout;

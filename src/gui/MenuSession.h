@@ -29,7 +29,8 @@ struct MenuLayout
     long entryAt(const CPoint& where) const;
 };
 
-// Columns and rows for count entries (perColumn < 1: one column), sizes fitted to the screen.
+// Columns and rows for count entries (perColumn < 1: one column), with as many more columns
+// and as narrow ones as the screen needs.
 MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen);
 // Places a popup of layout's size at a wanted top left corner, moved so it stays on the screen.
 CRect placeOnScreen(CCoord width, CCoord height, CPoint wanted, const CRect& screen);

@@ -470,9 +470,13 @@ TEST(MenuLayout, TheProgramChooserFitsOnTheScreenInColumnsOf28)
     EXPECT_EQ(layout.entryAt(layout.entryRect(255).getTopLeft()), 255);
     EXPECT_EQ(layout.entryRect(28).top, layout.entryRect(0).top) << "entry 28 heads the second column";
 
-    const gui::MenuLayout narrow = gui::layoutMenu(256, 28, 400, CRect(0, 0, 640, 300));
-    EXPECT_LE(narrow.screenRect.getWidth(), 640);
-    EXPECT_LE(narrow.screenRect.getHeight(), 300);
+    const gui::MenuLayout small = gui::layoutMenu(256, 28, 400, CRect(0, 0, 640, 300));
+    EXPECT_LE(small.screenRect.getWidth(), 640);
+    EXPECT_LE(small.screenRect.getHeight(), 300) << "fewer rows, more columns";
+    EXPECT_GE(small.rows * small.columns, 256);
+    const gui::MenuLayout oneColumn = gui::layoutMenu(256, -1, 80, screen);
+    EXPECT_LE(oneColumn.screenRect.getHeight(), screen.getHeight());
+    EXPECT_GE(oneColumn.rows * oneColumn.columns, 256);
     const CRect placed = gui::placeOnScreen(300, 200, CPoint(1200, 700), screen);
     EXPECT_EQ(placed, CRect(980, 600, 1280, 800));
 }
