@@ -42,8 +42,10 @@ void AEffGUIEditor::close()
     AEffEditor::close();
 }
 
+// Hosts call idle on their user-interface thread, which is not always the one that opened.
 void AEffGUIEditor::idle()
 {
+    uiThread.store(std::this_thread::get_id());
     doIdleStuff();
 }
 

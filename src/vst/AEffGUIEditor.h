@@ -18,7 +18,8 @@
 //     }
 //
 // The host's idle runs the frame's idle: window events, then idleBeforeRedraw, then the dirty
-// views are drawn. Everything runs on the thread that calls open and idle.
+// views are drawn. Everything runs on the thread that calls open and idle (the host never runs
+// them at the same time).
 #pragma once
 
 #include "AEffEditor.h"
@@ -40,8 +41,10 @@ public:
     // Closes the editor first when it is still open; records the user-interface thread.
     bool open(void* ptr) override;
     void close() override;
+    // Records the user-interface thread and runs doIdleStuff.
     void idle() override;
-    // One step of the event loop: the frame's idle (only a redraw when called from inside it).
+    // One step of the event loop on the user-interface thread: the frame's idle (only a redraw
+    // when called from inside it). Nothing on other threads.
     virtual void doIdleStuff();
     // Run by the frame's idle after the window's events and before the redraw.
     virtual void idleBeforeRedraw() {}

@@ -147,6 +147,18 @@ TEST_F(EditorThroughDispatcher, WaitKeepsTheWindowWorkingOnlyOnItsOwnThread)
     dispatch(effEditClose);
 }
 
+TEST_F(EditorThroughDispatcher, TheHostMayIdleOnAnotherThreadThanTheOneThatOpened)
+{
+    dispatch(effEditOpen);
+    std::thread hostGuiThread([&] { dispatch(effEditIdle); });
+    hostGuiThread.join();
+    EXPECT_EQ(editor->hooks, 1);
+    const int hooks = editor->hooks;
+    editor->wait(15); // the opening thread is no longer the one that idles: it only sleeps
+    EXPECT_EQ(editor->hooks, hooks);
+    dispatch(effEditClose);
+}
+
 TEST_F(EditorThroughDispatcher, EditsReachTheHost)
 {
     editor->beginEdit(12);

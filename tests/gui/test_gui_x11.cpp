@@ -14,10 +14,15 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
 #include <dirent.h>
+#include <fcntl.h>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <sys/file.h>
 #include <thread>
+#include <unistd.h>
 
 using namespace guitest;
 namespace tp = testpictures;
@@ -104,6 +109,31 @@ public:
     Window parent = 0;
 };
 
+// The tests move the server's one pointer; ctest runs test processes side by side, so each
+// test holds a lock per X display while it runs.
+class DisplayLock
+{
+public:
+    DisplayLock()
+    {
+        const char* display = std::getenv("DISPLAY");
+        std::string path = "/tmp/pavonis-gui-test" + std::string(display ? display : "") + ".lock";
+        fd = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd >= 0)
+            flock(fd, LOCK_EX);
+    }
+    ~DisplayLock()
+    {
+        if (fd >= 0)
+            close(fd); // releases the lock
+    }
+    DisplayLock(const DisplayLock&) = delete;
+    DisplayLock& operator=(const DisplayLock&) = delete;
+
+private:
+    int fd = -1;
+};
+
 class EditorInX : public ::testing::Test
 {
 protected:
@@ -158,6 +188,7 @@ protected:
         idleFor(30);
     }
 
+    DisplayLock lock;
     Host host;
     RecordingEffect effect;
     TestPanel* panel;
