@@ -1,0 +1,66 @@
+// The one interface between the toolkit and a windowing system. A back end gives the frame a
+// window with an image to draw into, shows parts of that image, and delivers input to a sink.
+// Back ends: X11 (x11/), offscreen (offscreen/).
+#pragma once
+
+#include "GuiTypes.h"
+#include "vst/AEffEditor.h"
+
+#include <memory>
+
+typedef struct _cairo_surface cairo_surface_t;
+
+namespace gui
+{
+// Receives a window's input. Frame windows report points in window coordinates, popup windows
+// in screen coordinates.
+class WindowEventSink
+{
+public:
+    virtual ~WindowEventSink() = default;
+    virtual void onMouseDown(CPoint where, long buttons) = 0;
+    virtual void onMouseUp(CPoint where, long buttons) = 0;
+    virtual void onMouseMoved(CPoint where, long buttons) = 0;
+    virtual void onMouseExited() {}
+    virtual bool onWheel(CPoint /*where*/, float /*distance*/, long /*buttons*/) { return false; }
+    virtual bool onKeyDown(const VstKeyCode& key) = 0;
+    virtual bool onKeyUp(const VstKeyCode& key) = 0;
+};
+
+// A window of the back end: the toolkit draws into image() and then presents the parts it changed.
+class Surface
+{
+public:
+    virtual ~Surface() = default;
+    // An ARGB32 image of the window's size.
+    virtual cairo_surface_t* image() = 0;
+    virtual void present(const CRect& area) = 0;
+    // Where the window is on the screen.
+    virtual CRect screenRect() = 0;
+};
+
+// The frame's window: a child of the host's window, or an image in memory.
+class FrameWindow : public Surface
+{
+public:
+    // Delivers every pending input event to the sink and repaints what the system lost.
+    virtual void processEvents() = 0;
+    // False while the host hides the window.
+    virtual bool isVisible() = 0;
+    // The screen's area, for placing popups.
+    virtual CRect screenBounds() = 0;
+    // An undecorated window on top of everything (a popup menu); its sink gets screen coordinates.
+    virtual std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) = 0;
+    // Takes the keyboard while a text edit is being edited; until then keys stay with the host.
+    virtual void takeKeyboardFocus() = 0;
+    // Gives the keyboard back to whoever had it.
+    virtual void releaseKeyboardFocus() = 0;
+};
+
+// A child window of parent (the host's X11 Window) on a connection of our own; null when
+// there is no X server or the window cannot be made.
+std::unique_ptr<FrameWindow> createX11Window(void* parent, const CRect& size, const char* title,
+                                             WindowEventSink* sink);
+// An image in memory, for tests and pictures of the panel.
+std::unique_ptr<FrameWindow> createOffscreenWindow(const CRect& size, WindowEventSink* sink);
+} // namespace gui

@@ -1,0 +1,20 @@
+// Everything the panel builds on: include this one header.
+#pragma once
+
+#include "CBitmap.h"
+#include "CBitmapText.h"
+#include "CButtons.h"
+#include "CControl.h"
+#include "CDrawContext.h"
+#include "CFrame.h"
+#include "CKnob.h"
+#include "CMultiBitmap.h"
+#include "COptionMenu.h"
+#include "CParamDisplay.h"
+#include "CSlider.h"
+#include "CSteppers.h"
+#include "CTextEdit.h"
+#include "CView.h"
+#include "CViewContainer.h"
+#include "MenuSession.h"
+#include "Pictures.h"

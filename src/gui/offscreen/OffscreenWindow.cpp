@@ -1,0 +1,33 @@
+#include "OffscreenWindow.h"
+
+#include <cairo.h>
+
+namespace gui
+{
+OffscreenSurface::OffscreenSurface(const CRect& screenRect)
+    : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(screenRect.getWidth(), 1),
+                                         std::max(screenRect.getHeight(), 1))),
+      rect(screenRect)
+{
+}
+
+OffscreenSurface::~OffscreenSurface()
+{
+    cairo_surface_destroy(surface);
+}
+
+OffscreenWindow::OffscreenWindow(const CRect& size)
+    : surface(CRect(0, 0, size.getWidth(), size.getHeight()).offset(kScreen.left, kScreen.top))
+{
+}
+
+std::unique_ptr<Surface> OffscreenWindow::createPopup(const CRect& screenRect, WindowEventSink* /*sink*/)
+{
+    return std::make_unique<OffscreenSurface>(screenRect);
+}
+
+std::unique_ptr<FrameWindow> createOffscreenWindow(const CRect& size, WindowEventSink* /*sink*/)
+{
+    return std::make_unique<OffscreenWindow>(size);
+}
+} // namespace gui

@@ -1,0 +1,114 @@
+#include "AEffGUIEditor.h"
+
+#include "AudioEffectX.h"
+#include "gui/CFrame.h"
+#include "platform/Platform.h"
+
+#include <algorithm>
+
+namespace
+{
+std::atomic<int> knobMode{0};
+constexpr std::uint32_t kWaitStepMs = 5;
+} // namespace
+
+AEffGUIEditor::AEffGUIEditor(AudioEffect* effect) : AEffEditor(effect) {}
+
+AEffGUIEditor::~AEffGUIEditor()
+{
+    delete frame;
+}
+
+bool AEffGUIEditor::getRect(ERect** rectOut)
+{
+    if (!rectOut)
+        return false;
+    *rectOut = &rect;
+    return true;
+}
+
+bool AEffGUIEditor::open(void* ptr)
+{
+    if (isOpen() || frame)
+        close();
+    uiThread.store(std::this_thread::get_id());
+    return AEffEditor::open(ptr);
+}
+
+void AEffGUIEditor::close()
+{
+    delete frame;
+    frame = nullptr;
+    AEffEditor::close();
+}
+
+// Hosts call idle on their user-interface thread, which is not always the one that opened.
+void AEffGUIEditor::idle()
+{
+    uiThread.store(std::this_thread::get_id());
+    doIdleStuff();
+}
+
+void AEffGUIEditor::doIdleStuff()
+{
+    if (frame && onUserInterfaceThread())
+        frame->idle();
+}
+
+bool AEffGUIEditor::onKeyDown(VstKeyCode& keyCode)
+{
+    return frame && frame->onKeyDown(keyCode);
+}
+
+bool AEffGUIEditor::onKeyUp(VstKeyCode& keyCode)
+{
+    return frame && frame->onKeyUp(keyCode);
+}
+
+bool AEffGUIEditor::setKnobMode(vst::int32 mode)
+{
+    knobMode.store(std::clamp(mode, 0, 2));
+    return true;
+}
+
+int AEffGUIEditor::getKnobMode()
+{
+    return knobMode.load();
+}
+
+void AEffGUIEditor::beginEdit(int index)
+{
+    if (auto* host = dynamic_cast<AudioEffectX*>(effect))
+        host->beginEdit(index);
+}
+
+void AEffGUIEditor::endEdit(int index)
+{
+    if (auto* host = dynamic_cast<AudioEffectX*>(effect))
+        host->endEdit(index);
+}
+
+std::uint32_t AEffGUIEditor::getTicks() const
+{
+    return platform::tickMs();
+}
+
+bool AEffGUIEditor::onUserInterfaceThread() const
+{
+    return uiThread.load() == std::this_thread::get_id();
+}
+
+void AEffGUIEditor::wait(std::uint32_t milliseconds)
+{
+    if (!onUserInterfaceThread())
+    {
+        platform::sleepMs(milliseconds);
+        return;
+    }
+    const std::uint32_t start = getTicks();
+    for (std::uint32_t waited = 0; waited < milliseconds; waited = getTicks() - start)
+    {
+        doIdleStuff();
+        platform::sleepMs(std::min(kWaitStepMs, milliseconds - waited));
+    }
+}
