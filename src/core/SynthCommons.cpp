@@ -4,6 +4,7 @@
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -154,7 +155,9 @@ float SynthCommons::getParameter(vst::int32 index)
 
 void SynthCommons::setParameter(vst::int32 index, float value)
 {
-    parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(index), value);
+    // Host values are 0.0 to 1.0; anything else would leave the MIDI data range.
+    const float inRange = value >= 0.0f ? std::min(value, 1.0f) : 0.0f; // NaN gives 0.0
+    parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(index), inRange);
 }
 
 void SynthCommons::setParameterAutomated(vst::int32 index, float value)
