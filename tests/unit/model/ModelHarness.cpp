@@ -2,6 +2,7 @@
 
 #include "params/ParameterValues.h"
 
+#include <algorithm>
 #include <sstream>
 
 namespace
@@ -76,7 +77,11 @@ MessageList preamble(std::uint8_t status, std::size_t n)
 }
 } // namespace
 
-HostEventList::HostEventList(std::initializer_list<Message> messages)
+HostEventList::HostEventList(std::initializer_list<Message> messages) : HostEventList(MessageList(messages))
+{
+}
+
+HostEventList::HostEventList(const MessageList& messages)
 {
     for (const Message& m : messages)
     {
@@ -91,7 +96,7 @@ HostEventList::HostEventList(std::initializer_list<Message> messages)
 
 VstEvents* HostEventList::get()
 {
-    block.numEvents = static_cast<vst::int32>(records.size());
+    block.numEvents = static_cast<vst::int32>(std::min(records.size(), kMaxEvents));
     for (std::size_t i = 0; i < records.size() && i < kMaxEvents; ++i)
         block.events[i] = reinterpret_cast<VstEvent*>(&records[i]);
     return reinterpret_cast<VstEvents*>(&block);

@@ -22,11 +22,12 @@ class HostEventList
 {
 public:
     HostEventList(std::initializer_list<Message> messages);
+    explicit HostEventList(const MessageList& messages);
     VstEvents* get();
     Message message(int i) const;
 
 private:
-    static constexpr int kMaxEvents = 64;
+    static constexpr std::size_t kMaxEvents = 64;
     struct Block
     {
         vst::int32 numEvents;
