@@ -8,12 +8,6 @@
 
 namespace
 {
-constexpr int kD1SampleLsb = 0;
-constexpr int kD1SampleMsb = 1;
-constexpr int kD1SliceLsb = 2;
-constexpr int kD1SliceMsb = 3;
-constexpr int kK1SampleLsb = 24;
-constexpr int kK1SampleMsb = 25;
 constexpr float kNoFxSend = 255.0f / 127.0f;
 
 float valueOf(SynthCommons& synth, e_ParameterID id)

@@ -7,14 +7,6 @@
 
 namespace
 {
-constexpr int kD1SampleLsb = 0;
-constexpr int kD1SampleMsb = 1;
-constexpr int kD1FilterCutoff = 6;
-constexpr int kK1FilterCutoff = 30;
-constexpr int kK1Level = 34;
-constexpr int kFx1Type = 48;
-constexpr int kMuteDrum1 = 65;
-
 using Automation = std::vector<AutomationCall>;
 
 TEST_F(HostModeTest, AKeyboardControllerOnChannel1ReachesTheHostAsK1)

@@ -7,25 +7,14 @@
 
 namespace
 {
-// Host parameter indexes.
-constexpr int kD1SampleLsb = 0;
-constexpr int kD1SampleMsb = 1;
-constexpr int kD1SliceLsb = 2;
-constexpr int kD1SliceMsb = 3;
-constexpr int kD1FilterCutoff = 6;
-constexpr int kK1SampleLsb = 24;
-constexpr int kK1SampleMsb = 25;
-constexpr int kK1FilterCutoff = 30;
-constexpr int kK1Level = 34;
-constexpr int kMuteDrum1 = 65;
-constexpr int kMuteKeyboard1 = 66;
-
+// A host write after some earlier ones, which have left in a block of their own.
 struct HostWrite
 {
     const char* what;
     int hostParameter;
     float value;
     MessageList expected;
+    std::vector<std::pair<int, float>> before = {};
 };
 
 void PrintTo(const HostWrite& write, std::ostream* out)
@@ -40,6 +29,9 @@ class HostWriteTest : public HostModeTest, public ::testing::WithParamInterface<
 TEST_P(HostWriteTest, ReachesTheHostInTheNextBlock)
 {
     const HostWrite& write = GetParam();
+    for (const auto& [parameter, value] : write.before)
+        synth.setParameter(parameter, value);
+    runBlock();
     synth.setParameter(write.hostParameter, write.value);
     EXPECT_EQ(runBlock(), write.expected);
     EXPECT_TRUE(newAutomation().empty()) << "a host change is not reported back to the host";
@@ -50,7 +42,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(HostWrite{"K1 level, halves rounded up", kK1Level, 0.5f, {{0xB0, 0x07, 0x40}}},
                       HostWrite{"K1 pitch is the glide controller", 28, 1.0f, {{0xB0, 0x05, 0x7F}}},
                       HostWrite{"K1 effect send", 40, IntToFloat(64), {{0xB0, 0x5B, 0x40}}},
-                      HostWrite{"FX1 type on channel 1", 48, IntToFloat(16), {{0xB0, 0x0C, 0x10}}},
+                      HostWrite{"FX1 type on channel 1", kFx1Type, IntToFloat(16), {{0xB0, 0x0C, 0x10}}},
                       HostWrite{"FX2 motion sequence", 55, 0.0f, {{0xB0, 0x15, 0x00}}},
                       HostWrite{"effect chain", 60, IntToFloat(96), {{0xB0, 0x17, 0x60}}},
                       HostWrite{"D1 cutoff",
@@ -68,42 +60,37 @@ INSTANTIATE_TEST_SUITE_P(
                       HostWrite{"swing", 63, IntToFloat(75), shortNrpn(0, 11, 112, 75)},
                       HostWrite{"roll type", 64, IntToFloat(43), shortNrpn(0, 11, 113, 43)}));
 
-TEST_F(HostModeTest, SampleHalvesTravelAsOneLongNrpn)
-{
-    synth.setParameter(kD1SampleMsb, 0.0f);
-    runBlock();
-    synth.setParameter(kD1SampleLsb, IntToFloat(100));
-    EXPECT_EQ(runBlock(), (MessageList{{0xB9, 0x63, 0x7F},
-                                       {0xB9, 0x62, 0x7F},
-                                       {0xB9, 0x06, 0x7F},
-                                       {0xB9, 0x26, 0x7F},
-                                       {0xB9, 0x63, 0x0C},
-                                       {0xB9, 0x62, 0x00},
-                                       {0xB9, 0x06, 0x00},
-                                       {0xB9, 0x26, 0x64}}));
-    synth.setParameter(kD1SampleMsb, 1.0f);
-    EXPECT_EQ(runBlock(), longNrpn(9, 12, 0, 228));
-}
-
-TEST_F(HostModeTest, KeyboardSampleAndSliceUseTheKeyboardNrpnOnChannel1)
-{
-    synth.setParameter(kK1SampleMsb, 0.0f);
-    runBlock();
-    synth.setParameter(kK1SampleLsb, IntToFloat(5));
-    EXPECT_EQ(runBlock(), longNrpn(0, 14, 32, 5));
-    synth.setParameter(27, 0.0f);
-    runBlock();
-    synth.setParameter(26, IntToFloat(9));
-    EXPECT_EQ(runBlock(), longNrpn(0, 14, 34, 9));
-}
-
-TEST_F(HostModeTest, SliceHalvesTravelAsOneLongNrpn)
-{
-    synth.setParameter(kD1SliceMsb, 1.0f);
-    runBlock();
-    synth.setParameter(kD1SliceLsb, IntToFloat(7));
-    EXPECT_EQ(runBlock(), longNrpn(9, 12, 2, 135));
-}
+INSTANTIATE_TEST_SUITE_P(
+    SampleAndSliceHalves, HostWriteTest,
+    ::testing::Values(
+        HostWrite{"D1 sample, 4-message preamble",
+                  kD1SampleLsb,
+                  IntToFloat(100),
+                  {{0xB9, 0x63, 0x7F},
+                   {0xB9, 0x62, 0x7F},
+                   {0xB9, 0x06, 0x7F},
+                   {0xB9, 0x26, 0x7F},
+                   {0xB9, 0x63, 0x0C},
+                   {0xB9, 0x62, 0x00},
+                   {0xB9, 0x06, 0x00},
+                   {0xB9, 0x26, 0x64}},
+                  {{kD1SampleMsb, 0.0f}}},
+        HostWrite{"D1 sample above 127",
+                  kD1SampleLsb,
+                  IntToFloat(100),
+                  longNrpn(9, 12, 0, 228),
+                  {{kD1SampleMsb, 1.0f}}},
+        HostWrite{"D1 slice", kD1SliceLsb, IntToFloat(7), longNrpn(9, 12, 2, 135), {{kD1SliceMsb, 1.0f}}},
+        HostWrite{"K1 sample on channel 1",
+                  kK1SampleLsb,
+                  IntToFloat(5),
+                  longNrpn(0, 14, 32, 5),
+                  {{kK1SampleMsb, 0.0f}}},
+        HostWrite{"K1 slice on channel 1",
+                  kK1SliceLsb,
+                  IntToFloat(9),
+                  longNrpn(0, 14, 34, 9),
+                  {{kK1SliceMsb, 0.0f}}}));
 
 TEST_F(HostModeTest, EitherMuteSendsBothMasks)
 {

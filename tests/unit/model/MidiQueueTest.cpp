@@ -9,8 +9,6 @@
 
 namespace
 {
-constexpr int kK1Level = 34;
-
 Message bytesOf(const VstMidiEvent& e)
 {
     return {static_cast<std::uint8_t>(e.midiData[0]), static_cast<std::uint8_t>(e.midiData[1]),

@@ -17,6 +17,22 @@ using MessageList = std::vector<Message>;
 
 constexpr int kBlockFrames = 512;
 
+// Host parameter indexes.
+constexpr int kD1SampleLsb = 0;
+constexpr int kD1SampleMsb = 1;
+constexpr int kD1SliceLsb = 2;
+constexpr int kD1SliceMsb = 3;
+constexpr int kD1FilterCutoff = 6;
+constexpr int kK1SampleLsb = 24;
+constexpr int kK1SampleMsb = 25;
+constexpr int kK1SliceLsb = 26;
+constexpr int kK1SliceMsb = 27;
+constexpr int kK1FilterCutoff = 30;
+constexpr int kK1Level = 34;
+constexpr int kFx1Type = 48;
+constexpr int kMuteDrum1 = 65;
+constexpr int kMuteKeyboard1 = 66;
+
 // A list of MIDI events laid out as the VstEvents block a host hands to processEvents.
 class HostEventList
 {
