@@ -173,7 +173,13 @@ TEST_F(HostModeTest, TheNumberControllersAlsoReachTheControllerPath)
 
 TEST_F(HostModeTest, ADataEntryBeforeAnyNumberChangesNoParameter)
 {
+    const float audioInWave = partValue(synth, PARAM_PART_WAVE, PART_AUDIOIN);
+    const float stretch1Slice = partValue(synth, PARAM_PART_SLICE, PART_STRETCH1);
+    const float audioInPitch = partValue(synth, PARAM_PART_PITCH, PART_AUDIOIN);
     deviceSends({{0xB9, 6, 99}, {0xB0, 6, 99}, {0xB1, 6, 99}});
+    EXPECT_EQ(partValue(synth, PARAM_PART_WAVE, PART_AUDIOIN), audioInWave) << "AudioIn has no sample";
+    EXPECT_EQ(partValue(synth, PARAM_PART_SLICE, PART_STRETCH1), stretch1Slice) << "Stretch1 has no slice";
+    EXPECT_EQ(partValue(synth, PARAM_PART_PITCH, PART_AUDIOIN), audioInPitch) << "AudioIn has no pitch";
     EXPECT_TRUE(newAutomation().empty());
     EXPECT_TRUE(runBlock().empty());
 }

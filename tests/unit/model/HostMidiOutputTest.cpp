@@ -5,6 +5,8 @@
 #include "params/ParameterTables.h"
 #include "params/ParameterValues.h"
 
+#include <algorithm>
+
 namespace
 {
 // A host write after some earlier ones, which have left in a block of their own.
@@ -151,6 +153,20 @@ TEST_F(HostModeTest, AnEmptyBlockStillFlushes)
 {
     synth.setParameter(kK1Level, IntToFloat(9));
     EXPECT_EQ(runBlock(0), (MessageList{{0xB0, 0x07, 9}}));
+}
+
+TEST_F(HostModeTest, TheOutputsCarrySilenceForTheBlockOnly)
+{
+    std::vector<float> left(kBlockFrames + 1, 0.5f), right(kBlockFrames + 1, 0.5f);
+    float* outputs[2] = {left.data(), right.data()};
+    synth.processReplacing(nullptr, outputs, kBlockFrames);
+    EXPECT_EQ(std::count(left.begin(), left.end(), 0.0f), kBlockFrames);
+    EXPECT_EQ(std::count(right.begin(), right.end(), 0.0f), kBlockFrames);
+    EXPECT_EQ(left.back(), 0.5f);
+
+    float* oneOutput[2] = {left.data(), nullptr};
+    synth.processReplacing(nullptr, oneOutput, kBlockFrames);
+    synth.processReplacing(nullptr, outputs, -1);
 }
 
 TEST_F(HostModeTest, OutOfRangeHostValuesAreClampedToTheMidiRange)

@@ -179,6 +179,7 @@ TEST(NrpnMatching, AMessageMatchesAnEntryWhenCompleteAndAddressedToIt)
     const t_TypeStruct_MidiNRPN sevenBit{0.0f, 12, 6, 9, false};
     const t_TypeStruct_MidiNRPN fourteenBit{0.0f, 12, 0, 9, true};
     const t_TypeStruct_MidiNRPN anyChannel{0.0f, 12, 6, kAnyChannel, false};
+    const t_TypeStruct_MidiNRPN noSuchParameter{0.0f, 0xFF, 0xFF, 9, false};
     struct Case
     {
         t_MidiNRPNData message;
@@ -186,11 +187,16 @@ TEST(NrpnMatching, AMessageMatchesAnEntryWhenCompleteAndAddressedToIt)
         bool matches;
     };
     const Case cases[] = {
-        {{9, 12, 6, 5, 0xFF, false}, &sevenBit, true}, {{9, 12, 6, 0xFF, 3, false}, &sevenBit, false},
-        {{8, 12, 6, 5, 0, false}, &sevenBit, false},   {{9, 12, 7, 5, 0, false}, &sevenBit, false},
-        {{9, 13, 6, 5, 0, false}, &sevenBit, false},   {{9, 12, 0, 5, 0xFF, false}, &fourteenBit, false},
-        {{9, 12, 0, 5, 7, false}, &fourteenBit, true}, {{3, 12, 6, 5, 0, false}, &anyChannel, true},
+        {{9, 12, 6, 5, 0xFF, false}, &sevenBit, true},
+        {{9, 12, 6, 0xFF, 3, false}, &sevenBit, false},
+        {{8, 12, 6, 5, 0, false}, &sevenBit, false},
+        {{9, 12, 7, 5, 0, false}, &sevenBit, false},
+        {{9, 13, 6, 5, 0, false}, &sevenBit, false},
+        {{9, 12, 0, 5, 0xFF, false}, &fourteenBit, false},
+        {{9, 12, 0, 5, 7, false}, &fourteenBit, true},
+        {{3, 12, 6, 5, 0, false}, &anyChannel, true},
         {{15, 12, 6, 5, 0, false}, &anyChannel, true},
+        {{9, 0xFF, 0xFF, 5, 0, false}, &noSuchParameter, false},
     };
     for (const Case& c : cases)
         EXPECT_EQ(SynthCommons::parameterLib_NrpnIsMatching(&c.message, c.entry), c.matches)
