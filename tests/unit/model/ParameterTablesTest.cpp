@@ -123,28 +123,6 @@ TEST_F(TablesTest, ControllersHaveTheDevicesNumbers)
     }
 }
 
-TEST_F(TablesTest, GlobalSettingsAreNrpnsOnChannel1)
-{
-    const std::pair<e_ParameterID, std::uint8_t> globals[] = {{PARAM_GLOBAL_PART_ACC_LEVEL, 98},
-                                                              {PARAM_GLOBAL_PART_ACC_MOTION_SEQ_SW, 99},
-                                                              {PARAM_GLOBAL_SWING, 112},
-                                                              {PARAM_GLOBAL_ROLL_TYPE, 113}};
-    for (const auto& [id, lsb] : globals)
-    {
-        const auto* d = static_cast<t_TypeStruct_MidiNRPN*>(synth.parameterLib_GetParameter(id)->descriptor);
-        EXPECT_EQ(d->nrpnMSB, 11);
-        EXPECT_EQ(d->nrpnLSB, lsb);
-        EXPECT_EQ(d->channel, 0u);
-        EXPECT_FALSE(d->is14bit);
-    }
-    const t_TypeStruct_MidiNRPN* mute = nrpnList(synth, PARAM_GLOBAL_MUTE_PART1);
-    EXPECT_EQ((std::pair{mute[0].nrpnMSB, mute[0].nrpnLSB}),
-              (std::pair<std::uint8_t, std::uint8_t>{15, 119}));
-    EXPECT_EQ((std::pair{mute[1].nrpnMSB, mute[1].nrpnLSB}),
-              (std::pair<std::uint8_t, std::uint8_t>{15, 120}));
-    EXPECT_TRUE(mute[0].is14bit && mute[1].is14bit);
-}
-
 TEST_F(TablesTest, LookingUpAnAbsentIdGivesNull)
 {
     for (unsigned id : {0u, 1u, 2u, 15u, 16u, 17u, 100u, 1000u})
