@@ -20,6 +20,12 @@ bool isFilteredChannel(unsigned channel)
     return channel <= 4 || channel == 9 || channel == 15;
 }
 
+// Data bytes of 0x80 or more make a message malformed.
+bool hasMidiDataBytes(const VstMidiEvent* event)
+{
+    return byteOf(event, 1) < 0x80 && byteOf(event, 2) < 0x80;
+}
+
 VstMidiEvent* midiEventAt(VstEvents* events, int i)
 {
     VstEvent* event = events->events[i];
@@ -45,7 +51,8 @@ vst::int32 SynthCommons::processEvents(VstEvents* events)
         if (event->type == kVstMidiType)
         {
             auto* midi = reinterpret_cast<VstMidiEvent*>(event);
-            if ((byteOf(midi, 0) & 0xF0) == kControlChange && !processEvent_CheckForNRPN(midi))
+            if ((byteOf(midi, 0) & 0xF0) == kControlChange && hasMidiDataBytes(midi) &&
+                !processEvent_CheckForNRPN(midi))
                 parameterLib_SetParameterValueFromHW(midi);
         }
         else if (event->type == kVstSysExType)

@@ -168,6 +168,8 @@ bool SynthCommons::parameterLib_NrpnIsMatching(const t_MidiNRPNData* message,
 {
     if (!message || !entry || message->dataMSB == 0xFF)
         return false;
+    if (entry->nrpnMSB == 0xFF && entry->nrpnLSB == 0xFF)
+        return false; // the part has no such parameter
     if (entry->is14bit && message->dataLSB == 0xFF)
         return false;
     if (message->nrpnMSB != entry->nrpnMSB || message->nrpnLSB != entry->nrpnLSB)
