@@ -277,13 +277,21 @@ TEST_F(TablesTest, EditorRowsShowingADeviceParameter)
 TEST_F(TablesTest, HostRowsShowingADeviceParameter)
 {
     const ViewCase cases[] = {
-        {PARAM_PART_WAVE, 0, {0, 1}},     {PARAM_PART_WAVE, 13, {}},
-        {PARAM_PART_SLICE, 0, {2, 3}},    {PARAM_PART_FILTER_CUTOFF, 0, {6}},
-        {PARAM_PART_LEVEL, 4, {}},        {PARAM_FX1_TYPE, kNoIndex, {48}},
-        {PARAM_FX1_TYPE, 3, {48}},        {PARAM_KEYBOARD_GLIDE, 0, {28}},
-        {PARAM_KEYBOARD_LEVEL, 1, {}},    {PARAM_GLOBAL_MUTE_PART2, kNoIndex, {65}},
-        {PARAM_GLOBAL_MUTE_PART2, 1, {}}, {PARAM_GLOBAL_MUTE_PART1, 0, {66}},
-        {PARAM_PART_FX_SEND, 0, {16}},    {PARAM_MIDI_MODE, kNoIndex, {}},
+        {PARAM_PART_WAVE, 0, {0, 1}},
+        {PARAM_PART_WAVE, 13, {24, 25}},
+        {PARAM_PART_SLICE, 0, {2, 3}},
+        {PARAM_PART_SLICE, 13, {26, 27}},
+        {PARAM_PART_FILTER_CUTOFF, 0, {6}},
+        {PARAM_PART_LEVEL, 4, {}},
+        {PARAM_FX1_TYPE, kNoIndex, {48}},
+        {PARAM_FX1_TYPE, 3, {48}},
+        {PARAM_KEYBOARD_GLIDE, 0, {28}},
+        {PARAM_KEYBOARD_LEVEL, 1, {}},
+        {PARAM_GLOBAL_MUTE_PART2, kNoIndex, {65}},
+        {PARAM_GLOBAL_MUTE_PART2, 1, {}},
+        {PARAM_GLOBAL_MUTE_PART1, 0, {66}},
+        {PARAM_PART_FX_SEND, 0, {16}},
+        {PARAM_MIDI_MODE, kNoIndex, {}},
     };
     for (const ViewCase& c : cases)
         EXPECT_EQ(hostRowsShowing(synth, c.id, c.index), c.rows) << c.id << " index " << c.index;
@@ -298,7 +306,7 @@ TEST_F(TablesTest, HostRowsOfAnEditorRowUseItsChooser)
               2u);
     EXPECT_EQ(synth.parameterLib_GetHostParameter(
                   synth.parameterLib_GetEditorParameter(EPARAM_MIX_WAVE_KEYBOARD1), out),
-              0u);
+              2u);
     EXPECT_EQ(
         synth.parameterLib_GetHostParameter(synth.parameterLib_GetEditorParameter(EPARAM_FX1_TYPE), out), 1u);
     EXPECT_EQ(out[0]->id, HOSTPARAM_FX1_TYPE);
