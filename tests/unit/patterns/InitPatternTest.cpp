@@ -1,0 +1,87 @@
+// The initial pattern: every mapped field holds the parameter's initial value, and the
+// plug-in starts with it applied.
+#include "DeviceLayout.h"
+#include "PluginFixture.h"
+#include "sysex/InitPatterns.h"
+
+#include <map>
+
+namespace
+{
+// Initial MIDI values of the device's empty pattern.
+unsigned initialValue(e_ParameterID id, unsigned index)
+{
+    static const unsigned kWave[PART_COUNT] = {0, 21, 0, 0, 0, 54, 55, 0, 0, 183, 126, 165, 0, 138, 130};
+    static const std::map<e_ParameterID, unsigned> kCommon = {
+        {PARAM_PART_PITCH, 64},
+        {PARAM_PART_PAN, 64},
+        {PARAM_PART_FILTER_EGINT, 64},
+        {PARAM_PART_MOD_SPEED, 64},
+        {PARAM_PART_MOD_DEPTH, 64},
+        {PARAM_PART_FILTER_CUTOFF, 127},
+        {PARAM_PART_LEVEL, 100},
+        {PARAM_PART_MOD_TYPE, 32},
+        {PARAM_KEYBOARD_FILTER_CUTOFF, 127},
+        {PARAM_KEYBOARD_FILTER_EG_INT, 64},
+        {PARAM_KEYBOARD_LEVEL, 100},
+        {PARAM_KEYBOARD_PAN, 64},
+        {PARAM_KEYBOARD_EG_TIME, 64},
+        {PARAM_KEYBOARD_MOD_TYPE, 32},
+        {PARAM_KEYBOARD_MOD_DEPTH, 64},
+        {PARAM_KEYBOARD_MOD_SPEED, 64},
+        {PARAM_FX1_TYPE, 8},
+        {PARAM_FX2_TYPE, 8},
+        {PARAM_FX3_TYPE, 8},
+        {PARAM_FX1_EDIT1, 64},
+        {PARAM_FX1_EDIT2, 64},
+        {PARAM_FX2_EDIT1, 64},
+        {PARAM_FX2_EDIT2, 64},
+        {PARAM_FX3_EDIT1, 64},
+        {PARAM_FX3_EDIT2, 64},
+        {PARAM_GLOBAL_PART_ACC_LEVEL, 64},
+    };
+    switch (id)
+    {
+    case PARAM_PART_WAVE:
+        return kWave[index];
+    case PARAM_PART_SLICE:
+        return index <= PART_DRUM7B ? 128 : 0;
+    case PARAM_PART_EG_TIME:
+        return index == PART_AUDIOIN ? 64 : 127;
+    case PARAM_PART_MOD_DEST:
+        return index == PART_AUDIOIN ? 32 : 0;
+    default:
+    {
+        const auto found = kCommon.find(id);
+        return found == kCommon.end() ? 0 : found->second;
+    }
+    }
+}
+} // namespace
+
+using InitPattern = PluginFixture;
+
+TEST_F(InitPattern, EveryFieldHoldsItsInitialValue)
+{
+    std::copy(INIT_PATCH.begin(), INIT_PATCH.end(), synth->workingProgram.data);
+    for (const layout::Spot& spot : layout::spots())
+        EXPECT_EQ(read(spot.parameter, spot.index), IntToFloat(initialValue(spot.parameter, spot.index)))
+            << "parameter " << spot.parameter << ", index " << spot.index;
+}
+
+TEST_F(InitPattern, IsNamedInitAndComesBackFromApplyAndFlushUnchanged)
+{
+    EXPECT_EQ(std::string(INIT_PATCH.begin(), INIT_PATCH.begin() + 8), "Init    ");
+    std::copy(INIT_PATCH.begin(), INIT_PATCH.begin() + 8, synth->workingProgram.name);
+    loadImage(Image(INIT_PATCH));
+    flush();
+    const int at = firstDifference(Image(INIT_PATCH), image());
+    EXPECT_EQ(at, -1) << "byte " << at;
+}
+
+TEST_F(InitPattern, IsAppliedAtConstruction)
+{
+    for (const layout::Spot& spot : layout::spots())
+        EXPECT_EQ(held(spot.parameter, spot.index), IntToFloat(initialValue(spot.parameter, spot.index)))
+            << "parameter " << spot.parameter << ", index " << spot.index;
+}
