@@ -58,23 +58,18 @@ const PartRow kPartRows[] = {
     {PARAM_PART_REVERSE, PARAM_KEYBOARD_REVERSE, 13, 13, 11, N, 5, 1, Coding::Converted, kOnOffRows},
     {PARAM_PART_MOD_DEST, PARAM_KEYBOARD_MOD_DEST, 14, 14, 12, 8, 0, 3, Coding::Converted, kFilterTypeRows},
     {PARAM_PART_MOD_TYPE, PARAM_KEYBOARD_MOD_TYPE, 14, 14, 12, 8, 4, 3, Coding::Converted, kModTypeRows},
-    {PARAM_PART_MOD_BPM_SYNC, PARAM_KEYBOARD_MOD_BPM_SYNC, 14, 14, 12, 8, 7, 1, Coding::Converted, kOnOffRows},
+    {PARAM_PART_MOD_BPM_SYNC, PARAM_KEYBOARD_MOD_BPM_SYNC, 14, 14, 12, 8, 7, 1, Coding::Converted,
+     kOnOffRows},
     {PARAM_PART_MOD_SPEED, PARAM_KEYBOARD_MOD_SPEED, 15, 15, 13, 9, 0, 8, Coding::Plain, {}},
     {PARAM_PART_MOD_DEPTH, PARAM_KEYBOARD_MOD_DEPTH, 16, 16, 14, 10, 0, 8, Coding::Plain, {}},
     {PARAM_PART_MOTION_SEQ_SW, PARAM_KEYBOARD_MOTION_SEQ_SW, 17, 17, 15, 11, 0, 8, Coding::Converted,
      kThreeWayRows},
 };
 
-int blockStart(unsigned part)
-{
-    if (part <= PART_DRUM7B)
-        return 24 + 34 * static_cast<int>(part);
-    if (part <= PART_SLICE)
-        return 878 + 32 * static_cast<int>(part - PART_STRETCH1);
-    if (part == PART_AUDIOIN)
-        return 974;
-    return part == PART_KEYBOARD1 ? 330 : 604;
-}
+// Where each part's block starts: Drum1 to Drum7B, Stretch1, Stretch2, Slice, AudioIn,
+// Keyboard1, Keyboard2.
+constexpr int kBlockStart[PART_COUNT] = {24,  58,  92,  126, 160, 194, 228, 262,
+                                         296, 878, 910, 942, 974, 330, 604};
 
 int columnOf(const PartRow& row, unsigned part)
 {
@@ -93,7 +88,8 @@ void addPartSpots(const PartRow& row, std::vector<Spot>& out)
     {
         const int column = columnOf(row, part);
         if (column != N)
-            out.push_back({id, index, blockStart(part) + column, row.shift, row.width, row.coding, row.table});
+            out.push_back(
+                {id, index, kBlockStart[part] + column, row.shift, row.width, row.coding, row.table});
     };
     if (row.part != NONE)
     {
@@ -115,7 +111,8 @@ void addGlobalSpots(std::vector<Spot>& out)
     out.push_back({PARAM_GLOBAL_MUTE_PART2, 0, kMuteByte, 0, 1, Coding::MuteParts, {}});
     out.push_back({PARAM_GLOBAL_MUTE_PART2, 1, kMutePartsLowByte, 0, 8, Coding::MuteParts, {}});
     out.push_back({PARAM_GLOBAL_PART_ACC_LEVEL, 0, 1130, 0, 8, Coding::Plain, {}});
-    out.push_back({PARAM_GLOBAL_PART_ACC_MOTION_SEQ_SW, 0, 1131, 0, 8, Coding::Converted, kAccentMotionSeqRows});
+    out.push_back(
+        {PARAM_GLOBAL_PART_ACC_MOTION_SEQ_SW, 0, 1131, 0, 8, Coding::Converted, kAccentMotionSeqRows});
     const e_ParameterID effects[3][4] = {
         {PARAM_FX1_TYPE, PARAM_FX1_EDIT1, PARAM_FX1_EDIT2, PARAM_FX1_MOTION_SEQ_SW},
         {PARAM_FX2_TYPE, PARAM_FX2_EDIT1, PARAM_FX2_EDIT2, PARAM_FX2_MOTION_SEQ_SW},
@@ -140,17 +137,6 @@ std::vector<Spot> buildSpots()
     return out;
 }
 } // namespace
-
-const Table kFilterType = kFilterTypeRows;
-const Table kOnOff = kOnOffRows;
-const Table kFxSelect = kThreeWayRows;
-const Table kModType = kModTypeRows;
-const Table kModDest = kFilterTypeRows;
-const Table kMotionSeq = kThreeWayRows;
-const Table kFxType = kFxTypeRows;
-const Table kFxChain = kFilterTypeRows;
-const Table kAccentMotionSeq = kAccentMotionSeqRows;
-const Table kRollType = kThreeWayRows;
 
 const std::vector<Spot>& spots()
 {

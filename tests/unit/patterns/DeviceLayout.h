@@ -19,17 +19,6 @@ struct Row
 };
 using Table = std::span<const Row>;
 
-extern const Table kFilterType;
-extern const Table kOnOff;
-extern const Table kFxSelect;
-extern const Table kModType;
-extern const Table kModDest;
-extern const Table kMotionSeq;
-extern const Table kFxType;
-extern const Table kFxChain;
-extern const Table kAccentMotionSeq;
-extern const Table kRollType;
-
 enum class Coding
 {
     Plain,         // the MIDI value in the field

@@ -4,42 +4,33 @@
 #include "PluginFixture.h"
 #include "sysex/InitPatterns.h"
 
-#include <map>
+#include <algorithm>
+#include <vector>
 
 namespace
 {
-// Initial MIDI values of the device's empty pattern.
+// Initial MIDI values of the device's empty pattern; what is not listed starts at 0.
+struct Initial
+{
+    unsigned value;
+    std::vector<e_ParameterID> parameters;
+};
+
+const Initial kInitial[] = {
+    {64,
+     {PARAM_PART_PITCH, PARAM_PART_PAN, PARAM_PART_FILTER_EGINT, PARAM_PART_MOD_SPEED, PARAM_PART_MOD_DEPTH,
+      PARAM_KEYBOARD_FILTER_EG_INT, PARAM_KEYBOARD_PAN, PARAM_KEYBOARD_EG_TIME, PARAM_KEYBOARD_MOD_DEPTH,
+      PARAM_KEYBOARD_MOD_SPEED, PARAM_FX1_EDIT1, PARAM_FX1_EDIT2, PARAM_FX2_EDIT1, PARAM_FX2_EDIT2,
+      PARAM_FX3_EDIT1, PARAM_FX3_EDIT2, PARAM_GLOBAL_PART_ACC_LEVEL}},
+    {127, {PARAM_PART_FILTER_CUTOFF, PARAM_KEYBOARD_FILTER_CUTOFF}},
+    {100, {PARAM_PART_LEVEL, PARAM_KEYBOARD_LEVEL}},
+    {32, {PARAM_PART_MOD_TYPE, PARAM_KEYBOARD_MOD_TYPE}},  // "Tri"
+    {8, {PARAM_FX1_TYPE, PARAM_FX2_TYPE, PARAM_FX3_TYPE}}, // "BPM Sync delay"
+};
+
 unsigned initialValue(e_ParameterID id, unsigned index)
 {
     static const unsigned kWave[PART_COUNT] = {0, 21, 0, 0, 0, 54, 55, 0, 0, 183, 126, 165, 0, 138, 130};
-    static const std::map<e_ParameterID, unsigned> kCommon = {
-        {PARAM_PART_PITCH, 64},
-        {PARAM_PART_PAN, 64},
-        {PARAM_PART_FILTER_EGINT, 64},
-        {PARAM_PART_MOD_SPEED, 64},
-        {PARAM_PART_MOD_DEPTH, 64},
-        {PARAM_PART_FILTER_CUTOFF, 127},
-        {PARAM_PART_LEVEL, 100},
-        {PARAM_PART_MOD_TYPE, 32},
-        {PARAM_KEYBOARD_FILTER_CUTOFF, 127},
-        {PARAM_KEYBOARD_FILTER_EG_INT, 64},
-        {PARAM_KEYBOARD_LEVEL, 100},
-        {PARAM_KEYBOARD_PAN, 64},
-        {PARAM_KEYBOARD_EG_TIME, 64},
-        {PARAM_KEYBOARD_MOD_TYPE, 32},
-        {PARAM_KEYBOARD_MOD_DEPTH, 64},
-        {PARAM_KEYBOARD_MOD_SPEED, 64},
-        {PARAM_FX1_TYPE, 8},
-        {PARAM_FX2_TYPE, 8},
-        {PARAM_FX3_TYPE, 8},
-        {PARAM_FX1_EDIT1, 64},
-        {PARAM_FX1_EDIT2, 64},
-        {PARAM_FX2_EDIT1, 64},
-        {PARAM_FX2_EDIT2, 64},
-        {PARAM_FX3_EDIT1, 64},
-        {PARAM_FX3_EDIT2, 64},
-        {PARAM_GLOBAL_PART_ACC_LEVEL, 64},
-    };
     switch (id)
     {
     case PARAM_PART_WAVE:
@@ -49,12 +40,13 @@ unsigned initialValue(e_ParameterID id, unsigned index)
     case PARAM_PART_EG_TIME:
         return index == PART_AUDIOIN ? 64 : 127;
     case PARAM_PART_MOD_DEST:
-        return index == PART_AUDIOIN ? 32 : 0;
+        return index == PART_AUDIOIN ? 32 : 0; // "Cutoff" : "Pitch"
     default:
-    {
-        const auto found = kCommon.find(id);
-        return found == kCommon.end() ? 0 : found->second;
-    }
+        for (const Initial& initial : kInitial)
+            if (std::find(initial.parameters.begin(), initial.parameters.end(), id) !=
+                initial.parameters.end())
+                return initial.value;
+        return 0;
     }
 }
 } // namespace

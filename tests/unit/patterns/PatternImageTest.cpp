@@ -139,8 +139,10 @@ TEST_F(PatternImage, PartFieldsExistExactlyWhereTheNrpnListHasAnAddress)
         const unsigned entries = SynthCommons::parameterLib_GetNumberOfNRPN(list) - 1;
         for (unsigned part = 0; part < kRawDataLocations; ++part)
         {
-            const bool addressed = part < entries && !(list[part].nrpnMSB == 0xFF && list[part].nrpnLSB == 0xFF);
-            EXPECT_EQ(locationsOf(p)[part] != nullptr, addressed) << "parameter " << p->id << ", part " << part;
+            const bool addressed =
+                part < entries && !(list[part].nrpnMSB == 0xFF && list[part].nrpnLSB == 0xFF);
+            EXPECT_EQ(locationsOf(p)[part] != nullptr, addressed)
+                << "parameter " << p->id << ", part " << part;
         }
     }
 }
@@ -174,7 +176,8 @@ TEST_F(PatternImage, MuteMasksShareByte16WithoutTouchingEachOther)
         store(PARAM_GLOBAL_MUTE_PART1, 0, IntToFloat(m));
         flush();
         Image expected = baseline;
-        expected[layout::kMuteByte] = static_cast<std::uint8_t>(((m * 2) & 0x7E) | (baseline[layout::kMuteByte] & 1));
+        expected[layout::kMuteByte] =
+            static_cast<std::uint8_t>(((m * 2) & 0x7E) | (baseline[layout::kMuteByte] & 1));
         expectImage(expected, "keyboard mutes", m);
         ASSERT_EQ(read(PARAM_GLOBAL_MUTE_PART1, 0), IntToFloat(m & 63));
     }
@@ -244,6 +247,8 @@ struct EdgeCase
     unsigned value;
     std::uint8_t storedAfter;
     unsigned readsAs;
+
+    friend void PrintTo(const EdgeCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class PatternImageEdgeCases : public PatternImage, public ::testing::WithParamInterface<EdgeCase>
@@ -292,16 +297,15 @@ TEST_F(PatternImage, StoredFieldsReadAsTheDeviceMeansThem)
         unsigned readsAs;
     };
     const Stored cases[] = {
-        {PARAM_GLOBAL_SWING, 10, 13, 65},
-        {PARAM_GLOBAL_SWING, 10, 30, 125}, // beyond 25 counts as 25
-        {PARAM_FX2_TYPE, 1152, 5, 40},
-        {PARAM_FX2_TYPE, 1152, 17, 0}, // no row names it
+        {PARAM_GLOBAL_SWING, 10, 13, 65}, {PARAM_GLOBAL_SWING, 10, 30, 125}, // beyond 25 counts as 25
+        {PARAM_FX2_TYPE, 1152, 5, 40},    {PARAM_FX2_TYPE, 1152, 17, 0},     // no row names it
         {PARAM_FX_CHAIN, 12, 9, 0},
     };
     for (const Stored& c : cases)
     {
         synth->workingProgram.data[c.offset] = c.byte;
-        EXPECT_EQ(read(c.parameter, 0), IntToFloat(c.readsAs)) << "parameter " << c.parameter << " stored " << int(c.byte);
+        EXPECT_EQ(read(c.parameter, 0), IntToFloat(c.readsAs))
+            << "parameter " << c.parameter << " stored " << int(c.byte);
     }
 }
 

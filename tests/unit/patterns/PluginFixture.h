@@ -108,6 +108,7 @@ inline int firstDifference(const Image& a, const Image& b)
 // A test name made of the description of a case.
 inline std::string testNameOf(std::string what)
 {
-    std::replace_if(what.begin(), what.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::replace_if(
+        what.begin(), what.end(), [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return what;
 }

@@ -76,9 +76,9 @@ TEST_F(Programs, EveryProgramStartsAsTheInitialPatternNamedPvns)
 
 TEST_F(Programs, PrefixesRunFromA01ToD64)
 {
-    const std::pair<int, const char*> cases[] = {{0, "A.01"}, {63, "A.64"}, {64, "B.01"}, {127, "B.64"},
-                                                 {128, "C.01"}, {191, "C.64"}, {192, "D.01"}, {255, "D.64"},
-                                                 {256, ""}};
+    const std::pair<int, const char*> cases[] = {{0, "A.01"},   {63, "A.64"},  {64, "B.01"},
+                                                 {127, "B.64"}, {128, "C.01"}, {191, "C.64"},
+                                                 {192, "D.01"}, {255, "D.64"}, {256, ""}};
     for (auto [index, prefix] : cases)
         EXPECT_EQ(prefixed(nullptr, index, kVstMaxProgNameLen), prefix) << index;
 }

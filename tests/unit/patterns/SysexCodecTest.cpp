@@ -43,7 +43,8 @@ bool endsWithGuard(const Bytes& buffer, std::size_t used)
 
 TEST(SysexPacking, PackedLengthFollowsTheGroupRule)
 {
-    const std::pair<std::uint32_t, std::uint32_t> examples[] = {{0, 0}, {6, 7}, {7, 8}, {8, 10}, {4280, 4892}};
+    const std::pair<std::uint32_t, std::uint32_t> examples[] = {
+        {0, 0}, {6, 7}, {7, 8}, {8, 10}, {4280, 4892}};
     for (auto [data, packed] : examples)
         EXPECT_EQ(SynthCommons::sysex_DataLenToMidiDataLen(data), packed) << data << " data bytes";
     EXPECT_EQ(SynthCommons::sysex_DataLenToMidiDataLen(kBankDataSize), 313052u);
@@ -92,10 +93,10 @@ TEST(SysexPacking, UnpackAcceptsOnlyMatchingLengths)
         bool fits;
     };
     const Case cases[] = {
-        {4892, 4280, true},  {4892, 4279, false},  {4892, 4281, false}, {313052, 273920, true},
-        {313052, 4280, false}, {0, 0, true},       {0, 1, false},       {8, 7, true},
-        {8, 8, false},       {9, 7, true}, // a final single byte carries no data
-        {10, 8, true},       {10, 9, false},       {1, 0, true},        {2, 1, true},
+        {4892, 4280, true},    {4892, 4279, false}, {4892, 4281, false}, {313052, 273920, true},
+        {313052, 4280, false}, {0, 0, true},        {0, 1, false},       {8, 7, true},
+        {8, 8, false},         {9, 7, true}, // a final single byte carries no data
+        {10, 8, true},         {10, 9, false},      {1, 0, true},        {2, 1, true},
         {7, 7, false},
     };
     for (const Case& c : cases)
@@ -120,8 +121,7 @@ TEST(SysexPacking, NullArgumentsAreRefused)
     SynthCommons::sysex_DataToMidiData(buffer.data(), 7, nullptr);
 
     std::uint32_t total = 99;
-    EXPECT_EQ(SynthCommons::sysex_ConstructSysexFromData(kPatternDumpHeader, 5, nullptr, 7, &total),
-              nullptr);
+    EXPECT_EQ(SynthCommons::sysex_ConstructSysexFromData(kPatternDumpHeader, 5, nullptr, 7, &total), nullptr);
     EXPECT_EQ(SynthCommons::sysex_ConstructSysexFromData(kPatternDumpHeader, 5, buffer.data(), 0, &total),
               nullptr);
     EXPECT_EQ(SynthCommons::sysex_ConstructSysexFromData(kPatternDumpHeader, 5, buffer.data(), 7, nullptr),
@@ -147,7 +147,8 @@ TEST(SysexMessage, ConstructionFramesThePackedData)
 TEST(SysexConstants, InitPatchSysexIsTheInitialPatternPacked)
 {
     ASSERT_EQ(INIT_PATCH_SYSEX.size(), kPatternDumpLength);
-    EXPECT_EQ(Bytes(INIT_PATCH_SYSEX.begin(), INIT_PATCH_SYSEX.begin() + 5), (Bytes{0xF0, 0x42, 0x30, 0x71, 0x40}));
+    EXPECT_EQ(Bytes(INIT_PATCH_SYSEX.begin(), INIT_PATCH_SYSEX.begin() + 5),
+              (Bytes{0xF0, 0x42, 0x30, 0x71, 0x40}));
     EXPECT_EQ(INIT_PATCH_SYSEX.back(), 0xF7);
 
     const Bytes packed(INIT_PATCH_SYSEX.begin() + 5, INIT_PATCH_SYSEX.end() - 1);
@@ -175,7 +176,8 @@ TEST(SysexConstants, InitBankSysexIsBankDOfInitialPatterns)
     Bytes data(kBankDataSize);
     ASSERT_TRUE(SynthCommons::sysex_MidiDataToData(data.data(), kBankDataSize, bank.data() + 6, 313052));
     for (int pattern = 0; pattern < kPatternsPerBank; ++pattern)
-        EXPECT_TRUE(std::equal(INIT_PATCH.begin(), INIT_PATCH.end(), data.begin() + pattern * kPatternDataSize))
+        EXPECT_TRUE(
+            std::equal(INIT_PATCH.begin(), INIT_PATCH.end(), data.begin() + pattern * kPatternDataSize))
             << "pattern " << pattern;
 }
 
@@ -188,6 +190,8 @@ struct HeaderCase
     int dumpType;
     int bank;
     int dataOffset; // -1: no data
+
+    friend void PrintTo(const HeaderCase& c, std::ostream* os) { *os << c.what; }
 };
 
 class SysexHeader : public ::testing::TestWithParam<HeaderCase>
@@ -218,21 +222,37 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, SysexHeader,
     ::testing::Values(
         HeaderCase{"pattern dump", {0xF0, 0x42, 0x30, 0x71, 0x40, 1, 2, 3, 0xF7}, true, 0x40, 0, 5},
-        HeaderCase{"bank dump, global channel 16", {0xF0, 0x42, 0x3F, 0x71, 0x4C, 0x02, 1, 2, 0xF7}, true, 0x4C, 2, 6},
-        HeaderCase{"bank number in the low nibble", {0xF0, 0x42, 0x30, 0x71, 0x4C, 0x13, 1, 2, 0xF7}, true, 0x4C, 3, 6},
+        HeaderCase{"bank dump, global channel 16",
+                   {0xF0, 0x42, 0x3F, 0x71, 0x4C, 0x02, 1, 2, 0xF7},
+                   true,
+                   0x4C,
+                   2,
+                   6},
+        HeaderCase{"bank number in the low nibble",
+                   {0xF0, 0x42, 0x30, 0x71, 0x4C, 0x13, 1, 2, 0xF7},
+                   true,
+                   0x4C,
+                   3,
+                   6},
         HeaderCase{"dump 51", {0xF0, 0x42, 0x30, 0x71, 0x51, 1, 0xF7}, true, 0x51, 0, 5},
         HeaderCase{"dump 57", {0xF0, 0x42, 0x35, 0x71, 0x57, 1, 2, 0xF7}, true, 0x57, 0, 5},
         HeaderCase{"dump 58", {0xF0, 0x42, 0x30, 0x71, 0x58, 1, 0xF7}, true, 0x58, 0, 5},
         HeaderCase{"answer 23", {0xF0, 0x42, 0x30, 0x71, 0x23, 0xF7}, true, 0x23, 0, -1},
         HeaderCase{"answer 24", {0xF0, 0x42, 0x30, 0x71, 0x24, 0xF7}, true, 0x24, 0, -1},
-        HeaderCase{"identity reply", {0xF0, 0x7E, 0x05, 0x06, 0x02, 0x42, 0x71, 0x00, 0, 0, 3, 0, 1, 0, 0xF7},
-                   true, 0x02, 0, -1},
+        HeaderCase{"identity reply",
+                   {0xF0, 0x7E, 0x05, 0x06, 0x02, 0x42, 0x71, 0x00, 0, 0, 3, 0, 1, 0, 0xF7},
+                   true,
+                   0x02,
+                   0,
+                   -1},
         HeaderCase{"our own identity request", {0xF0, 0x7E, 0x00, 0x06, 0x01, 0xF7}, true, 255, 0, -1},
         HeaderCase{"our own pattern request", {0xF0, 0x42, 0x30, 0x71, 0x10, 0xF7}, true, 255, 0, -1},
         HeaderCase{"another model", {0xF0, 0x42, 0x30, 0x72, 0x40, 1, 0xF7}, false, 255, 0, -1},
         HeaderCase{"another maker", {0xF0, 0x43, 0x30, 0x71, 0x40, 1, 0xF7}, false, 255, 0, -1},
-        HeaderCase{"channel byte without the 3 nibble", {0xF0, 0x42, 0x40, 0x71, 0x40, 1, 0xF7}, false, 255, 0, -1},
-        HeaderCase{"universal, not general information", {0xF0, 0x7E, 0x00, 0x07, 0x02, 0xF7}, false, 255, 0, -1},
+        HeaderCase{
+            "channel byte without the 3 nibble", {0xF0, 0x42, 0x40, 0x71, 0x40, 1, 0xF7}, false, 255, 0, -1},
+        HeaderCase{
+            "universal, not general information", {0xF0, 0x7E, 0x00, 0x07, 0x02, 0xF7}, false, 255, 0, -1},
         HeaderCase{"not a SysEx", {0xB0, 0x42, 0x30, 0x71, 0x40, 1, 0xF7}, false, 255, 0, -1},
         HeaderCase{"cut inside the header", {0xF0, 0x42, 0x30, 0x71}, false, 255, 0, -1},
         HeaderCase{"pattern dump without data", {0xF0, 0x42, 0x30, 0x71, 0x40}, true, 0x40, 0, -1},
