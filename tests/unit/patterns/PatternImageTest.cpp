@@ -66,14 +66,26 @@ unsigned readBack(const Spot& spot, unsigned n)
     }
 }
 
-std::vector<unsigned> valuesToTry(Coding coding)
+// Both ends of the range, the wrap at 256, and each side of every conversion row.
+std::vector<unsigned> valuesToTry(const Spot& spot)
 {
-    if (coding == Coding::Wave)
+    switch (spot.coding)
+    {
+    case Coding::Wave:
         return {0, 1, 127, 128, 255, 256, 300, 999, 4095, 0x7FFF, 0xFFFF};
-    std::vector<unsigned> values(coding == Coding::Slice || coding == Coding::Swing ? 301 : 256);
-    for (unsigned n = 0; n < values.size(); ++n)
-        values[n] = n;
-    return values;
+    case Coding::Swing:
+        return {0, 4, 5, 9, 13, 64, 124, 125, 126, 127, 128, 200, 255, 256, 300};
+    case Coding::Converted:
+    {
+        std::vector<unsigned> values = {127, 128, 255, 256};
+        for (const layout::Row& row : spot.table)
+            for (unsigned n : {row.value, row.value + 1, row.value == 0 ? 0 : row.value - 1})
+                values.push_back(n);
+        return values;
+    }
+    default:
+        return {0, 1, 2, 63, 64, 100, 126, 127, 128, 200, 254, 255, 256, 300};
+    }
 }
 
 bool isMute(const Spot& spot)
@@ -155,7 +167,7 @@ TEST_F(PatternImage, EveryFieldTakesOnlyItsBitsAndReadsBackThroughItsCoding)
         if (isMute(spot))
             continue;
         SCOPED_TRACE(::testing::Message() << "parameter " << spot.parameter << ", index " << spot.index);
-        for (unsigned n : valuesToTry(spot.coding))
+        for (unsigned n : valuesToTry(spot))
         {
             store(spot.parameter, spot.index, IntToFloat(n));
             flush();

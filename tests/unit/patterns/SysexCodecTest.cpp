@@ -61,13 +61,16 @@ TEST(SysexPacking, PacksTheExamplesHighBitsFirst)
 // only 7-bit bytes and unpacks to the original without writing past the data.
 TEST(SysexPacking, RandomBytesOfEveryLengthRoundTrip)
 {
+    constexpr std::uint32_t kLongest = 10000;
     std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> byte(0, 255);
-    Bytes data, packed, unpacked;
-    for (std::uint32_t length = 0; length <= 10000; ++length)
+    Bytes pool(2 * kLongest);
+    std::generate(pool.begin(), pool.end(), [&] { return static_cast<unsigned char>(random()); });
+
+    Bytes packed, unpacked;
+    for (std::uint32_t length = 0; length <= kLongest; ++length)
     {
-        data.resize(length);
-        std::generate(data.begin(), data.end(), [&] { return static_cast<unsigned char>(byte(random)); });
+        const auto start = pool.begin() + random() % kLongest;
+        const Bytes data(start, start + length);
         const std::uint32_t packedLength = SynthCommons::sysex_DataLenToMidiDataLen(length);
         packed.assign(packedLength + kGuardBytes, kGuard);
         SynthCommons::sysex_DataToMidiData(data.data(), length, packed.data());
