@@ -14,7 +14,6 @@
 #include "sysex/InitPatterns.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <vector>
 
 namespace
@@ -116,14 +115,6 @@ void run(SynthCommons& synth, Program& program)
     }
 }
 } // namespace
-
-// No port is ever opened here. The ALSA sequencer is enough for the layer to come up or
-// fail quietly; RtMidi's JACK back end leaks a ring buffer per attempt when no server runs.
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    setenv("PAVONIS_MIDI_API", "alsa", 0);
-    return 0;
-}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* input, std::size_t size)
 {
