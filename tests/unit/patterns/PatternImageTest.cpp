@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <map>
 #include <random>
-#include <set>
 
 using layout::Coding;
 using layout::Spot;
@@ -92,11 +91,6 @@ bool isMute(const Spot& spot)
 {
     return spot.coding == Coding::MuteKeyboards || spot.coding == Coding::MuteParts;
 }
-
-std::uint8_t* const* locationsOf(t_Parameter* p)
-{
-    return p->rawData->location;
-}
 } // namespace
 
 class PatternImage : public PluginFixture
@@ -109,14 +103,6 @@ protected:
         loadImage(randomImage(seed));
         flush();
         return image();
-    }
-
-    void expectImage(const Image& expected, const char* what, unsigned n)
-    {
-        const Image actual = image();
-        const int at = firstDifference(expected, actual);
-        EXPECT_EQ(at, -1) << what << " = " << n << ": byte " << at << " is " << int(actual[std::max(at, 0)])
-                          << ", expected " << int(expected[std::max(at, 0)]);
     }
 };
 
@@ -132,7 +118,7 @@ TEST_F(PatternImage, LocationsAreExactlyTheDeviceFields)
             continue;
         std::map<unsigned, int> actual;
         for (unsigned i = 0; i < kRawDataLocations; ++i)
-            if (std::uint8_t* at = locationsOf(p)[i])
+            if (std::uint8_t* at = p->rawData->location[i])
                 actual[i] = static_cast<int>(at - synth->workingProgram.data);
         EXPECT_EQ(actual, expected[p->id]) << "parameter " << p->id;
         expected.erase(p->id);
@@ -153,7 +139,7 @@ TEST_F(PatternImage, PartFieldsExistExactlyWhereTheNrpnListHasAnAddress)
         {
             const bool addressed =
                 part < entries && !(list[part].nrpnMSB == 0xFF && list[part].nrpnLSB == 0xFF);
-            EXPECT_EQ(locationsOf(p)[part] != nullptr, addressed)
+            EXPECT_EQ(p->rawData->location[part] != nullptr, addressed)
                 << "parameter " << p->id << ", part " << part;
         }
     }
@@ -171,7 +157,7 @@ TEST_F(PatternImage, EveryFieldTakesOnlyItsBitsAndReadsBackThroughItsCoding)
         {
             store(spot.parameter, spot.index, IntToFloat(n));
             flush();
-            expectImage(withValueWritten(baseline, spot, n), "value", n);
+            ASSERT_TRUE(imageIs(withValueWritten(baseline, spot, n))) << "value " << n;
             ASSERT_EQ(read(spot.parameter, spot.index), IntToFloat(readBack(spot, n))) << "value " << n;
         }
         loadImage(baseline);
@@ -190,7 +176,7 @@ TEST_F(PatternImage, MuteMasksShareByte16WithoutTouchingEachOther)
         Image expected = baseline;
         expected[layout::kMuteByte] =
             static_cast<std::uint8_t>(((m * 2) & 0x7E) | (baseline[layout::kMuteByte] & 1));
-        expectImage(expected, "keyboard mutes", m);
+        ASSERT_TRUE(imageIs(expected)) << "keyboard mutes " << m;
         ASSERT_EQ(read(PARAM_GLOBAL_MUTE_PART1, 0), IntToFloat(m & 63));
     }
     loadImage(baseline);
@@ -202,7 +188,7 @@ TEST_F(PatternImage, MuteMasksShareByte16WithoutTouchingEachOther)
         expected[layout::kMuteByte] =
             static_cast<std::uint8_t>((baseline[layout::kMuteByte] & 0x7E) | ((m >> 8) & 1));
         expected[layout::kMutePartsLowByte] = static_cast<std::uint8_t>(m & 0xFF);
-        expectImage(expected, "part mutes", m);
+        ASSERT_TRUE(imageIs(expected)) << "part mutes " << m;
         ASSERT_EQ(read(PARAM_GLOBAL_MUTE_PART2, 0), IntToFloat(m & 0x1FF));
         ASSERT_EQ(read(PARAM_GLOBAL_MUTE_PART2, 1), IntToFloat(m & 0x1FF));
     }
@@ -245,8 +231,7 @@ TEST_F(PatternImage, AValidImageSurvivesApplyAndFlush)
 
     loadImage(valid);
     flush();
-    const int at = firstDifference(valid, image());
-    EXPECT_EQ(at, -1) << "byte " << at << " changed";
+    EXPECT_TRUE(imageIs(valid));
 }
 
 struct EdgeCase

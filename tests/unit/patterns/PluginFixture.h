@@ -19,6 +19,17 @@ class PluginFixture : public ::testing::Test
 protected:
     void SetUp() override { synth = std::make_unique<SynthCommons>(RecordingHost::callback); }
 
+    ::testing::AssertionResult imageIs(const Image& expected) const
+    {
+        const Image actual = image();
+        const auto at =
+            std::mismatch(expected.begin(), expected.end(), actual.begin()).first - expected.begin();
+        if (at == kPatternDataSize)
+            return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure()
+               << "byte " << at << " is " << int(actual[at]) << ", expected " << int(expected[at]);
+    }
+
     Image image() const
     {
         Image copy;
@@ -95,15 +106,6 @@ protected:
     RecordingHost host;
     std::unique_ptr<SynthCommons> synth;
 };
-
-// Where two images differ first, for failure messages; -1 when they are equal.
-inline int firstDifference(const Image& a, const Image& b)
-{
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (a[i] != b[i])
-            return static_cast<int>(i);
-    return -1;
-}
 
 // A test name made of the description of a case.
 inline std::string testNameOf(std::string what)
