@@ -3,6 +3,7 @@
 #include "PluginFixture.h"
 #include "sysex/InitPatterns.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
