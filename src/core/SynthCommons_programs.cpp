@@ -86,7 +86,7 @@ vst::int32 SynthCommons::getProgram()
 void SynthCommons::getProgramName(char* name)
 {
     if (hostKind == HOST_AUDIO_UNIT)
-        vst::copyString(name, workingProgram.name, kVstMaxProgNameLen + 1);
+        vst::copyString(name, workingProgram.name, kVstMaxProgNameLen);
     else
         addProgramNamePrefix(name, workingProgram.name, currentProgram, kVstMaxProgNameLen);
 }

@@ -43,6 +43,22 @@ template <typename Port> Port* createPort(const char* clientName)
     throw RtMidiError("no MIDI system available", RtMidiError::DRIVER_ERROR);
 }
 
+// RtMidi's JACK back end only warns when no server runs, and its output side then allocates
+// anew at every query, leaking the previous buffer: an input without a server means that
+// there is no MIDI system to use.
+bool reachesMidiSystem(RtMidiIn& input)
+{
+    if (input.getCurrentApi() != RtMidi::UNIX_JACK)
+        return true;
+    bool refused = false;
+    input.setErrorCallback([](RtMidiError::Type, const std::string&, void* flag)
+                           { *static_cast<bool*>(flag) = true; },
+                           &refused);
+    input.getPortCount();
+    input.setErrorCallback(nullptr, nullptr);
+    return !refused;
+}
+
 // Copies the port names, at most kTetherMaxPorts of them, cut to fit their slots.
 template <typename Port>
 std::uint32_t listPorts(Port& port, char (&names)[kTetherMaxPorts][kTetherPortNameLength])
@@ -88,6 +104,8 @@ void SynthCommons::TetherMidiInitialize()
     try
     {
         tetherMidiIn = createPort<RtMidiIn>("RtMidi Input Client");
+        if (!reachesMidiSystem(*tetherMidiIn))
+            throw RtMidiError("no MIDI server running", RtMidiError::DRIVER_ERROR);
         tetherMidiOut = createPort<RtMidiOut>("RtMidi Output Client");
         tetherMidiOutCount = listPorts(*tetherMidiOut, tetherMidiOutNames);
         tetherMidiInCount = listPorts(*tetherMidiIn, tetherMidiInNames);

@@ -3,6 +3,8 @@
 #include "../core/SynthCommons.h"
 #include "ParameterTables.h"
 
+#include <bitset>
+
 namespace
 {
 constexpr unsigned kMaxHostMatches = 8;
@@ -15,9 +17,24 @@ bool matchMakesUpOf(const t_VirtualParameterMatch& match, e_ParameterID id)
     return false;
 }
 
+bool isVirtualParameter(std::uint32_t id)
+{
+    static const std::bitset<PARAM_END> virtualIds = []
+    {
+        std::bitset<PARAM_END> ids;
+        for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable;
+             m->virtualParameter != PARAM_END; ++m)
+            ids.set(m->virtualParameter);
+        return ids;
+    }();
+    return id < PARAM_END && virtualIds.test(id);
+}
+
 // True when the virtual parameter virtualId, for the given index, is made of device parameter id.
 bool virtualRowIsMadeOf(std::uint32_t virtualId, unsigned index, e_ParameterID id)
 {
+    if (!isVirtualParameter(virtualId))
+        return false;
     for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable; m->virtualParameter != PARAM_END;
          ++m)
         if (m->virtualParameter == virtualId && m->index == index && matchMakesUpOf(*m, id))
