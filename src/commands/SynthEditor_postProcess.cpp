@@ -137,24 +137,36 @@ int SynthEditor::postProcessPendingCount(e_EditorPostProcessType action)
     return count;
 }
 
-void SynthEditor::postProcessExecute()
+// Takes the entries that the predicate selects out of the queue, in queue order, then runs
+// them without the lock, so that they may queue further actions.
+template <typename Select> void SynthEditor::runEntriesWhere(Select select)
 {
-    t_PostProcessEntry due[kPostProcessEntries];
-    int dueCount = 0;
+    t_PostProcessEntry taken[kPostProcessEntries];
+    int count = 0;
     postProcessLock();
     const int used = firstFreeEntry();
-    const std::uint32_t now = getTicks();
     for (int i = 0; i < used; ++i)
     {
-        if (!isDue(postProcessEntries[i].due, now))
+        if (!select(postProcessEntries[i]))
             continue;
-        due[dueCount++] = postProcessEntries[i];
+        taken[count++] = postProcessEntries[i];
         postProcessEntries[i].action = POSTPROCESS_NONE;
     }
     postProcessConsolidate(used);
     postProcessUnlock();
-    for (int i = 0; i < dueCount; ++i)
-        runAction(due[i]);
+    for (int i = 0; i < count; ++i)
+        runAction(taken[i]);
+}
+
+void SynthEditor::postProcessExecute()
+{
+    const std::uint32_t now = getTicks();
+    runEntriesWhere([now](const t_PostProcessEntry& entry) { return isDue(entry.due, now); });
+}
+
+void SynthEditor::postProcessRunPending(e_EditorPostProcessType action)
+{
+    runEntriesWhere([action](const t_PostProcessEntry& entry) { return entry.action == action; });
 }
 
 void SynthEditor::runAction(const t_PostProcessEntry& entry)

@@ -58,9 +58,14 @@ void SynthCommons::setProgram(vst::int32 program)
         synthEditor->postProcessAdd(POSTPROCESS_SELECT_PROGRAM, program, 0, nullptr, 0);
         return;
     }
-    // A change queued while the window was open is outdated by this one.
     if (synthEditor)
+    {
+        // A selection queued while the window was open is outdated by this one; a received
+        // pattern still waiting to be applied goes in first, or the switch would save the
+        // working program over it.
         synthEditor->postProcessRemovePending(POSTPROCESS_SELECT_PROGRAM);
+        synthEditor->postProcessRunPending(POSTPROCESS_APPLY_PROGRAM);
+    }
     setProgramProcess(program);
 }
 

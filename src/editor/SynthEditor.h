@@ -111,6 +111,8 @@ public:
     void postProcessRemovePending(e_EditorPostProcessType action);
     void postProcessConsolidate(int count);
     void postProcessExecute();
+    // Runs the pending actions of one kind now, whether due or not.
+    void postProcessRunPending(e_EditorPostProcessType action);
     void postProcessLock();
     void postProcessUnlock();
     int postProcessPendingCount(e_EditorPostProcessType action);
@@ -127,6 +129,7 @@ private:
     void freeEntriesOf(e_EditorPostProcessType action, int count);
     void makeRoomForEntry();
     void runAction(const t_PostProcessEntry& entry);
+    template <typename Select> void runEntriesWhere(Select select);
 
     SynthCommons* synth;
 

@@ -246,7 +246,9 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
     std::memcpy(slot.data, dumpReceiveData, kPatternDataSize);
     std::memset(slot.name, 0, sizeof slot.name);
     std::memcpy(slot.name, dumpReceiveData, kPatternNameLength);
-    if (synthEditor)
+    // With the window closed no idle would apply it, and a program switch would save the
+    // working program over the received pattern.
+    if (editorWindowOpen())
         postToEditor(POSTPROCESS_APPLY_PROGRAM, currentProgram, nullptr, 0);
     else
         patchLib_SetParametersFromPatch(&slot, false);
