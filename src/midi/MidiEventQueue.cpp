@@ -3,9 +3,12 @@
 #include "../platform/Platform.h"
 
 #include <cstring>
+#include <thread>
 
 namespace
 {
+constexpr int kYieldsBeforeSleeping = 100;
+
 // A new entry is accepted while the count is at most this.
 constexpr int kLastSingleCount = kMidiQueueCapacity - 2;
 
@@ -110,6 +113,14 @@ void midiQueueRemoveFront(t_MidiEventQueue& queue, int count)
 
 void MidiQueueLock::take()
 {
+    // A holder keeps the flag for one merge or one flush: a few yields almost always see it
+    // free, so that a processing thread that queues (the note filter) rarely has to sleep.
+    for (int attempt = 0; attempt < kYieldsBeforeSleeping; ++attempt)
+    {
+        if (tryTake())
+            return;
+        std::this_thread::yield();
+    }
     while (!tryTake())
         platform::sleepMs(1);
 }
