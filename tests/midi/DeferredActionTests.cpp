@@ -13,7 +13,7 @@ using namespace miditest;
 
 constexpr unsigned kLater = 60000; // ms: not due during a test
 
-class DeferredActions : public ::testing::Test
+class DeferredActions : public PluginTest
 {
 protected:
     void add(e_EditorPostProcessType action, std::intptr_t first = 0, const char* text = nullptr,
@@ -23,10 +23,6 @@ protected:
     }
 
     int pending(e_EditorPostProcessType action) { return editor->postProcessPendingCount(action); }
-
-    RecordingHost host;
-    SynthCommons synth{RecordingHost::callback};
-    SynthEditor* editor = synth.getSynthEditor();
 };
 
 TEST_F(DeferredActions, ANewProgramSelectionReplacesThePendingOne)

@@ -1,6 +1,6 @@
 // The esx-sim program as a user runs it: a process of its own, driven by its commands.
+#include "DeviceSupport.h"
 #include "EsxSimProcess.h"
-#include "MidiTestSupport.h"
 #include "core/SynthCommons.h"
 #include "editor/SynthEditor.h"
 #include "params/ParameterValues.h"

@@ -1,8 +1,12 @@
-// What the MIDI tests share: waiting on a condition with a time-out, running a piece of
-// work that may hang, and connecting the plug-in to a device.
+// What the MIDI tests share: a plug-in under test, waiting on a condition with a time-out,
+// and running a piece of work that may hang.
 #pragma once
 
 #include "core/SynthCommons.h"
+#include "editor/SynthEditor.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
 
 #include <chrono>
 #include <functional>
@@ -15,6 +19,17 @@
 namespace miditest
 {
 using namespace std::chrono_literals;
+
+// One plug-in instance and its host, for the tests that feed the plug-in directly.
+class PluginTest : public ::testing::Test
+{
+protected:
+    RecordingHost host;
+    // On the heap: the object is large enough to upset the sanitizers' view of a fixture.
+    std::unique_ptr<SynthCommons> owned = std::make_unique<SynthCommons>(RecordingHost::callback);
+    SynthCommons& synth = *owned;
+    SynthEditor* editor = synth.getSynthEditor();
+};
 
 // Polls the condition until it holds or the time-out has passed; the condition's last answer.
 template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 5s)
@@ -64,35 +79,5 @@ inline std::string uniqueClientName(const char* role)
 {
     static int counter = 0;
     return std::string(role) + "-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
-}
-// The index of a listed port, or -1.
-inline std::uint32_t indexOfPort(const char* (SynthCommons::*nameOf)(std::uint32_t), std::uint32_t count,
-                                 SynthCommons& synth, const std::string& name)
-{
-    for (std::uint32_t i = 0; i < count; ++i)
-        if (const char* listed = (synth.*nameOf)(i); listed && name == listed)
-            return i;
-    return static_cast<std::uint32_t>(-1);
-}
-
-// Opens the plug-in's output onto the device's input and its input onto the device's
-// output, as the interface menus do. False when a port is not listed or does not open.
-inline bool connectToDevice(SynthCommons& synth, const std::string& deviceInput,
-                            const std::string& deviceOutput)
-{
-    const std::uint32_t out = indexOfPort(&SynthCommons::TetherMidiOutGetDeviceName,
-                                          synth.TetherMidiOutGetNbDevices(), synth, deviceInput);
-    const std::uint32_t in = indexOfPort(&SynthCommons::TetherMidiInGetDeviceName,
-                                         synth.TetherMidiInGetNbDevices(), synth, deviceOutput);
-    if (out == static_cast<std::uint32_t>(-1) || in == static_cast<std::uint32_t>(-1))
-        return false;
-    return synth.TetherMidiOutOpen(out) == out && synth.TetherMidiInOpen(in) == in;
-}
-
-// Asks who is there, as the interface menus do after opening a port, until the reply.
-inline bool deviceDetected(SynthCommons& synth)
-{
-    return repeatedUntil([&] { synth.TetherMidi_SendInquirySysex(); },
-                         [&] { return synth.TetherMidiHardwareAttached(); });
 }
 } // namespace miditest

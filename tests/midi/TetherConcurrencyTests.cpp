@@ -15,13 +15,7 @@ namespace
 using namespace miditest;
 using Bytes = std::vector<unsigned char>;
 
-class TetherConcurrency : public ::testing::Test
-{
-protected:
-    RecordingHost host;
-    SynthCommons synth{RecordingHost::callback};
-    SynthEditor* editor = synth.getSynthEditor();
-};
+using TetherConcurrency = PluginTest;
 
 // The receive thread joins dumps while the user-interface thread runs the incomplete-dump
 // check and the other deferred actions.

@@ -1,6 +1,6 @@
 // The plug-in in Tether MIDI mode against a simulated ESX, over real MIDI ports.
+#include "DeviceSupport.h"
 #include "EsxSimulator.h"
-#include "MidiTestSupport.h"
 #include "core/SynthCommons.h"
 #include "editor/SynthEditor.h"
 #include "params/ParameterValues.h"

@@ -1,6 +1,6 @@
 // Shutting the Tether MIDI layer down: with a full queue, and a hundred times in a row.
+#include "DeviceSupport.h"
 #include "EsxSimulator.h"
-#include "MidiTestSupport.h"
 #include "core/SynthCommons.h"
 #include "support/RecordingHost.h"
 

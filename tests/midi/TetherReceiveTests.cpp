@@ -44,7 +44,7 @@ std::vector<Bytes> fragmentsOf(const Bytes& message, std::size_t size)
     return fragments;
 }
 
-class TetherReceive : public ::testing::Test
+class TetherReceive : public PluginTest
 {
 protected:
     TetherReceive() { editor->editorControlsLib_RemoveQuestion(); }
@@ -76,9 +76,6 @@ protected:
         EXPECT_FALSE(editor->questionPending);
     }
 
-    RecordingHost host;
-    SynthCommons synth{RecordingHost::callback};
-    SynthEditor* editor = synth.getSynthEditor();
     const std::array<std::uint8_t, kPatternDataSize> pattern = patternNamed("Received");
 };
 
