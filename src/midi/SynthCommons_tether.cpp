@@ -119,6 +119,7 @@ void SynthCommons::stopTetherThreads()
         tetherMidiThreadsRunning = false;
     }
     tetherWake.notify_all();
+    tetherClockWake.notify_all();
     tetherMidiOutThread.reset();
     tetherMidiClockThread.reset();
 }
@@ -378,7 +379,7 @@ void SynthCommons::TetherMidiClockCycles()
 {
     std::unique_lock<std::mutex> lock(tetherWakeLock);
     while (tetherMidiThreadsRunning)
-        tetherWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
+        tetherClockWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
 }
 
 void SynthCommons::TetherMidiFilterRealTime(std::vector<unsigned char>* message)
