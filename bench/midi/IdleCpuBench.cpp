@@ -75,5 +75,3 @@ BENCHMARK(BM_IdleInstanceCpu)
     ->UseManualTime()
     ->Unit(benchmark::kSecond);
 } // namespace
-
-BENCHMARK_MAIN();

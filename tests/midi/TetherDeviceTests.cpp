@@ -8,6 +8,7 @@
 #include "sysex/InitPatterns.h"
 #include "sysex/SysexFormat.h"
 
+#include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -336,5 +337,30 @@ TEST_F(TetherDevice, ApplyingAProgramSendsOneDumpAndNoChannelMessages)
     }
     EXPECT_EQ(dumps, 1);
     EXPECT_TRUE(sameImage(simulator->currentPattern().data(), pattern));
+}
+// JACK, as the midi tests run it: its port names may be far longer than a list slot.
+TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
+{
+    const std::string longName = uniqueClientName("long") + ":" + std::string(200, 'p');
+    std::vector<std::unique_ptr<RtMidiIn>> ports;
+    for (int i = 0; i < 24; ++i)
+    {
+        const std::string name = i == 0 ? longName : uniqueClientName("port");
+        ports.push_back(std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, name.substr(0, name.find(':'))));
+        ports.back()->openVirtualPort(i == 0 ? longName.substr(longName.find(':') + 1) : "in");
+    }
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    ASSERT_EQ(synth->TetherMidiOutGetNbDevices(), 20u);
+    EXPECT_EQ(synth->TetherMidiOutGetDeviceName(20), nullptr);
+    bool longNameListed = false;
+    for (std::uint32_t i = 0; i < 20; ++i)
+    {
+        const std::string listed = synth->TetherMidiOutGetDeviceName(i);
+        EXPECT_LE(listed.size(), 127u);
+        longNameListed = longNameListed || (listed.size() == 127 && longName.rfind(listed, 0) == 0);
+    }
+    EXPECT_TRUE(longNameListed) << "the first port, its name cut to 127 characters";
 }
 } // namespace

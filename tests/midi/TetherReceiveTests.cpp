@@ -212,6 +212,17 @@ TEST_F(TetherReceive, ShortAndOddMessagesAreIgnored)
     EXPECT_FALSE(host.automation().empty()) << "a control change after them is taken";
 }
 
+TEST_F(TetherReceive, WhatIsPlayedOnTheDeviceReachesTheHost)
+{
+    const std::vector<std::vector<std::uint8_t>> played = {
+        {0x99, 36, 100}, {0xA9, 36, 20}, {0xE1, 0x00, 0x40}};
+    for (const auto& message : played)
+        deliver(Bytes(message.begin(), message.end()));
+
+    EXPECT_EQ(host.midiBytes(), played);
+    EXPECT_TRUE(host.automation().empty());
+}
+
 TEST_F(TetherReceive, DumpCutShortIsCompletedFromTheInitialPatternAfterThreeSeconds)
 {
     const Bytes dump = patternDumpOf(pattern);
