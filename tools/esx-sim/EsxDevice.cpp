@@ -7,6 +7,7 @@
 #include "sysex/InitPatterns.h"
 #include "sysex/SysexFormat.h"
 
+#include <algorithm>
 #include <memory>
 
 namespace esxsim
@@ -93,6 +94,24 @@ Message controlChange(unsigned channel, unsigned controller, unsigned value)
 {
     return {static_cast<std::uint8_t>(kControlChange | (channel & 0x0F)),
             static_cast<std::uint8_t>(controller), static_cast<std::uint8_t>(value & 0x7F)};
+}
+
+// What the device sends for one value: a control change, or an NRPN message (no preamble).
+std::vector<Message> messagesOf(const ParameterAddress& address, unsigned value)
+{
+    const unsigned channel = address.channel == kAnyChannel ? 0 : address.channel;
+    if (!address.nrpn)
+        return {controlChange(channel, address.number, value)};
+    std::vector<Message> messages = {controlChange(channel, kNrpnNumberMSB, address.number),
+                                     controlChange(channel, kNrpnNumberLSB, address.nrpnLSB)};
+    if (!address.is14bit)
+    {
+        messages.push_back(controlChange(channel, kDataEntryMSB, value));
+        return messages;
+    }
+    messages.push_back(controlChange(channel, kDataEntryMSB, value >> 7));
+    messages.push_back(controlChange(channel, kDataEntryLSB, value));
+    return messages;
 }
 
 Message dumpOf(const unsigned char* header, std::uint32_t headerLength, const std::uint8_t* data,
@@ -185,28 +204,16 @@ void EsxDevice::write(const ParameterAddress& address, unsigned value)
 
 std::vector<Message> EsxDevice::turnKnob(e_ParameterID parameter, unsigned index, unsigned value)
 {
-    for (const ParameterAddress& address : addresses)
-    {
-        if (address.parameter != parameter ||
-            (address.location != kEveryLocation && address.location != index))
-            continue;
-        value &= address.is14bit ? 0x3FFF : 0x7F;
-        write(address, value);
-        const unsigned channel = address.channel == kAnyChannel ? 0 : address.channel;
-        if (!address.nrpn)
-            return {controlChange(channel, address.number, value)};
-        std::vector<Message> messages = {controlChange(channel, kNrpnNumberMSB, address.number),
-                                         controlChange(channel, kNrpnNumberLSB, address.nrpnLSB)};
-        if (!address.is14bit)
-        {
-            messages.push_back(controlChange(channel, kDataEntryMSB, value));
-            return messages;
-        }
-        messages.push_back(controlChange(channel, kDataEntryMSB, value >> 7));
-        messages.push_back(controlChange(channel, kDataEntryLSB, value));
-        return messages;
-    }
-    return {};
+    const auto address = std::find_if(addresses.begin(), addresses.end(),
+                                      [&](const ParameterAddress& a) {
+                                          return a.parameter == parameter &&
+                                                 (a.location == kEveryLocation || a.location == index);
+                                      });
+    if (address == addresses.end())
+        return {};
+    value &= address->is14bit ? 0x3FFF : 0x7F;
+    write(*address, value);
+    return messagesOf(*address, value);
 }
 
 Message EsxDevice::receiveSysex(const Message& message)

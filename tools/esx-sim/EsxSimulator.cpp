@@ -98,17 +98,22 @@ void EsxSimulator::serve()
         const Message message = std::move(inbox.front());
         inbox.pop_front();
         lock.unlock();
-        Message answer;
-        {
-            std::lock_guard<std::mutex> deviceGuard(deviceLock);
-            log.push_back(message);
-            if (log.size() > kReceivedKept)
-                log.pop_front();
-            answer = device.receive(message);
-        }
-        send(answer);
+        handle(message);
         lock.lock();
     }
+}
+
+// Answers first and records after: a message in the record has been answered.
+void EsxSimulator::handle(const Message& message)
+{
+    std::unique_lock<std::mutex> lock(deviceLock);
+    const Message answer = device.receive(message);
+    lock.unlock();
+    send(answer);
+    lock.lock();
+    log.push_back(message);
+    if (log.size() > kReceivedKept)
+        log.pop_front();
 }
 
 void EsxSimulator::send(const Message& message)

@@ -46,7 +46,7 @@ public:
     PatternImage currentPattern() const;
     void setPattern(unsigned memory, const PatternImage& image);
 
-    // The latest complete messages received (at most kReceivedKept), oldest first.
+    // The latest complete messages received and answered (at most kReceivedKept), oldest first.
     std::deque<Message> received() const;
     void clearReceived();
     static constexpr std::size_t kReceivedKept = 4096;
@@ -54,6 +54,7 @@ public:
 private:
     static void onInput(double timeStamp, std::vector<unsigned char>* message, void* simulator);
     void serve();
+    void handle(const Message& message);
     void send(const Message& message);
     Message currentPatternDump() const;
 
