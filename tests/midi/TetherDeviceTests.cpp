@@ -363,4 +363,35 @@ TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
     }
     EXPECT_TRUE(longNameListed) << "the first port, its name cut to 127 characters";
 }
+// The lists are taken when the plug-in is created; other programs' ports come and go after.
+TEST(TetherPortList, OpensTheListedPortAfterOtherPortsHaveGone)
+{
+    auto leaving = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
+    leaving->openVirtualPort("in");
+    auto returning = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
+    returning->openVirtualPort("out");
+    EsxSimulator simulator(uniqueClientName("esx"));
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    leaving.reset(); // listed before the device's ports
+    returning.reset();
+
+    ASSERT_TRUE(connectToDevice(*synth, simulator.inputPortName(), simulator.outputPortName()));
+    EXPECT_TRUE(deviceDetected(*synth));
+}
+TEST(TetherPortList, APortThatHasGoneDoesNotOpen)
+{
+    auto simulator = std::make_unique<EsxSimulator>(uniqueClientName("esx"));
+    const std::string input = simulator->inputPortName();
+    const std::string output = simulator->outputPortName();
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    simulator.reset();
+
+    EXPECT_FALSE(connectToDevice(*synth, input, output));
+    EXPECT_EQ(synth->tetherMidiOutPort, -1);
+    EXPECT_EQ(synth->tetherMidiInPort, -1);
+}
 } // namespace
