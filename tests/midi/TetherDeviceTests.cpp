@@ -166,6 +166,11 @@ struct Knob
     int hostParameter; // -1: none shows it
 };
 
+void PrintTo(const Knob& knob, std::ostream* out)
+{
+    *out << "parameter " << knob.parameter << " index " << knob.index << " value " << knob.value;
+}
+
 class TetherDeviceKnob : public TetherDevice, public ::testing::WithParamInterface<Knob>
 {
 };
