@@ -330,6 +330,7 @@ public:
     std::mutex tetherInPortLock;
     std::mutex tetherWakeLock; // wakes the send thread when something is queued
     std::condition_variable tetherWake;
+    std::condition_variable tetherClockWake; // the clock thread's own: an enqueue must wake the sender
     bool tetherWakePending = false;
     MidiQueueLock tetherQueueBusy;
     t_MidiEventQueue tetherQueueSingle;

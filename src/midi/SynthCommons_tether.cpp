@@ -74,6 +74,21 @@ std::uint32_t listPorts(Port& port, char (&names)[kTetherMaxPorts][kTetherPortNa
     return count;
 }
 
+// The index that a listed port has now: other programs' ports may have come or gone since
+// the list was taken, and the system opens ports by their index of the moment.
+template <typename Port> unsigned currentIndexOf(Port& port, const char* listedName)
+{
+    const unsigned count = port.getPortCount();
+    for (unsigned i = 0; i < count; ++i)
+    {
+        char name[kTetherPortNameLength];
+        std::snprintf(name, sizeof name, "%s", port.getPortName(i).c_str());
+        if (std::strcmp(name, listedName) == 0)
+            return i;
+    }
+    throw RtMidiError("the port has gone", RtMidiError::INVALID_DEVICE);
+}
+
 void TetherMidiReceiveCbk(double, std::vector<unsigned char>* message, void* user)
 {
     if (message && user)
@@ -137,6 +152,7 @@ void SynthCommons::stopTetherThreads()
         tetherMidiThreadsRunning = false;
     }
     tetherWake.notify_all();
+    tetherClockWake.notify_all();
     tetherMidiOutThread.reset();
     tetherMidiClockThread.reset();
 }
@@ -195,7 +211,7 @@ std::uint32_t SynthCommons::TetherMidiOutOpen(std::uint32_t index)
     std::lock_guard<std::mutex> lock(tetherOutPortLock);
     try
     {
-        tetherMidiOut->openPort(index, "RtMidi Output");
+        tetherMidiOut->openPort(currentIndexOf(*tetherMidiOut, tetherMidiOutNames[index]), "RtMidi Output");
         tetherMidiOutPort = static_cast<std::int32_t>(index);
     }
     catch (const RtMidiError&)
@@ -217,7 +233,7 @@ std::uint32_t SynthCommons::TetherMidiInOpen(std::uint32_t index)
     std::lock_guard<std::mutex> lock(tetherInPortLock);
     try
     {
-        tetherMidiIn->openPort(index, "RtMidi Input");
+        tetherMidiIn->openPort(currentIndexOf(*tetherMidiIn, tetherMidiInNames[index]), "RtMidi Input");
         tetherMidiIn->setCallback(TetherMidiReceiveCbk, this);
         tetherMidiIn->ignoreTypes(false, true, true);
         tetherMidiInPort = static_cast<std::int32_t>(index);
@@ -396,7 +412,7 @@ void SynthCommons::TetherMidiClockCycles()
 {
     std::unique_lock<std::mutex> lock(tetherWakeLock);
     while (tetherMidiThreadsRunning)
-        tetherWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
+        tetherClockWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
 }
 
 void SynthCommons::TetherMidiFilterRealTime(std::vector<unsigned char>* message)

@@ -1,0 +1,40 @@
+// The esx-sim program as a user runs it: a process of its own, driven by its commands.
+#include "DeviceSupport.h"
+#include "EsxSimProcess.h"
+#include "core/SynthCommons.h"
+#include "editor/SynthEditor.h"
+#include "params/ParameterValues.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+using namespace miditest;
+
+TEST(EsxSimTool, ServesThePluginAndObeysItsCommands)
+{
+    const std::string client = uniqueClientName("esx-sim");
+    esxsim::EsxSimProcess device(ESX_SIM_EXECUTABLE, client);
+    ASSERT_TRUE(device.ready()) << "esx-sim did not open its ports";
+
+    RecordingHost host;
+    SynthCommons synth(RecordingHost::callback);
+    SynthEditor* editor = synth.getSynthEditor();
+    ASSERT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
+    ASSERT_TRUE(deviceDetected(synth));
+
+    ASSERT_TRUE(device.command("knob 49 0 90")); // Drum1 cutoff
+    EXPECT_TRUE(waitUntil([&] { return synth.getParameter(6) == IntToFloat(90); }));
+
+    editor->editorControlsLib_RemoveQuestion();
+    ASSERT_TRUE(device.command("dump"));
+    EXPECT_TRUE(waitUntil([&] { return editor->questionPending.load(); }));
+    EXPECT_EQ(editor->questionText(), "Accept pattern dump ?");
+
+    ASSERT_TRUE(device.command("corrupt"));
+    EXPECT_TRUE(waitUntil([&] { return editor->infoLineText() == "Dump error"; }));
+
+    EXPECT_TRUE(device.quit(5s));
+}
+} // namespace

@@ -1,0 +1,83 @@
+// What the MIDI tests share: a plug-in under test, waiting on a condition with a time-out,
+// and running a piece of work that may hang.
+#pragma once
+
+#include "core/SynthCommons.h"
+#include "editor/SynthEditor.h"
+#include "support/RecordingHost.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <functional>
+#include <future>
+#include <memory>
+#include <string>
+#include <thread>
+#include <unistd.h>
+
+namespace miditest
+{
+using namespace std::chrono_literals;
+
+// One plug-in instance and its host, for the tests that feed the plug-in directly.
+class PluginTest : public ::testing::Test
+{
+protected:
+    RecordingHost host;
+    // On the heap: the object is large enough to upset the sanitizers' view of a fixture.
+    std::unique_ptr<SynthCommons> owned = std::make_unique<SynthCommons>(RecordingHost::callback);
+    SynthCommons& synth = *owned;
+    SynthEditor* editor = synth.getSynthEditor();
+};
+
+// Polls the condition until it holds or the time-out has passed; the condition's last answer.
+template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 5s)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() >= end)
+            return condition();
+        std::this_thread::sleep_for(2ms);
+    }
+    return true;
+}
+
+// Does the action and waits for the condition, up to three times. A message sent in the
+// first cycles of a JACK port that has just been connected is lost now and then on a busy
+// machine; a user would do it again.
+template <typename Action, typename Condition> bool repeatedUntil(Action action, Condition condition)
+{
+    for (int attempt = 0; attempt < 3; ++attempt)
+    {
+        action();
+        if (waitUntil(condition, 2s))
+            return true;
+    }
+    return false;
+}
+
+// Runs work on a thread of its own; false when it has not ended within the time-out (the
+// thread is then left behind, and the test has failed anyway).
+inline bool finishesWithin(std::function<void()> work, std::chrono::milliseconds timeout)
+{
+    auto done = std::make_shared<std::promise<void>>();
+    std::future<void> ended = done->get_future();
+    std::thread(
+        [work = std::move(work), done]
+        {
+            work();
+            done->set_value();
+        })
+        .detach();
+    return ended.wait_for(timeout) == std::future_status::ready;
+}
+
+// A MIDI client name that no other test process uses at the same time.
+inline std::string uniqueClientName(const char* role)
+{
+    static int counter = 0;
+    return std::string(role) + "-" + std::to_string(getpid()) + "-" + std::to_string(++counter);
+}
+} // namespace miditest

@@ -1,0 +1,402 @@
+// The plug-in in Tether MIDI mode against a simulated ESX, over real MIDI ports.
+#include "DeviceSupport.h"
+#include "EsxSimulator.h"
+#include "core/SynthCommons.h"
+#include "editor/SynthEditor.h"
+#include "params/ParameterValues.h"
+#include "support/RecordingHost.h"
+#include "sysex/InitPatterns.h"
+#include "sysex/SysexFormat.h"
+
+#include <RtMidi.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+
+namespace
+{
+using namespace miditest;
+using esxsim::EsxSimulator;
+using esxsim::Message;
+using esxsim::PatternImage;
+
+// A pattern that differs from the initial one all through its image.
+PatternImage patternNamed(const char* name, std::uint8_t seed)
+{
+    PatternImage image = INIT_PATCH;
+    for (std::size_t i = 8; i < image.size(); i += 97)
+        image[i] = static_cast<std::uint8_t>(seed + i);
+    std::memcpy(image.data(), name, 8);
+    return image;
+}
+
+bool sameImage(const std::uint8_t* data, const PatternImage& image)
+{
+    return std::equal(image.begin(), image.end(), data);
+}
+
+// The first differing byte of two images, for failure messages.
+std::string firstDifference(const std::uint8_t* data, const PatternImage& image)
+{
+    const auto at = std::mismatch(image.begin(), image.end(), data);
+    if (at.first == image.end())
+        return "none";
+    return "byte " + std::to_string(at.first - image.begin()) + ": device " + std::to_string(*at.first) +
+           ", plug-in " + std::to_string(*at.second);
+}
+
+class TetherDevice : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        simulator = std::make_unique<EsxSimulator>(uniqueClientName("esx"));
+        synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+        editor = synth->getSynthEditor();
+        editor->editorControlsLib_RemoveQuestion(); // the first opening's "Sync now ?"
+        ASSERT_TRUE(synth->tetherMidiInitialized);
+    }
+
+    void TearDown() override
+    {
+        synth.reset();
+        simulator.reset();
+    }
+
+    void connect()
+    {
+        ASSERT_TRUE(connectToDevice(*synth, simulator->inputPortName(), simulator->outputPortName()))
+            << "the simulator's ports are not listed or do not open";
+    }
+
+    void connectAndDetect()
+    {
+        ASSERT_NO_FATAL_FAILURE(connect());
+        ASSERT_TRUE(deviceDetected(*synth))
+            << "no identity reply; device status: " << editor->deviceStatusText();
+    }
+
+    // The plug-in's working pattern with every parameter written into it.
+    const std::uint8_t* flushedWorkingPattern()
+    {
+        synth->patchLib_SetPatchFromParameters(&synth->workingProgram);
+        return synth->workingProgram.data;
+    }
+
+    bool deviceHoldsWorkingPattern()
+    {
+        return sameImage(flushedWorkingPattern(), simulator->currentPattern());
+    }
+
+    void requestCurrentPattern()
+    {
+        synth->expectedDumpType = SYSEX_CURRENT_PATTERN_DUMP; // as the "Current" command does
+        synth->TetherMidiSend(kCurrentPatternRequest, sizeof kCurrentPatternRequest);
+    }
+
+    bool questionAsked(int type) const { return editor->questionPending && editor->questionType == type; }
+
+    RecordingHost host;
+    std::unique_ptr<EsxSimulator> simulator;
+    std::unique_ptr<SynthCommons> synth;
+    SynthEditor* editor = nullptr;
+};
+
+TEST_F(TetherDevice, ListsOpensAndDetectsTheDevice)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    EXPECT_EQ(editor->deviceStatusText(), "ESX v1.3 detected");
+
+    synth->TetherMidiInClose();
+    EXPECT_FALSE(synth->TetherMidiHardwareAttached()) << "closing a port forgets the device";
+}
+
+TEST_F(TetherDevice, ASilentDeviceIsNotDetected)
+{
+    simulator->setSilent(true);
+    ASSERT_NO_FATAL_FAILURE(connect());
+    ASSERT_TRUE(repeatedUntil([this] { synth->TetherMidi_SendInquirySysex(); },
+                              [this] { return !simulator->received().empty(); }))
+        << "no identity request";
+    // Anything the device sends after the request arrives after an answer would have.
+    ASSERT_TRUE(repeatedUntil([this] { simulator->turnKnob(PARAM_FX1_EDIT1, 0, 99); },
+                              [this] { return synth->getParameter(49) == IntToFloat(99); }));
+    EXPECT_FALSE(synth->TetherMidiHardwareAttached());
+    EXPECT_EQ(editor->deviceStatusText().find("ESX v"), std::string::npos);
+}
+
+TEST_F(TetherDevice, HostParameterChangesReachThePatternMemoryByteForByte)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    synth->patchLib_SetParametersFromPatch(&synth->workingProgram, true);
+    ASSERT_TRUE(waitUntil([this] { return deviceHoldsWorkingPattern(); })) << "the program was not sent";
+
+    struct Change
+    {
+        int hostParameter;
+        float value;
+    };
+    const Change changes[] = {
+        {0, 0.6f},   // D1 sample number, low half: 14-bit NRPN
+        {4, 0.25f},  // D1 pitch: 7-bit NRPN of a part
+        {6, 0.8f},   // D1 cutoff
+        {30, 0.33f}, // K1 cutoff: control change on channel 1
+        {48, 0.1f},  // FX1 type: control change with a coded field
+        {61, 0.9f},  // accent level: global NRPN
+        {63, 0.5f},  // swing: coded in steps of 5
+        {64, 0.7f},  // roll type: two bits of a byte
+        {65, 0.0f},  // Drum1 muted: 14-bit mask NRPN
+        {66, 0.0f},  // Keyboard1 muted
+    };
+    for (const Change& change : changes)
+    {
+        synth->setParameter(change.hostParameter, change.value);
+        EXPECT_TRUE(waitUntil([this] { return deviceHoldsWorkingPattern(); }))
+            << "host parameter " << change.hostParameter << ", first difference at "
+            << firstDifference(flushedWorkingPattern(), simulator->currentPattern());
+    }
+}
+
+struct Knob
+{
+    e_ParameterID parameter;
+    unsigned index;
+    unsigned value;
+    int hostParameter; // -1: none shows it
+};
+
+void PrintTo(const Knob& knob, std::ostream* out)
+{
+    *out << "parameter " << knob.parameter << " index " << knob.index << " value " << knob.value;
+}
+
+class TetherDeviceKnob : public TetherDevice, public ::testing::WithParamInterface<Knob>
+{
+};
+
+TEST_P(TetherDeviceKnob, ReachesTheParameterAndTheHostsAutomation)
+{
+    const Knob knob = GetParam();
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    synth->patchLib_SetParametersFromPatch(&synth->workingProgram, true);
+    ASSERT_TRUE(waitUntil([this] { return deviceHoldsWorkingPattern(); }));
+    host.clear();
+
+    simulator->turnKnob(knob.parameter, knob.index, knob.value);
+
+    EXPECT_TRUE(waitUntil([this] { return deviceHoldsWorkingPattern(); }))
+        << firstDifference(flushedWorkingPattern(), simulator->currentPattern());
+    if (knob.hostParameter < 0)
+        return;
+    ASSERT_TRUE(waitUntil([&] { return !host.automation().empty(); }));
+    const std::vector<AutomationCall> calls = host.automation();
+    const auto last = std::find_if(calls.rbegin(), calls.rend(),
+                                   [&](const AutomationCall& c) { return c.index == knob.hostParameter; });
+    ASSERT_NE(last, calls.rend()) << "the host was not told";
+    EXPECT_EQ(last->value, synth->getParameter(knob.hostParameter));
+}
+
+INSTANTIATE_TEST_SUITE_P(Knobs, TetherDeviceKnob,
+                         ::testing::Values(Knob{PARAM_PART_FILTER_CUTOFF, PART_DRUM1, 100, 6},
+                                           Knob{PARAM_PART_FILTER_CUTOFF, 3, 77, -1}, // Drum4
+                                           Knob{PARAM_PART_WAVE, PART_DRUM1, 300, 0},
+                                           Knob{PARAM_KEYBOARD_FILTER_CUTOFF, 0, 33, 30},
+                                           Knob{PARAM_KEYBOARD_FILTER_CUTOFF, 1, 12, -1},
+                                           Knob{PARAM_FX1_TYPE, 0, 5, 48},
+                                           Knob{PARAM_GLOBAL_SWING, 0, 40, 63},
+                                           Knob{PARAM_GLOBAL_MUTE_PART2, 0, 5, 65},
+                                           Knob{PARAM_GLOBAL_MUTE_PART1, 0, 2, 66}));
+
+TEST_F(TetherDevice, RequestedPatternDumpBecomesTheCurrentProgramWithoutAQuestion)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    const PatternImage pattern = patternNamed("Groove01", 1);
+    simulator->setPattern(0, pattern);
+    const int updatesBefore = host.updateDisplayCount();
+
+    requestCurrentPattern();
+
+    ASSERT_TRUE(waitUntil([&] { return host.updateDisplayCount() > updatesBefore; })) << "no dump taken";
+    const t_Patch& slot = synth->programBank[synth->currentProgram];
+    EXPECT_TRUE(sameImage(slot.data, pattern));
+    EXPECT_STREQ(slot.name, "Groove01");
+    EXPECT_EQ(synth->expectedDumpType, kNoDumpType);
+    EXPECT_FALSE(editor->questionPending);
+
+    editor->postProcessExecute();
+    EXPECT_TRUE(sameImage(synth->workingProgram.data, pattern)) << "the program was not applied";
+    EXPECT_FALSE(editor->syncingShown());
+}
+
+TEST_F(TetherDevice, UnrequestedPatternDumpAsksFirst)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    const PatternImage pattern = patternNamed("Unasked1", 2);
+    simulator->setPattern(0, pattern);
+    const t_Patch before = synth->programBank[synth->currentProgram];
+
+    simulator->sendCurrentPattern();
+
+    ASSERT_TRUE(waitUntil([this] { return questionAsked(QUESTION_ACCEPT_PATTERN_DUMP); }));
+    EXPECT_EQ(editor->questionText(), "Accept pattern dump ?");
+    EXPECT_TRUE(sameImage(synth->dumpReceiveData, pattern));
+    EXPECT_EQ(std::memcmp(&before, &synth->programBank[synth->currentProgram], sizeof before), 0);
+}
+
+TEST_F(TetherDevice, BankAArrivesInFragmentsAndIsUnpacked)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    std::vector<PatternImage> bank;
+    for (unsigned i = 0; i < esxsim::kPatternsPerBank; ++i)
+    {
+        char name[9];
+        std::snprintf(name, sizeof name, "BankA.%02u", i);
+        bank.push_back(patternNamed(name, static_cast<std::uint8_t>(i)));
+        simulator->setPattern(i, bank.back());
+    }
+
+    synth->TetherMidiSend(kBankRequest, sizeof kBankRequest);
+
+    ASSERT_TRUE(waitUntil([this] { return questionAsked(QUESTION_ACCEPT_BANK_A_DUMP); }, 15s));
+    EXPECT_EQ(editor->questionText(), "Accept pattern bank A dump ?");
+    EXPECT_EQ(synth->dumpBankNumber, 0);
+    EXPECT_EQ(synth->lastDumpType, SYSEX_BANK_DUMP);
+    for (unsigned i = 0; i < bank.size(); ++i)
+        EXPECT_TRUE(sameImage(synth->dumpReceiveData + i * esxsim::kPatternSize, bank[i])) << "pattern " << i;
+}
+
+TEST_F(TetherDevice, CorruptedHeaderGivesDumpError)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    const t_Patch before = synth->programBank[synth->currentProgram];
+
+    simulator->sendCorruptedPattern();
+
+    ASSERT_TRUE(waitUntil([this] { return editor->infoLineText() == "Dump error"; }));
+    EXPECT_FALSE(editor->questionPending);
+    EXPECT_EQ(std::memcmp(&before, &synth->programBank[synth->currentProgram], sizeof before), 0);
+}
+
+// RtMidi holds a SysEx message that has no end yet, on JACK as on ALSA: a dump that stops
+// short reaches the plug-in only together with the next message that ends in F7. Whatever
+// that makes of the two, no damaged pattern may be offered, and the exchange must recover.
+TEST_F(TetherDevice, DumpCutShortNeverOffersADamagedPatternAndTheExchangeRecovers)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    const PatternImage pattern = patternNamed("CutShort", 3);
+    simulator->setPattern(0, pattern);
+
+    simulator->sendCurrentPatternCut(3000);
+    simulator->sendCurrentPattern();
+    ASSERT_TRUE(
+        waitUntil([this] { return editor->infoLineText() == "Dump error" || editor->questionPending; }));
+    if (editor->questionPending)
+    {
+        EXPECT_TRUE(sameImage(synth->dumpReceiveData, pattern)) << "a damaged pattern is offered";
+    }
+
+    editor->editorControlsLib_RemoveQuestion();
+    std::memset(synth->dumpReceiveData, 0, sizeof synth->dumpReceiveData);
+    simulator->sendCurrentPattern();
+    ASSERT_TRUE(waitUntil([this] { return questionAsked(QUESTION_ACCEPT_PATTERN_DUMP); }));
+    EXPECT_TRUE(sameImage(synth->dumpReceiveData, pattern));
+}
+
+TEST_F(TetherDevice, ApplyingAProgramSendsOneDumpAndNoChannelMessages)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    const PatternImage pattern = patternNamed("Prog0005", 5);
+    std::memcpy(synth->programBank[5].data, pattern.data(), pattern.size());
+    simulator->clearReceived();
+
+    synth->setProgram(5);
+
+    // Markers through every Tether queue: when all three have arrived, whatever was queued
+    // before them has been sent.
+    const Message single = {0xBF, 0x77, 0x01};
+    const Message shortGroupEnd = {0xBF, 0x06, 0x02};
+    const Message longGroupEnd = {0xBF, 0x26, 0x03};
+    synth->TetherMidiSendQueue(makeMidiEvent(single[0], single[1], single[2]));
+    synth->SendMidiShortNRPNEvent(0x7E, 0x7D, 0x02, 15);
+    synth->SendMidiLongNRPNEvent(0x7E, 0x7C, 0x01, 0x03, 15);
+    const auto markersArrived = [&]
+    {
+        const std::deque<Message> received = simulator->received();
+        return std::find(received.begin(), received.end(), single) != received.end() &&
+               std::find(received.begin(), received.end(), shortGroupEnd) != received.end() &&
+               std::find(received.begin(), received.end(), longGroupEnd) != received.end();
+    };
+    ASSERT_TRUE(waitUntil(markersArrived));
+
+    int dumps = 0;
+    for (const Message& message : simulator->received())
+    {
+        if (message[0] == kSysexStart)
+        {
+            ++dumps;
+            EXPECT_EQ(message.size(), kPatternDumpLength);
+            continue;
+        }
+        EXPECT_EQ(message[0], 0xBF) << "a channel message other than the markers was sent";
+    }
+    EXPECT_EQ(dumps, 1);
+    EXPECT_TRUE(sameImage(simulator->currentPattern().data(), pattern));
+}
+// JACK, as the midi tests run it: its port names may be far longer than a list slot.
+TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
+{
+    const std::string longName = uniqueClientName("long") + ":" + std::string(200, 'p');
+    std::vector<std::unique_ptr<RtMidiIn>> ports;
+    for (int i = 0; i < 24; ++i)
+    {
+        const std::string name = i == 0 ? longName : uniqueClientName("port");
+        ports.push_back(std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, name.substr(0, name.find(':'))));
+        ports.back()->openVirtualPort(i == 0 ? longName.substr(longName.find(':') + 1) : "in");
+    }
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    ASSERT_EQ(synth->TetherMidiOutGetNbDevices(), 20u);
+    EXPECT_EQ(synth->TetherMidiOutGetDeviceName(20), nullptr);
+    bool longNameListed = false;
+    for (std::uint32_t i = 0; i < 20; ++i)
+    {
+        const std::string listed = synth->TetherMidiOutGetDeviceName(i);
+        EXPECT_LE(listed.size(), 127u);
+        longNameListed = longNameListed || (listed.size() == 127 && longName.rfind(listed, 0) == 0);
+    }
+    EXPECT_TRUE(longNameListed) << "the first port, its name cut to 127 characters";
+}
+// The lists are taken when the plug-in is created; other programs' ports come and go after.
+TEST(TetherPortList, OpensTheListedPortAfterOtherPortsHaveGone)
+{
+    auto leaving = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
+    leaving->openVirtualPort("in");
+    auto returning = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
+    returning->openVirtualPort("out");
+    EsxSimulator simulator(uniqueClientName("esx"));
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    leaving.reset(); // listed before the device's ports
+    returning.reset();
+
+    ASSERT_TRUE(connectToDevice(*synth, simulator.inputPortName(), simulator.outputPortName()));
+    EXPECT_TRUE(deviceDetected(*synth));
+}
+TEST(TetherPortList, APortThatHasGoneDoesNotOpen)
+{
+    auto simulator = std::make_unique<EsxSimulator>(uniqueClientName("esx"));
+    const std::string input = simulator->inputPortName();
+    const std::string output = simulator->outputPortName();
+    RecordingHost host;
+    auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+
+    simulator.reset();
+
+    EXPECT_FALSE(connectToDevice(*synth, input, output));
+    EXPECT_EQ(synth->tetherMidiOutPort, -1);
+    EXPECT_EQ(synth->tetherMidiInPort, -1);
+}
+} // namespace

@@ -1,0 +1,113 @@
+// esx-sim: plays an ESX on two virtual MIDI ports until it is terminated.
+//
+//   esx-sim [--name CLIENT]
+//
+// Opens "CLIENT in:ESX MIDI IN" and "CLIENT out:ESX MIDI OUT" (CLIENT defaults to "ESX
+// Simulator"), prints "ready" with the two port names and then reads commands, one a line:
+//
+//   knob <parameter> <index> <value>   turn a knob: a device parameter number (ParameterIds.h),
+//                                      its part or keyboard channel, its MIDI value
+//   dump                               send the current pattern
+//   cut <bytes>                        send the current pattern, stopping after <bytes>
+//   corrupt                            send the current pattern with a damaged header
+//   bank <0-3>                         send a pattern bank
+//   silent on|off                      stop or resume answering requests
+//   quit
+//
+// At the end of its input it goes on serving; SIGINT or SIGTERM end it.
+#include "EsxSimulator.h"
+
+#include <RtMidi.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <iostream>
+#include <mutex>
+#include <pthread.h>
+#include <sstream>
+#include <thread>
+
+namespace
+{
+std::mutex commandLock;
+
+bool runCommand(esxsim::EsxSimulator& simulator, const std::string& line)
+{
+    std::istringstream words(line);
+    std::string command;
+    words >> command;
+    unsigned a = 0, b = 0, c = 0;
+    std::string flag;
+    if (command == "knob" && words >> a >> b >> c)
+        simulator.turnKnob(static_cast<e_ParameterID>(a), b, c);
+    else if (command == "dump")
+        simulator.sendCurrentPattern();
+    else if (command == "cut" && words >> a)
+        simulator.sendCurrentPatternCut(a);
+    else if (command == "corrupt")
+        simulator.sendCorruptedPattern();
+    else if (command == "bank" && words >> a && a < 4)
+        simulator.sendBank(a);
+    else if (command == "silent" && words >> flag && (flag == "on" || flag == "off"))
+        simulator.setSilent(flag == "on");
+    else
+        return false;
+    return true;
+}
+
+// Reads commands until "quit" or the end of the input.
+void readCommands(esxsim::EsxSimulator* simulator)
+{
+    std::string line;
+    while (std::getline(std::cin, line))
+    {
+        if (line == "quit")
+        {
+            kill(getpid(), SIGTERM);
+            return;
+        }
+        std::lock_guard<std::mutex> lock(commandLock);
+        if (!line.empty() && !runCommand(*simulator, line))
+            std::cerr << "esx-sim: unknown command: " << line << std::endl;
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string client = "ESX Simulator";
+    if (argc == 3 && std::strcmp(argv[1], "--name") == 0)
+        client = argv[2];
+    else if (argc != 1)
+    {
+        std::cerr << "usage: esx-sim [--name CLIENT]" << std::endl;
+        return 2;
+    }
+
+    // Every thread started from here leaves the two signals to sigwait below.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    std::unique_ptr<esxsim::EsxSimulator> simulator;
+    try
+    {
+        simulator = std::make_unique<esxsim::EsxSimulator>(client);
+    }
+    catch (const RtMidiError& error)
+    {
+        std::cerr << "esx-sim: no MIDI system: " << error.getMessage() << std::endl;
+        return 1;
+    }
+    std::cout << "ready: " << simulator->inputPortName() << ", " << simulator->outputPortName() << std::endl;
+
+    std::thread(readCommands, simulator.get()).detach();
+    int signal = 0;
+    sigwait(&stopSignals, &signal);
+    commandLock.lock(); // the reader may be blocked in its read: it never runs again
+    simulator.reset();
+    std::_Exit(0);
+}
