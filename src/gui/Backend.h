@@ -18,11 +18,11 @@ class WindowEventSink
 {
 public:
     virtual ~WindowEventSink() = default;
-    virtual void onMouseDown(CPoint where, long buttons) = 0;
-    virtual void onMouseUp(CPoint where, long buttons) = 0;
-    virtual void onMouseMoved(CPoint where, long buttons) = 0;
-    virtual void onMouseExited() {}
-    virtual bool onWheel(CPoint /*where*/, float /*distance*/, long /*buttons*/) { return false; }
+    virtual void windowMouseDown(CPoint where, long buttons) = 0;
+    virtual void windowMouseUp(CPoint where, long buttons) = 0;
+    virtual void windowMouseMoved(CPoint where, long buttons) = 0;
+    virtual void windowMouseExited() {}
+    virtual bool windowWheel(CPoint /*where*/, float /*distance*/, long /*buttons*/) { return false; }
     virtual bool onKeyDown(const VstKeyCode& key) = 0;
     virtual bool onKeyUp(const VstKeyCode& key) = 0;
 };

@@ -195,11 +195,11 @@ void CFrame::setHoverView(CView* view)
         previous->onMouseExited();
 }
 
-void CFrame::onMouseDown(CPoint where, long buttons)
+void CFrame::windowMouseDown(CPoint where, long buttons)
 {
     if (menuSession)
     {
-        menuSession->onMouseDown(toScreen(where), buttons);
+        menuSession->windowMouseDown(toScreen(where), buttons);
         return;
     }
     CView* target = findViewAt(where);
@@ -214,11 +214,11 @@ void CFrame::onMouseDown(CPoint where, long buttons)
         mouseCapture = nullptr;
 }
 
-void CFrame::onMouseUp(CPoint where, long buttons)
+void CFrame::windowMouseUp(CPoint where, long buttons)
 {
     if (menuSession)
     {
-        menuSession->onMouseUp(toScreen(where), buttons);
+        menuSession->windowMouseUp(toScreen(where), buttons);
         return;
     }
     CView* target = mouseCapture;
@@ -229,11 +229,11 @@ void CFrame::onMouseUp(CPoint where, long buttons)
     target->onMouseUp(local, buttons);
 }
 
-void CFrame::onMouseMoved(CPoint where, long buttons)
+void CFrame::windowMouseMoved(CPoint where, long buttons)
 {
     if (menuSession)
     {
-        menuSession->onMouseMoved(toScreen(where), buttons);
+        menuSession->windowMouseMoved(toScreen(where), buttons);
         return;
     }
     CView* target = mouseCapture;
@@ -248,12 +248,12 @@ void CFrame::onMouseMoved(CPoint where, long buttons)
     target->onMouseMoved(local, buttons);
 }
 
-void CFrame::onMouseExited()
+void CFrame::windowMouseExited()
 {
     setHoverView(nullptr);
 }
 
-bool CFrame::onWheel(CPoint where, float distance, long buttons)
+bool CFrame::windowWheel(CPoint where, float distance, long buttons)
 {
     if (menuSession)
         return false;

@@ -59,11 +59,11 @@ public:
     void viewLeaving(CView* view);
 
     // Input of the window, in frame coordinates.
-    void onMouseDown(CPoint where, long buttons) override;
-    void onMouseUp(CPoint where, long buttons) override;
-    void onMouseMoved(CPoint where, long buttons) override;
-    void onMouseExited() override;
-    bool onWheel(CPoint where, float distance, long buttons) override;
+    void windowMouseDown(CPoint where, long buttons) override;
+    void windowMouseUp(CPoint where, long buttons) override;
+    void windowMouseMoved(CPoint where, long buttons) override;
+    void windowMouseExited() override;
+    bool windowWheel(CPoint where, float distance, long buttons) override;
     bool onKeyDown(const VstKeyCode& key) override;
     bool onKeyUp(const VstKeyCode& key) override;
 

@@ -253,7 +253,7 @@ int MenuSession::levelAt(const CPoint& where) const
     return -1;
 }
 
-void MenuSession::onMouseMoved(CPoint where, long /*buttons*/)
+void MenuSession::windowMouseMoved(CPoint where, long /*buttons*/)
 {
     const int level = levelAt(where);
     if (level < 0)
@@ -269,17 +269,17 @@ void MenuSession::onMouseMoved(CPoint where, long /*buttons*/)
         openSubmenu(level, index);
 }
 
-void MenuSession::onMouseDown(CPoint where, long buttons)
+void MenuSession::windowMouseDown(CPoint where, long buttons)
 {
     if (levelAt(where) < 0)
     {
         dismiss();
         return;
     }
-    onMouseMoved(where, buttons);
+    windowMouseMoved(where, buttons);
 }
 
-void MenuSession::onMouseUp(CPoint where, long /*buttons*/)
+void MenuSession::windowMouseUp(CPoint where, long /*buttons*/)
 {
     const int level = levelAt(where);
     if (level < 0)

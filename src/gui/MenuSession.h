@@ -54,9 +54,9 @@ public:
     const MenuLayout* levelLayout(int level) const;
     long highlighted(int level) const;
 
-    void onMouseDown(CPoint where, long buttons) override;
-    void onMouseUp(CPoint where, long buttons) override;
-    void onMouseMoved(CPoint where, long buttons) override;
+    void windowMouseDown(CPoint where, long buttons) override;
+    void windowMouseUp(CPoint where, long buttons) override;
+    void windowMouseMoved(CPoint where, long buttons) override;
     bool onKeyDown(const VstKeyCode& key) override;
     bool onKeyUp(const VstKeyCode& key) override;
 

@@ -32,8 +32,8 @@ protected:
     Rgb at(int x, int y) { return pixel(frame->getPlatformWindow()->image(), x, y); }
     void click(CPoint where, long buttons = kLButton)
     {
-        frame->onMouseDown(where, buttons);
-        frame->onMouseUp(where, buttons);
+        frame->windowMouseDown(where, buttons);
+        frame->windowMouseUp(where, buttons);
     }
     template <typename T> T* add(T* view)
     {
@@ -67,13 +67,13 @@ TEST_F(Controls, AnimatedKnobShowsTheFrameOfItsValueAndFollowsACircularDrag)
     EXPECT_EQ(at(125, 75), rgb(tp::knobFrameColour(50)));
 
     // Circular mode: the value jumps to the angle under the mouse. Straight up is the middle.
-    frame->onMouseDown(CPoint(125, 55), kLButton);
+    frame->windowMouseDown(CPoint(125, 55), kLButton);
     EXPECT_NEAR(knob->getValue(), 0.5f, 0.01f);
-    frame->onMouseMoved(CPoint(149, 75), kLButton); // three o'clock: 240 of 300 degrees turned
+    frame->windowMouseMoved(CPoint(149, 75), kLButton); // three o'clock: 240 of 300 degrees turned
     EXPECT_NEAR(knob->getValue(), 0.8f, 0.01f);
-    frame->onMouseMoved(CPoint(117, 97), kLButton); // in the gap at the bottom, nearer the minimum end
+    frame->windowMouseMoved(CPoint(117, 97), kLButton); // in the gap at the bottom, nearer the minimum end
     EXPECT_EQ(knob->getValue(), 0.0f);
-    frame->onMouseUp(CPoint(117, 97), kLButton);
+    frame->windowMouseUp(CPoint(117, 97), kLButton);
     EXPECT_EQ(effect.edits, (std::vector<std::string>{"+3", "-3"}));
     EXPECT_GE(listener.count("valueChanged"), 2);
     EXPECT_GE(listener.count("mouseMoved"), 3);
@@ -87,33 +87,33 @@ TEST_F(Controls, KnobInLinearModeMovesWithTheMouseNotToIt)
         add(new CAnimKnob(CRect(0, 0, 50, 50), &listener, -1, tp::kKnobFrames, tp::kKnobSize, nullptr));
     editor.setKnobMode(2);
     knob->setValue(0.5f);
-    frame->onMouseDown(CPoint(25, 5), kLButton);
+    frame->windowMouseDown(CPoint(25, 5), kLButton);
     EXPECT_EQ(knob->getValue(), 0.5f) << "a press alone changes nothing";
-    frame->onMouseMoved(CPoint(25, -25), kLButton); // 30 pixels up
+    frame->windowMouseMoved(CPoint(25, -25), kLButton); // 30 pixels up
     EXPECT_NEAR(knob->getValue(), 0.7f, 0.001f);
-    frame->onMouseMoved(CPoint(25, -25 + 300), kLButton);
+    frame->windowMouseMoved(CPoint(25, -25 + 300), kLButton);
     EXPECT_EQ(knob->getValue(), 0.0f);
-    frame->onMouseUp(CPoint(25, 0), kLButton);
+    frame->windowMouseUp(CPoint(25, 0), kLButton);
     EXPECT_TRUE(effect.edits.empty()) << "tag -1 reaches no host parameter";
 
     editor.setKnobMode(1); // relative circular: turning a quarter clockwise adds 90 of 270 degrees
     knob->setValue(0.2f);
-    frame->onMouseDown(CPoint(25, 0), kLButton);
-    frame->onMouseMoved(CPoint(50, 25), kLButton);
+    frame->windowMouseDown(CPoint(25, 0), kLButton);
+    frame->windowMouseMoved(CPoint(50, 25), kLButton);
     EXPECT_NEAR(knob->getValue(), 0.2f + 1.0f / 3.0f, 0.02f);
-    frame->onMouseUp(CPoint(50, 25), kLButton);
+    frame->windowMouseUp(CPoint(50, 25), kLButton);
 }
 
 TEST_F(Controls, KnobHoverTellsTheListenerAndModifierClicksCanBeTaken)
 {
     auto* knob =
         add(new CAnimKnob(CRect(0, 0, 50, 50), &listener, -1, tp::kKnobFrames, tp::kKnobSize, nullptr));
-    frame->onMouseMoved(CPoint(10, 10), 0);
+    frame->windowMouseMoved(CPoint(10, 10), 0);
     ASSERT_EQ(listener.count("mouseMoved"), 1);
     EXPECT_EQ(listener.calls[0].control, knob);
     listener.takeModifierClicks = true;
     knob->setValue(0.3f);
-    frame->onMouseDown(CPoint(25, 1), kLButton | kControl);
+    frame->windowMouseDown(CPoint(25, 1), kLButton | kControl);
     EXPECT_EQ(listener.count("modifierClicked"), 1);
     EXPECT_EQ(knob->getValue(), 0.3f) << "the listener took the click";
 }
@@ -126,10 +126,10 @@ TEST_F(Controls, KickButtonIsDownWhilePressedAndReportsPressAndRelease)
     bitmap->forget();
     frame->idle();
     EXPECT_EQ(at(20, 20), rgb(tp::kButtonUp));
-    frame->onMouseDown(CPoint(20, 20), kLButton);
+    frame->windowMouseDown(CPoint(20, 20), kLButton);
     frame->idle();
     EXPECT_EQ(at(20, 20), rgb(tp::kButtonDown));
-    frame->onMouseUp(CPoint(20, 20), kLButton);
+    frame->windowMouseUp(CPoint(20, 20), kLButton);
     frame->idle();
     EXPECT_EQ(at(20, 20), rgb(tp::kButtonUp));
     ASSERT_EQ(listener.count("valueChanged"), 2);
@@ -137,10 +137,10 @@ TEST_F(Controls, KickButtonIsDownWhilePressedAndReportsPressAndRelease)
     EXPECT_EQ(listener.calls[1].value, 0.0f);
     EXPECT_EQ(effect.edits, (std::vector<std::string>{"+5", "+6", "-5", "-6"}));
 
-    frame->onMouseDown(CPoint(20, 20), kLButton);
-    frame->onMouseMoved(CPoint(200, 150), kLButton);
+    frame->windowMouseDown(CPoint(20, 20), kLButton);
+    frame->windowMouseMoved(CPoint(200, 150), kLButton);
     EXPECT_EQ(button->getValue(), 0.0f);
-    frame->onMouseUp(CPoint(200, 150), kLButton);
+    frame->windowMouseUp(CPoint(200, 150), kLButton);
     EXPECT_EQ(listener.count("valueChanged"), 3) << "a release outside the button cancels";
 }
 
@@ -188,11 +188,11 @@ TEST_F(Controls, SlidersPlaceTheHandleBetweenTheirPositionsFromTheMinimumEnd)
     horizontal->setValue(0.0f);
     EXPECT_EQ(horizontal->handleRect().left, 101);
 
-    frame->onMouseDown(CPoint(x + 5, y + 4 + 35 + 4), kLButton); // the handle's middle at the middle
+    frame->windowMouseDown(CPoint(x + 5, y + 4 + 35 + 4), kLButton); // the handle's middle at the middle
     EXPECT_NEAR(vertical->getValue(), 0.5f, 0.02f);
-    frame->onMouseMoved(CPoint(x + 5, y - 50), kLButton);
+    frame->windowMouseMoved(CPoint(x + 5, y - 50), kLButton);
     EXPECT_EQ(vertical->getValue(), 1.0f);
-    frame->onMouseUp(CPoint(x + 5, y - 50), kLButton);
+    frame->windowMouseUp(CPoint(x + 5, y - 50), kLButton);
     EXPECT_GE(listener.count("mouseMoved"), 2);
     frame->idle();
     EXPECT_EQ(at(x + 5, y + 6), rgb(tp::kHandle));
@@ -321,11 +321,11 @@ TEST_F(Controls, NumberSteppersMoveTheEditorOncePerPressAndReportIt)
                                             CPoint(), edit, +1));
     bitmap->forget();
     edit->setNumericalValue(254);
-    frame->onMouseDown(CPoint(52, 5), kLButton);
+    frame->windowMouseDown(CPoint(52, 5), kLButton);
     frame->idle();
     EXPECT_EQ(at(52, 5), rgb(tp::kStepperDown));
-    frame->onMouseMoved(CPoint(53, 5), kLButton);
-    frame->onMouseUp(CPoint(53, 5), kLButton);
+    frame->windowMouseMoved(CPoint(53, 5), kLButton);
+    frame->windowMouseUp(CPoint(53, 5), kLButton);
     EXPECT_STREQ(edit->getText(), "All");
     ASSERT_EQ(listener.count("valueChanged"), 1);
     EXPECT_EQ(listener.calls.back().control, edit) << "the target is reported, not the button";
@@ -380,12 +380,12 @@ TEST_F(Controls, MenusKnowTheirEntriesAndChooseInSubmenus)
     EXPECT_EQ(session->levelLayout(0)->screenRect.top, 118) << "pops up below the button";
 
     const CRect more = session->levelLayout(0)->entryRect(4);
-    session->onMouseMoved(CPoint(more.left + 5, more.top + 3), 0);
+    session->windowMouseMoved(CPoint(more.left + 5, more.top + 3), 0);
     ASSERT_EQ(session->levelCount(), 2);
     const CRect subB = session->levelLayout(1)->entryRect(1);
     EXPECT_GE(subB.left, more.right - 1) << "the submenu opens beside its entry";
-    session->onMouseMoved(CPoint(subB.left + 5, subB.top + 3), 0);
-    session->onMouseUp(CPoint(subB.left + 5, subB.top + 3), 0);
+    session->windowMouseMoved(CPoint(subB.left + 5, subB.top + 3), 0);
+    session->windowMouseUp(CPoint(subB.left + 5, subB.top + 3), 0);
     EXPECT_EQ(frame->getMenuSession(), nullptr);
     EXPECT_EQ(m.menu->getLastItemMenu(index), m.submenu.get());
     EXPECT_EQ(index, 1);
@@ -419,7 +419,7 @@ TEST_F(Controls, MenuKeysMoveOverSelectableEntriesAndEscapeCancels)
     EXPECT_EQ(m.menu->getCurrent(), 1);
 
     click(CPoint(110, 105));
-    frame->onMouseDown(CPoint(5, 5), kLButton); // outside the popup
+    frame->windowMouseDown(CPoint(5, 5), kLButton); // outside the popup
     EXPECT_EQ(frame->getMenuSession(), nullptr);
 }
 

@@ -107,7 +107,7 @@ TEST_F(EditorThroughDispatcher, HostKeysReachTheFocusedTextFieldOnly)
 {
     dispatch(effEditOpen);
     EXPECT_EQ(dispatch(effEditKeyDown, 'a'), 0) << "no field has the focus: the key stays with the host";
-    editor->getFrame()->onMouseDown(CPoint(5, 5), kLButton);
+    editor->getFrame()->windowMouseDown(CPoint(5, 5), kLButton);
     EXPECT_EQ(dispatch(effEditKeyDown, 'y'), 1);
     dispatch(effEditKeyUp, 'y');
     EXPECT_EQ(dispatch(effEditKeyDown, 0, VKEY_RETURN), 1);

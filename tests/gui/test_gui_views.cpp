@@ -149,14 +149,14 @@ TEST_F(ViewTree, ClicksGoToTheTopmostMouseEnabledViewInItsParentCoordinates)
     frame.addView(&container);
     frame.addView(&cover);
 
-    frame.onMouseDown(CPoint(70, 30), kLButton);
+    frame.windowMouseDown(CPoint(70, 30), kLButton);
     EXPECT_EQ(cover.clicks, 1);
     cover.setMouseEnabled(false);
-    frame.onMouseDown(CPoint(70, 30), kLButton);
+    frame.windowMouseDown(CPoint(70, 30), kLButton);
     EXPECT_EQ(inner.clicks, 1);
     EXPECT_EQ(inner.lastClick, CPoint(20, 20));
     container.setMouseEnabled(false);
-    frame.onMouseDown(CPoint(70, 30), kLButton);
+    frame.windowMouseDown(CPoint(70, 30), kLButton);
     EXPECT_EQ(inner.clicks, 1) << "a mouse-disabled container hides its views from the mouse";
 }
 
@@ -164,10 +164,10 @@ TEST_F(ViewTree, AViewThatLeavesDuringADragGetsNoMoreEvents)
 {
     ColourView view(CRect(0, 0, 50, 50), kRed);
     frame.addView(&view);
-    frame.onMouseDown(CPoint(10, 10), kLButton);
+    frame.windowMouseDown(CPoint(10, 10), kLButton);
     frame.removeView(&view);
-    frame.onMouseMoved(CPoint(20, 20), kLButton); // must not reach the removed view
-    frame.onMouseUp(CPoint(20, 20), kLButton);
+    frame.windowMouseMoved(CPoint(20, 20), kLButton); // must not reach the removed view
+    frame.windowMouseUp(CPoint(20, 20), kLButton);
     EXPECT_EQ(view.clicks, 1);
 }
 

@@ -210,21 +210,21 @@ void deliver(WindowEventSink* sink, const XEvent& event, CPoint point)
     {
     case ButtonPress:
         if (event.xbutton.button == Button4 || event.xbutton.button == Button5)
-            sink->onWheel(point, event.xbutton.button == Button4 ? kWheelNotch : -kWheelNotch,
-                          buttonsFromX11State(event.xbutton.state));
+            sink->windowWheel(point, event.xbutton.button == Button4 ? kWheelNotch : -kWheelNotch,
+                              buttonsFromX11State(event.xbutton.state));
         else if (event.xbutton.button <= Button3)
-            sink->onMouseDown(point, buttonsFromX11State(event.xbutton.state) |
-                                         buttonsFromX11State(Button1Mask << (event.xbutton.button - 1)));
+            sink->windowMouseDown(point, buttonsFromX11State(event.xbutton.state) |
+                                             buttonsFromX11State(Button1Mask << (event.xbutton.button - 1)));
         break;
     case ButtonRelease:
         if (event.xbutton.button <= Button3)
-            sink->onMouseUp(point, buttonsFromX11State(event.xbutton.state));
+            sink->windowMouseUp(point, buttonsFromX11State(event.xbutton.state));
         break;
     case MotionNotify:
-        sink->onMouseMoved(point, buttonsFromX11State(event.xmotion.state));
+        sink->windowMouseMoved(point, buttonsFromX11State(event.xmotion.state));
         break;
     case LeaveNotify:
-        sink->onMouseExited();
+        sink->windowMouseExited();
         break;
     case KeyPress:
     case KeyRelease:
