@@ -237,6 +237,8 @@ public:
     void TetherMidi_SendInquirySysex();
     // Everything that arrives from the input port: SysEx pieces, control changes, notes.
     void TetherMidiReceive(std::vector<unsigned char> message, bool snapshot);
+    // The input port's callback: the receive path while the port is open.
+    void TetherMidiReceiveFromPort(const std::vector<unsigned char>& message);
     // Bodies of the send thread and the clock thread.
     void TetherMidiSendCycles();
     void TetherMidiClockCycles();
@@ -332,6 +334,8 @@ public:
     std::condition_variable tetherWake;
     std::condition_variable tetherClockWake; // the clock thread's own: an enqueue must wake the sender
     bool tetherWakePending = false;
+    std::atomic<bool> tetherReceiveGateOpen{false};
+    std::atomic<int> tetherReceiveInFlight{0};
     MidiQueueLock tetherQueueBusy;
     t_MidiEventQueue tetherQueueSingle;
     t_MidiEventQueue tetherQueueShortNRPN;
@@ -365,6 +369,7 @@ private:
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
     void stopTetherThreads();
+    void closeReceiveGate();
     void dispatchIdentityReply(const unsigned char* reply, std::uint32_t length);
     void dispatchPatternDump(VstMidiSysexEvent* event);
     void dispatchBankDump(VstMidiSysexEvent* event);

@@ -15,6 +15,7 @@ constexpr int kMessagesPerCycle[] = {1, 3, 4}; // single, short NRPN, long NRPN
 constexpr unsigned kBusyCycleWaitMs = 1;
 constexpr unsigned kIdleWaitMs = 100;
 constexpr unsigned kClockStepMs = 100;
+constexpr unsigned kReceiveDrainMs = 1000;
 
 // The MIDI system to use: PAVONIS_MIDI_API=alsa|jack, else ALSA with JACK as fallback.
 std::vector<RtMidi::Api> apisToTry()
@@ -92,7 +93,7 @@ template <typename Port> unsigned currentIndexOf(Port& port, const char* listedN
 void TetherMidiReceiveCbk(double, std::vector<unsigned char>* message, void* user)
 {
     if (message && user)
-        static_cast<SynthCommons*>(user)->TetherMidiReceive(*message, false);
+        static_cast<SynthCommons*>(user)->TetherMidiReceiveFromPort(*message);
 }
 
 void TetherMidi_MidiOutThread(void* argument)
@@ -166,6 +167,7 @@ void SynthCommons::TetherMidiDeInitialize()
     }
     {
         std::lock_guard<std::mutex> lock(tetherInPortLock);
+        closeReceiveGate();
         delete tetherMidiIn;
         tetherMidiIn = nullptr;
         tetherMidiInPort = -1;
@@ -237,6 +239,7 @@ std::uint32_t SynthCommons::TetherMidiInOpen(std::uint32_t index)
         tetherMidiIn->setCallback(TetherMidiReceiveCbk, this);
         tetherMidiIn->ignoreTypes(false, true, true);
         tetherMidiInPort = static_cast<std::int32_t>(index);
+        tetherReceiveGateOpen = true;
     }
     catch (const RtMidiError&)
     {
@@ -268,6 +271,7 @@ void SynthCommons::TetherMidiInClose()
     std::lock_guard<std::mutex> lock(tetherInPortLock);
     if (!tetherMidiInitialized || tetherMidiInPort < 0)
         return;
+    closeReceiveGate();
     try
     {
         tetherMidiIn->cancelCallback();
@@ -413,6 +417,23 @@ void SynthCommons::TetherMidiClockCycles()
     std::unique_lock<std::mutex> lock(tetherWakeLock);
     while (tetherMidiThreadsRunning)
         tetherClockWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
+}
+
+void SynthCommons::TetherMidiReceiveFromPort(const std::vector<unsigned char>& message)
+{
+    ++tetherReceiveInFlight;
+    if (tetherReceiveGateOpen)
+        TetherMidiReceive(message, false);
+    --tetherReceiveInFlight;
+}
+
+// Lets a message being handled finish before the input goes: a MIDI system may cut its
+// receive thread short when the port closes, which must not happen inside our handling.
+void SynthCommons::closeReceiveGate()
+{
+    tetherReceiveGateOpen = false;
+    for (unsigned waited = 0; tetherReceiveInFlight > 0 && waited < kReceiveDrainMs; ++waited)
+        platform::sleepMs(1);
 }
 
 void SynthCommons::TetherMidiFilterRealTime(std::vector<unsigned char>* message)
