@@ -101,6 +101,25 @@ void midiQueueEnqueueGroup(t_MidiEventQueue& queue, VstEvent* const* events, int
         append(queue, recordOf(events[k]));
 }
 
+void midiQueueEnqueueList(t_MidiEventQueue& single, t_MidiEventQueue& shortGroups,
+                          t_MidiEventQueue& longGroups, VstEvents* events)
+{
+    switch (events->numEvents)
+    {
+    case 1:
+        midiQueueEnqueueSingle(single, recordOf(events->events[0]));
+        break;
+    case 3:
+        midiQueueEnqueueGroup(shortGroups, events->events, 3);
+        break;
+    case 4:
+        midiQueueEnqueueGroup(longGroups, events->events, 4);
+        break;
+    default:
+        break;
+    }
+}
+
 void midiQueueRemoveFront(t_MidiEventQueue& queue, int count)
 {
     if (count <= 0)

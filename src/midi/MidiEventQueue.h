@@ -28,6 +28,11 @@ void midiQueueEnqueueSingle(t_MidiEventQueue& queue, const VstMidiEvent& event);
 // number, else appends a preamble and the group.
 void midiQueueEnqueueGroup(t_MidiEventQueue& queue, VstEvent* const* events, int count);
 
+// A list of 1, 3 or 4 events into the single, three-message or four-message queue of a set;
+// lists of any other size are ignored.
+void midiQueueEnqueueList(t_MidiEventQueue& single, t_MidiEventQueue& shortGroups,
+                          t_MidiEventQueue& longGroups, VstEvents* events);
+
 // Removes the first count events, keeping the order of the rest.
 void midiQueueRemoveFront(t_MidiEventQueue& queue, int count);
 

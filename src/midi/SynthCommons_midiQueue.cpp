@@ -2,14 +2,6 @@
 // to the host at the end of each.
 #include "../core/SynthCommons.h"
 
-namespace
-{
-const VstMidiEvent& firstEvent(VstEvents* events)
-{
-    return *reinterpret_cast<const VstMidiEvent*>(events->events[0]);
-}
-} // namespace
-
 void SynthCommons::midiQueue_InitQueue()
 {
     midiQueueInit(hostQueueSingle);
@@ -29,20 +21,8 @@ void SynthCommons::midiQueue_SendVstEvents(VstEvents* events, bool towardHost)
         return;
     }
     hostQueueBusy.take();
-    switch (events->numEvents)
-    {
-    case 1:
-        midiQueueEnqueueSingle(towardHost ? hostQueueSingleToHost : hostQueueSingle, firstEvent(events));
-        break;
-    case 3:
-        midiQueueEnqueueGroup(hostQueueShortNRPN, events->events, 3);
-        break;
-    case 4:
-        midiQueueEnqueueGroup(hostQueueLongNRPN, events->events, 4);
-        break;
-    default:
-        break;
-    }
+    midiQueueEnqueueList(towardHost ? hostQueueSingleToHost : hostQueueSingle, hostQueueShortNRPN,
+                         hostQueueLongNRPN, events);
     hostQueueBusy.release();
 }
 

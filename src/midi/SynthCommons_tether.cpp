@@ -339,20 +339,7 @@ void SynthCommons::TetherMidiSendQueue(VstEvents* events)
         tetherMidiOutPort < 0)
         return;
     tetherQueueBusy.take();
-    switch (events->numEvents)
-    {
-    case 1:
-        midiQueueEnqueueSingle(tetherQueueSingle, *reinterpret_cast<const VstMidiEvent*>(events->events[0]));
-        break;
-    case 3:
-        midiQueueEnqueueGroup(tetherQueueShortNRPN, events->events, 3);
-        break;
-    case 4:
-        midiQueueEnqueueGroup(tetherQueueLongNRPN, events->events, 4);
-        break;
-    default:
-        break;
-    }
+    midiQueueEnqueueList(tetherQueueSingle, tetherQueueShortNRPN, tetherQueueLongNRPN, events);
     tetherQueueBusy.release();
     {
         std::lock_guard<std::mutex> lock(tetherWakeLock);
