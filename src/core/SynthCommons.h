@@ -122,8 +122,6 @@ public:
     vst::int32 getMidiProgramCategory(vst::int32, void*) override { return 0; }
     bool hasMidiProgramsChanged(vst::int32) override { return false; }
     bool getMidiKeyName(vst::int32, void*) override { return false; }
-    void fillProgram() {}
-    void initProcess() {}
 
     void detectHost();
     int getHostKind() const { return hostKind; }

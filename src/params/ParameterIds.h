@@ -211,13 +211,8 @@ enum e_EditorParameterID : std::uint32_t
 // Host parameter indexes 0 to 66; the names are in the host parameter table.
 enum e_HostParameterID : std::uint32_t
 {
-    HOSTPARAM_D1_SAMPLE_LSB = 0,
     HOSTPARAM_D1_FILTER_CUTOFF = 6,
-    HOSTPARAM_K1_SAMPLE_LSB = 24,
-    HOSTPARAM_K1_PITCH = 28,
     HOSTPARAM_FX1_TYPE = 48,
-    HOSTPARAM_MUTE_DRUM1 = 65,
-    HOSTPARAM_MUTE_KEYBOARD1 = 66,
     HOSTPARAM_END = 67,
 };
 
