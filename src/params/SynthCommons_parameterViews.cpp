@@ -3,7 +3,7 @@
 #include "../core/SynthCommons.h"
 #include "ParameterTables.h"
 
-#include <bitset>
+#include <array>
 
 namespace
 {
@@ -17,29 +17,41 @@ bool matchMakesUpOf(const t_VirtualParameterMatch& match, e_ParameterID id)
     return false;
 }
 
-bool isVirtualParameter(std::uint32_t id)
-{
-    static const std::bitset<PARAM_END> virtualIds = []
-    {
-        std::bitset<PARAM_END> ids;
-        for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable;
-             m->virtualParameter != PARAM_END; ++m)
-            ids.set(m->virtualParameter);
-        return ids;
-    }();
-    return id < PARAM_END && virtualIds.test(id);
-}
-
 // True when the virtual parameter virtualId, for the given index, is made of device parameter id.
 bool virtualRowIsMadeOf(std::uint32_t virtualId, unsigned index, e_ParameterID id)
 {
-    if (!isVirtualParameter(virtualId))
-        return false;
     for (const t_VirtualParameterMatch* m = c_VirtualParametersMatchTable; m->virtualParameter != PARAM_END;
          ++m)
         if (m->virtualParameter == virtualId && m->index == index && matchMakesUpOf(*m, id))
             return true;
     return false;
+}
+
+// The host rows that can show a device parameter, directly or through a virtual parameter,
+// in table order: found once, since every change asks for them.
+struct HostRowsOfParameter
+{
+    const t_HostParameter* rows[kMaxHostMatches];
+    unsigned count;
+};
+
+const HostRowsOfParameter& hostRowsThatCanShow(e_ParameterID id)
+{
+    static const std::array<HostRowsOfParameter, PARAM_END + 1> byParameter = []
+    {
+        std::array<HostRowsOfParameter, PARAM_END + 1> found{};
+        for (unsigned p = 0; p < PARAM_END; ++p)
+            for (const t_HostParameter* row = c_HostParameters; row->id != HOSTPARAM_END; ++row)
+            {
+                HostRowsOfParameter& entry = found[p];
+                const auto device = static_cast<e_ParameterID>(p);
+                if ((row->parameter == device || virtualRowIsMadeOf(row->parameter, row->index, device)) &&
+                    entry.count < kMaxHostMatches)
+                    entry.rows[entry.count++] = row;
+            }
+        return found;
+    }();
+    return byParameter[id < PARAM_END ? id : PARAM_END];
 }
 } // namespace
 
@@ -100,12 +112,12 @@ unsigned SynthCommons::parameterLib_GetHostParameter(e_ParameterID id, unsigned 
         out[slot] = nullptr;
     if (!hostParameters)
         return 0;
+    const HostRowsOfParameter& rows = hostRowsThatCanShow(id);
     unsigned count = 0;
-    for (const t_HostParameter* row = hostParameters; row->id != HOSTPARAM_END && count < kMaxHostMatches;
-         ++row)
+    for (unsigned i = 0; i < rows.count; ++i)
     {
-        const bool candidate = row->index == kNoIndex || row->index == index || index == kNoIndex;
-        if (candidate && (row->parameter == id || virtualRowIsMadeOf(row->parameter, row->index, id)))
+        const t_HostParameter* row = rows.rows[i];
+        if (row->index == kNoIndex || row->index == index || index == kNoIndex)
             out[count++] = row;
     }
     return count;

@@ -3,9 +3,9 @@
 #include <dlfcn.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <cstddef>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
