@@ -5,7 +5,6 @@
 #include <cmath>
 #include <cstddef>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -28,10 +27,6 @@ static_assert(offsetof(AEffect, processReplacing) == 120 && sizeof(AEffect) == 1
 
 namespace
 {
-// These tests are about the host boundary, not MIDI ports: keeping the instances' Tether
-// MIDI layer off JACK spares each one a JACK client when a JACK server runs.
-[[maybe_unused]] const bool tetherMidiOffJack = setenv("PAVONIS_MIDI_API", "alsa", 1) == 0;
-
 constexpr int kTextBufferSize = 512;
 constexpr int kHostProductLength = 64;
 

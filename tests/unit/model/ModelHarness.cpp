@@ -3,15 +3,10 @@
 #include "params/ParameterValues.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 
 namespace
 {
-// The instances under test use Host MIDI mode only: keeping their Tether MIDI layer off
-// JACK spares each one a JACK client when a JACK server runs.
-[[maybe_unused]] const bool tetherMidiOffJack = setenv("PAVONIS_MIDI_API", "alsa", 1) == 0;
-
 constexpr std::uint8_t kNrpnMsbController = 99;
 constexpr std::uint8_t kNrpnLsbController = 98;
 constexpr std::uint8_t kDataMsbController = 6;
