@@ -359,6 +359,8 @@ protected:
 
 private:
     void setParameterValueAt(t_Parameter* p, unsigned index, float value, char flags);
+    // The value stored for an index (part, keyboard channel, mask bit; kNoIndex = whole mask).
+    float getParameterValueAt(t_Parameter* p, unsigned index);
     void notifyHostOfChange(e_ParameterID id, unsigned index);
     void sendParameterToDevice(t_Parameter* p, unsigned index);
     void sendNrpnEntry(const t_TypeStruct_MidiNRPN& entry);

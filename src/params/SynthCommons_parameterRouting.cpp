@@ -49,57 +49,43 @@ t_TypeStruct_MidiNRPN& maskEntry(t_Parameter* p)
     return mask->list[mask->entryIndex];
 }
 
-// The index a plain write or read uses: the descriptor's set or get field.
-unsigned descriptorIndex(t_Parameter* p, bool forWrite)
+// The descriptor's set or get field of an indexed kind (part, keyboard channel or mask bit).
+std::uint32_t* indexField(t_Parameter* p, bool forWrite)
 {
     switch (p->kind)
     {
     case ParamType_MidiCCChannel:
     {
         auto* d = descriptorOf<t_TypeStruct_MidiCCChannel>(p);
-        return loadShared(forWrite ? d->setChannel : d->getChannel);
+        return forWrite ? &d->setChannel : &d->getChannel;
     }
     case ParamType_MultiNRPN:
     {
         auto* d = descriptorOf<t_TypeStruct_MultiNRPN>(p);
-        return loadShared(forWrite ? d->setIndex : d->getIndex);
+        return forWrite ? &d->setIndex : &d->getIndex;
     }
     case ParamType_NRPNBitMask:
     {
         auto* d = descriptorOf<t_TypeStruct_NRPNBitMask>(p);
-        return loadShared(forWrite ? d->setBit : d->getBit);
+        return forWrite ? &d->setBit : &d->getBit;
     }
     default:
-        return kNoIndex;
+        return nullptr;
     }
+}
+
+// The index a plain write or read uses: the descriptor's set or get field.
+unsigned descriptorIndex(t_Parameter* p, bool forWrite)
+{
+    const std::uint32_t* field = indexField(p, forWrite);
+    return field ? loadShared(*field) : kNoIndex;
 }
 
 // Records the index in the descriptor's set or get field, as the descriptor describes it.
 void recordIndex(t_Parameter* p, unsigned index, bool forWrite)
 {
-    switch (p->kind)
-    {
-    case ParamType_MidiCCChannel:
-    {
-        auto* d = descriptorOf<t_TypeStruct_MidiCCChannel>(p);
-        storeShared<std::uint32_t>(forWrite ? d->setChannel : d->getChannel, index);
-        break;
-    }
-    case ParamType_MultiNRPN:
-    {
-        auto* d = descriptorOf<t_TypeStruct_MultiNRPN>(p);
-        storeShared<std::uint32_t>(forWrite ? d->setIndex : d->getIndex, index);
-        break;
-    }
-    case ParamType_NRPNBitMask:
-    {
-        auto* d = descriptorOf<t_TypeStruct_NRPNBitMask>(p);
-        storeShared<std::uint32_t>(forWrite ? d->setBit : d->getBit, index);
-        break;
-    }
-    default:
-        break;
-    }
+    if (std::uint32_t* field = indexField(p, forWrite))
+        storeShared<std::uint32_t>(*field, index);
 }
 
 // Stores a value; false when the index names no slot of the parameter.
@@ -157,7 +143,27 @@ bool storeValue(SynthCommons* synth, t_Parameter* p, unsigned index, float value
     }
 }
 
-float readValue(SynthCommons* synth, t_Parameter* p, unsigned index)
+unsigned chooserIndex(SynthCommons* synth, const t_EditorParameter* e, t_Parameter* p)
+{
+    return e->chooser ? e->chooser(synth) : descriptorIndex(p, true);
+}
+} // namespace
+
+// --- The central setter and reader -----------------------------------------------------------
+
+void SynthCommons::parameterLib_SetParameterValue(e_ParameterID id, float value, char flags)
+{
+    if (t_Parameter* p = parameterLib_GetParameter(id))
+        setParameterValueAt(p, descriptorIndex(p, true), value, flags);
+}
+
+float SynthCommons::parameterLib_GetParameterValue(e_ParameterID id)
+{
+    t_Parameter* p = parameterLib_GetParameter(id);
+    return p ? getParameterValueAt(p, descriptorIndex(p, false)) : 0.0f;
+}
+
+float SynthCommons::getParameterValueAt(t_Parameter* p, unsigned index)
 {
     switch (p->kind)
     {
@@ -170,7 +176,7 @@ float readValue(SynthCommons* synth, t_Parameter* p, unsigned index)
     case ParamType_Callback:
     {
         auto* d = descriptorOf<t_TypeStruct_Callback>(p);
-        return d->get(synth, d->argument);
+        return d->get(this, d->argument);
     }
     case ParamType_MidiCCChannel:
         return index < kKeyboardChannels
@@ -193,26 +199,6 @@ float readValue(SynthCommons* synth, t_Parameter* p, unsigned index)
     default:
         return 0.0f;
     }
-}
-
-unsigned chooserIndex(SynthCommons* synth, const t_EditorParameter* e, t_Parameter* p)
-{
-    return e->chooser ? e->chooser(synth) : descriptorIndex(p, true);
-}
-} // namespace
-
-// --- The central setter and reader -----------------------------------------------------------
-
-void SynthCommons::parameterLib_SetParameterValue(e_ParameterID id, float value, char flags)
-{
-    if (t_Parameter* p = parameterLib_GetParameter(id))
-        setParameterValueAt(p, descriptorIndex(p, true), value, flags);
-}
-
-float SynthCommons::parameterLib_GetParameterValue(e_ParameterID id)
-{
-    t_Parameter* p = parameterLib_GetParameter(id);
-    return p ? readValue(this, p, descriptorIndex(p, false)) : 0.0f;
 }
 
 void SynthCommons::setParameterValueAt(t_Parameter* p, unsigned index, float value, char flags)
@@ -377,7 +363,7 @@ float SynthCommons::parameterLib_GetParameterValueFromEditor(t_EditorParameter* 
         index = chooserIndex(this, e, p);
         recordIndex(p, index, false);
     }
-    return readValue(this, p, index);
+    return getParameterValueAt(p, index);
 }
 
 // --- Host ---------------------------------------------------------------------------------------
@@ -432,7 +418,7 @@ float SynthCommons::parameterLib_GetParameterValueFromHost(const t_HostParameter
         index = h->index;
         recordIndex(p, index, false);
     }
-    return readValue(this, p, index);
+    return getParameterValueAt(p, index);
 }
 
 // --- Device -------------------------------------------------------------------------------------

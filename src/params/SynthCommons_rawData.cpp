@@ -7,28 +7,6 @@
 
 namespace
 {
-float valueForIndex(t_Parameter* p, unsigned index)
-{
-    switch (p->kind)
-    {
-    case ParamType_MidiCC:
-        return loadShared(static_cast<t_TypeStruct_MidiCC*>(p->descriptor)->value);
-    case ParamType_NRPN:
-        return loadShared(static_cast<t_TypeStruct_MidiNRPN*>(p->descriptor)->value);
-    case ParamType_MidiCCChannel:
-        return loadShared(static_cast<t_TypeStruct_MidiCCChannel*>(p->descriptor)->value[index]);
-    case ParamType_MultiNRPN:
-        return loadShared(static_cast<t_TypeStruct_MultiNRPN*>(p->descriptor)->list[index].value);
-    case ParamType_NRPNBitMask:
-    {
-        auto* mask = static_cast<t_TypeStruct_NRPNBitMask*>(p->descriptor);
-        return loadShared(mask->list[mask->entryIndex].value);
-    }
-    default:
-        return 0.0f;
-    }
-}
-
 // A conversion table ends at the first row after the first one whose two fields are both 0.
 bool isEndRow(const t_RawDataValueConversionSruct* table, const t_RawDataValueConversionSruct* row)
 {
@@ -59,7 +37,8 @@ void SynthCommons::parameterLib_FlushParametersToRawData()
             continue;
         for (unsigned i = 0; i < kRawDataLocations; ++i)
             if (p->rawData->location[i])
-                patternImageWrite(p->id, *p->rawData, i, workingProgram.data, valueForIndex(p, i));
+                patternImageWrite(p->id, *p->rawData, i, workingProgram.data,
+                                  getParameterValueAt(p, p->kind == ParamType_NRPNBitMask ? kNoIndex : i));
     }
 }
 
