@@ -126,8 +126,8 @@ void SynthCommons::midiTest_OnSysex(const unsigned char* message, std::uint32_t 
         midiTestRunning = false;
         return;
     }
-    synthEditor->postProcessRemovePending(POSTPROCESS_MIDI_TEST_TIMEOUT);
     synthEditor->postProcessAdd(POSTPROCESS_SYNCING_NOTIFICATION, 0, 0, nullptr, 0);
+    // Replaces the pending time-out: the result shows at the next idle.
     synthEditor->postProcessAdd(POSTPROCESS_MIDI_TEST_TIMEOUT, TEST_PASSED, 0, nullptr, 0);
 }
 

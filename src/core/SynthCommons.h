@@ -365,6 +365,7 @@ private:
     void sendParameterToDevice(t_Parameter* p, unsigned index);
     void sendNrpnEntry(const t_TypeStruct_MidiNRPN& entry);
     void refreshEditorForChange(e_ParameterID id, unsigned index, float value);
+    bool dropsMessagesNow() const;
     void routeBuiltMessage(VstEvents* events, bool towardHost);
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);

@@ -3,8 +3,6 @@
 #include "../core/SynthCommons.h"
 #include "SynthEditor.h"
 
-#include <cstdio>
-
 void SynthEditor::editorControlsLib_SetControlValue(e_EditorParameterID, CControl*, std::uint32_t) {}
 
 void SynthEditor::editorControlsLib_SetAllControlValue(CControl*) {}

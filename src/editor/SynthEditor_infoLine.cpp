@@ -4,11 +4,8 @@
 
 #include <cstdio>
 
-void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float, t_EditorControl* control)
-{
-    if (!control)
-        return; // controls exist only while the window is open
-}
+// A parameter's information comes from its control, and controls exist only with the panel.
+void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float, t_EditorControl*) {}
 
 void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(const char* text)
 {

@@ -23,9 +23,15 @@ struct EventList
 };
 } // namespace
 
+// Cakewalk takes nothing before its first processing call.
+bool SynthCommons::dropsMessagesNow() const
+{
+    return hostKind == HOST_CAKEWALK && !audioRunning;
+}
+
 void SynthCommons::routeBuiltMessage(VstEvents* events, bool towardHost)
 {
-    if (hostKind == HOST_CAKEWALK && !audioRunning)
+    if (dropsMessagesNow())
         return;
     if (audioRunning)
         midiQueue_SendVstEvents(events, towardHost);
@@ -61,8 +67,8 @@ void SynthCommons::SendMidiShortNRPNEvent(char nrpnMSB, char nrpnLSB, char data,
 bool SynthCommons::SendMidiSize3Event(char status, char data1, char data2, bool applyNoteFilter,
                                       bool towardHost)
 {
-    if (hostKind == HOST_CAKEWALK && !audioRunning)
-        return true;
+    if (dropsMessagesNow())
+        return true; // before the note filter, which would hold a note that never leaves
     EventList list;
     list.add(makeMidiEvent(static_cast<unsigned char>(status), static_cast<unsigned char>(data1),
                            static_cast<unsigned char>(data2)));

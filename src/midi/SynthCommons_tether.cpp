@@ -90,6 +90,37 @@ template <typename Port> unsigned currentIndexOf(Port& port, const char* listedN
     throw RtMidiError("the port has gone", RtMidiError::INVALID_DEVICE);
 }
 
+// Opens a listed port; the listed index now open, or -1. setUp runs once the port is open.
+template <typename Port, typename SetUp>
+std::int32_t openListedPort(Port& port, std::uint32_t index, const char* listedName, const char* portName,
+                            SetUp setUp)
+{
+    try
+    {
+        port.openPort(currentIndexOf(port, listedName), portName);
+        setUp();
+        return static_cast<std::int32_t>(index);
+    }
+    catch (const RtMidiError&)
+    {
+        return -1;
+    }
+}
+
+// Closes a port; false when the system refused, and the port stays as it was.
+template <typename Port> bool closePortQuietly(Port& port)
+{
+    try
+    {
+        port.closePort();
+        return true;
+    }
+    catch (const RtMidiError&)
+    {
+        return false;
+    }
+}
+
 void TetherMidiReceiveCbk(double, std::vector<unsigned char>* message, void* user)
 {
     if (message && user)
@@ -211,15 +242,8 @@ std::uint32_t SynthCommons::TetherMidiOutOpen(std::uint32_t index)
     if (index >= tetherMidiOutCount)
         return static_cast<std::uint32_t>(-1);
     std::lock_guard<std::mutex> lock(tetherOutPortLock);
-    try
-    {
-        tetherMidiOut->openPort(currentIndexOf(*tetherMidiOut, tetherMidiOutNames[index]), "RtMidi Output");
-        tetherMidiOutPort = static_cast<std::int32_t>(index);
-    }
-    catch (const RtMidiError&)
-    {
-        tetherMidiOutPort = -1;
-    }
+    tetherMidiOutPort =
+        openListedPort(*tetherMidiOut, index, tetherMidiOutNames[index], "RtMidi Output", [] {});
     return static_cast<std::uint32_t>(tetherMidiOutPort.load());
 }
 
@@ -233,18 +257,14 @@ std::uint32_t SynthCommons::TetherMidiInOpen(std::uint32_t index)
     if (index >= tetherMidiInCount)
         return static_cast<std::uint32_t>(-1);
     std::lock_guard<std::mutex> lock(tetherInPortLock);
-    try
-    {
-        tetherMidiIn->openPort(currentIndexOf(*tetherMidiIn, tetherMidiInNames[index]), "RtMidi Input");
-        tetherMidiIn->setCallback(TetherMidiReceiveCbk, this);
-        tetherMidiIn->ignoreTypes(false, true, true);
-        tetherMidiInPort = static_cast<std::int32_t>(index);
-        tetherReceiveGateOpen = true;
-    }
-    catch (const RtMidiError&)
-    {
-        tetherMidiInPort = -1;
-    }
+    tetherMidiInPort = openListedPort(
+        *tetherMidiIn, index, tetherMidiInNames[index], "RtMidi Input",
+        [this]
+        {
+            tetherMidiIn->setCallback(TetherMidiReceiveCbk, this);
+            tetherMidiIn->ignoreTypes(false, true, true); // SysEx passed; time code, clock, sensing dropped
+            tetherReceiveGateOpen = true;
+        });
     return static_cast<std::uint32_t>(tetherMidiInPort.load());
 }
 
@@ -254,15 +274,8 @@ void SynthCommons::TetherMidiOutClose()
     std::lock_guard<std::mutex> lock(tetherOutPortLock);
     if (!tetherMidiInitialized || tetherMidiOutPort < 0)
         return;
-    try
-    {
-        tetherMidiOut->closePort();
+    if (closePortQuietly(*tetherMidiOut))
         tetherMidiOutPort = -1;
-    }
-    catch (const RtMidiError&)
-    {
-        // the port stays as it was
-    }
 }
 
 void SynthCommons::TetherMidiInClose()
@@ -272,16 +285,9 @@ void SynthCommons::TetherMidiInClose()
     if (!tetherMidiInitialized || tetherMidiInPort < 0)
         return;
     closeReceiveGate();
-    try
-    {
-        tetherMidiIn->cancelCallback();
-        tetherMidiIn->closePort();
+    tetherMidiIn->cancelCallback();
+    if (closePortQuietly(*tetherMidiIn))
         tetherMidiInPort = -1;
-    }
-    catch (const RtMidiError&)
-    {
-        // the port stays as it was
-    }
 }
 
 bool SynthCommons::TetherMidiHardwareAttached()
