@@ -143,6 +143,16 @@ bool storeValue(SynthCommons* synth, t_Parameter* p, unsigned index, float value
     }
 }
 
+// The part, channel or bit that a view's write or read addresses, recorded in the descriptor;
+// kNoIndex for kinds without one.
+unsigned addressIndex(t_Parameter* p, unsigned chosen, bool forWrite)
+{
+    if (!isIndexed(p->kind))
+        return kNoIndex;
+    recordIndex(p, chosen, forWrite);
+    return chosen;
+}
+
 unsigned chooserIndex(SynthCommons* synth, const t_EditorParameter* e, t_Parameter* p)
 {
     return e->chooser ? e->chooser(synth) : descriptorIndex(p, true);
@@ -332,12 +342,7 @@ void SynthCommons::parameterLib_SetParameterValueFromEditorCustomUpdate(t_Editor
             set(this, e, p, value);
         return;
     }
-    unsigned index = kNoIndex;
-    if (isIndexed(p->kind))
-    {
-        index = chooserIndex(this, e, p);
-        recordIndex(p, index, true);
-    }
+    const unsigned index = addressIndex(p, chooserIndex(this, e, p), true);
     setParameterValueAt(p, index, value, flags);
 }
 
@@ -357,12 +362,7 @@ float SynthCommons::parameterLib_GetParameterValueFromEditor(t_EditorParameter* 
         auto get = descriptorOf<t_TypeStruct_Virtual>(p)->getFromEditor;
         return get ? get(this, e, p) : 0.0f;
     }
-    unsigned index = kNoIndex;
-    if (isIndexed(p->kind))
-    {
-        index = chooserIndex(this, e, p);
-        recordIndex(p, index, false);
-    }
+    const unsigned index = addressIndex(p, chooserIndex(this, e, p), false);
     return getParameterValueAt(p, index);
 }
 
@@ -387,12 +387,7 @@ void SynthCommons::parameterLib_SetParameterValueFromHost(const t_HostParameter*
             set(this, h, p, value);
         return;
     }
-    unsigned index = kNoIndex;
-    if (isIndexed(p->kind))
-    {
-        index = h->index;
-        recordIndex(p, index, true);
-    }
+    const unsigned index = addressIndex(p, h->index, true);
     setParameterValueAt(p, index, value, kFlagsFromHost);
 }
 
@@ -412,12 +407,7 @@ float SynthCommons::parameterLib_GetParameterValueFromHost(const t_HostParameter
         auto get = descriptorOf<t_TypeStruct_Virtual>(p)->getFromHost;
         return get ? get(this, h, p) : 0.0f;
     }
-    unsigned index = kNoIndex;
-    if (isIndexed(p->kind))
-    {
-        index = h->index;
-        recordIndex(p, index, false);
-    }
+    const unsigned index = addressIndex(p, h->index, false);
     return getParameterValueAt(p, index);
 }
 
