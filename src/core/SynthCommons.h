@@ -375,6 +375,9 @@ private:
     void dispatchPatternDump(VstMidiSysexEvent* event);
     void dispatchBankDump(VstMidiSysexEvent* event);
     void abandonSysexReception();
+    void showReceiveProgress(std::uint32_t count);
+    bool makeRoomForSysexPiece(std::uint32_t size);
+    void finishSysexReception();
     void showInfo(const char* text);
     void postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs);
     void sendHeldNoteOff(const t_HeldNote& slot);

@@ -58,82 +58,59 @@ void SynthCommons::abandonSysexReception()
     sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
 }
 
-bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot)
+void SynthCommons::showReceiveProgress(std::uint32_t count)
 {
-    std::lock_guard<std::mutex> lock(sysexReceiveLock);
-    const auto size = static_cast<std::uint32_t>(message.size());
-    if (!sysexReceiving && size > 4 && message[0] == kSysexStart)
+    if (!isPatternOrBank(sysexReceiveDumpType))
+        return;
+    const auto percent =
+        static_cast<std::uint32_t>(std::uint64_t(count) * 100 / fullLengthOf(sysexReceiveDumpType));
+    if (!midiTestRunning && percent != sysexLastPercent)
     {
-        sysexReceiving = true;
-        sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
-        sysexReceiveDumpType = sysex_GetDumpType(message.data(), size);
-        if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
-            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
+        char text[kInfoTextLength];
+        std::snprintf(text, sizeof text,
+                      sysexReceiveDumpType == SYSEX_BANK_DUMP ? "Receiving pattern bank...%u%%"
+                                                              : "Receiving current pattern...%u%%",
+                      percent);
+        postToEditor(POSTPROCESS_SYNCING_TEXT, 0, text, 0);
     }
-    if (!sysexReceiving)
+    sysexLastPercent = percent;
+}
+
+// Grows the buffer so that a piece of the given size fits; false when the reception was
+// given up (too long for a dump, or no memory).
+bool SynthCommons::makeRoomForSysexPiece(std::uint32_t size)
+{
+    if (sysexReceiveCapacity >= sysexReceiveLength && sysexReceiveCapacity - sysexReceiveLength >= size)
+        return true;
+    const std::uint64_t capacity = std::uint64_t(sysexReceiveCapacity) + 3ull * size;
+    if (capacity > kMaxReceptionLength)
+    {
+        abandonSysexReception();
+        postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, 0);
+        showInfo("Dump error");
         return false;
-
-    const std::uint32_t count = snapshot ? sysexSnapshotLength : sysexReceiveLength + size;
-    if (isPatternOrBank(sysexReceiveDumpType))
-    {
-        const auto percent =
-            static_cast<std::uint32_t>(std::uint64_t(count) * 100 / fullLengthOf(sysexReceiveDumpType));
-        if (!midiTestRunning && percent != sysexLastPercent)
-        {
-            char text[kInfoTextLength];
-            std::snprintf(text, sizeof text,
-                          sysexReceiveDumpType == SYSEX_BANK_DUMP ? "Receiving pattern bank...%u%%"
-                                                                  : "Receiving current pattern...%u%%",
-                          percent);
-            postToEditor(POSTPROCESS_SYNCING_TEXT, 0, text, 0);
-        }
-        sysexLastPercent = percent;
     }
-    if (snapshot)
+    auto* grown = new (std::nothrow) unsigned char[capacity];
+    if (!grown)
     {
-        sysexSnapshotLength = size;
-        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
-        return true;
-    }
-
-    if (sysexReceiveCapacity < sysexReceiveLength || sysexReceiveCapacity - sysexReceiveLength < size)
-    {
-        const std::uint64_t capacity = std::uint64_t(sysexReceiveCapacity) + 3ull * size;
-        if (capacity > kMaxReceptionLength)
-        {
-            abandonSysexReception();
-            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, 0);
-            showInfo("Dump error");
-            return true;
-        }
-        auto* grown = new (std::nothrow) unsigned char[capacity];
-        if (!grown)
-        {
-            delete[] sysexReceiveBuffer;
-            sysexReceiveBuffer = nullptr;
-            sysexReceiveCapacity = 0;
-            abandonSysexReception();
-            return true;
-        }
-        std::memset(grown, 0, capacity);
-        if (sysexReceiveBuffer)
-            std::memcpy(grown, sysexReceiveBuffer, sysexReceiveLength);
         delete[] sysexReceiveBuffer;
-        sysexReceiveBuffer = grown;
-        sysexReceiveCapacity = static_cast<std::uint32_t>(capacity);
+        sysexReceiveBuffer = nullptr;
+        sysexReceiveCapacity = 0;
+        abandonSysexReception();
+        return false;
     }
+    std::memset(grown, 0, capacity);
+    if (sysexReceiveBuffer)
+        std::memcpy(grown, sysexReceiveBuffer, sysexReceiveLength);
+    delete[] sysexReceiveBuffer;
+    sysexReceiveBuffer = grown;
+    sysexReceiveCapacity = static_cast<std::uint32_t>(capacity);
+    return true;
+}
 
-    const unsigned char* end =
-        static_cast<const unsigned char*>(std::memchr(message.data(), kSysexEnd, size));
-    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message.data()) + 1 : size;
-    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message.data(), copied);
-    sysexReceiveLength += copied;
-    if (!end)
-    {
-        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
-        return true;
-    }
-
+// A whole message has been joined: to the MIDI test while it runs, else to the dispatcher.
+void SynthCommons::finishSysexReception()
+{
     if (synthEditor)
         synthEditor->postProcessRemovePending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
     if (midiTestRunning)
@@ -149,8 +126,44 @@ bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& 
         event.sysexDump = reinterpret_cast<char*>(sysexReceiveBuffer);
         parameterLib_SetParameterValueFromHW(&event);
     }
+    std::memset(sysexReceiveBuffer, 0, sysexReceiveLength); // the rest is still zero
     abandonSysexReception();
-    std::memset(sysexReceiveBuffer, 0, sysexReceiveCapacity);
+}
+
+bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot)
+{
+    std::lock_guard<std::mutex> lock(sysexReceiveLock);
+    const auto size = static_cast<std::uint32_t>(message.size());
+    if (!sysexReceiving && size > 4 && message[0] == kSysexStart)
+    {
+        sysexReceiving = true;
+        sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
+        sysexReceiveDumpType = sysex_GetDumpType(message.data(), size);
+        if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
+            postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
+    }
+    if (!sysexReceiving)
+        return false;
+
+    showReceiveProgress(snapshot ? sysexSnapshotLength : sysexReceiveLength + size);
+    if (snapshot)
+    {
+        sysexSnapshotLength = size;
+        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
+        return true;
+    }
+    if (!makeRoomForSysexPiece(size))
+        return true;
+
+    const unsigned char* end =
+        static_cast<const unsigned char*>(std::memchr(message.data(), kSysexEnd, size));
+    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message.data()) + 1 : size;
+    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message.data(), copied);
+    sysexReceiveLength += copied;
+    if (end)
+        finishSysexReception();
+    else
+        postToEditor(POSTPROCESS_INCOMPLETE_DUMP_CHECK, 0, nullptr, kIncompleteDumpCheckMs);
     return true;
 }
 
