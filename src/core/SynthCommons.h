@@ -16,6 +16,7 @@
 #include <vector>
 
 class SynthEditor;
+struct t_ChunkState;
 class RtMidiIn;
 class RtMidiOut;
 
@@ -180,6 +181,8 @@ public:
     void parameterLib_InitRawDataEntriesForParameters();
     float parameterLib_RetreiveParameterRawDataValue(t_Parameter* p, unsigned index);
     void parameterLib_FlushParametersToRawData();
+    // Writes the name and every parameter value into a copy of the working program.
+    void parameterLib_FlushParametersToRawData(t_Patch& copy);
     static unsigned parameterLib_ConvertRawDataToParameterValue(const t_RawDataValueConversionSruct* table,
                                                                 unsigned raw);
     static unsigned parameterLib_ConvertParameterValueToRawData(const t_RawDataValueConversionSruct* table,
@@ -192,6 +195,15 @@ public:
     void patchLib_SetPatchFromParameters(t_Patch* target);
     void patchLib_SetParametersFromPatch(t_Patch* patch, bool send);
     void patchLib_InitPatchesMenuItems();
+    // Makes a bank slot the current program and applies it.
+    void patchLib_ShowProgram(int index, bool send);
+    // A pattern image and its name (its first 8 bytes) into a program.
+    static void patchLib_StorePattern(t_Patch& program, const std::uint8_t* image);
+    // A pattern from elsewhere (a file) becomes the working program and goes to the device.
+    void patchLib_LoadPattern(const std::uint8_t* image);
+    // 64 pattern images become the programs of bank 0 to 3 (A to D); the current program,
+    // if it lies in that bank, is applied and goes to the device.
+    void patchLib_FillBank(int bank, const std::uint8_t* images);
     // The program at an index as it stands now: the working program for the current one.
     const t_Patch& programOf(int index) const;
 
@@ -233,6 +245,9 @@ public:
     void TetherMidiSendQueue(const VstMidiEvent& event);
     static void TetherMidiFilterRealTime(std::vector<unsigned char>* message);
     void TetherMidi_SendInquirySysex();
+    // The names of the open ports ("" for none), and opening ports by name.
+    void TetherMidiChosenPortNames(char* outName, char* inName);
+    void TetherMidiReopenPortsByName(const char* outName, const char* inName);
     // Everything that arrives from the input port: SysEx pieces, control changes, notes.
     void TetherMidiReceive(std::vector<unsigned char> message, bool snapshot);
     // The input port's callback: the receive path while the port is open.
@@ -284,6 +299,9 @@ public:
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
     t_Patch programBank[kNumPrograms]{};
+    // Held while a program is stored, switched, applied, restored or copied for the host,
+    // so that none is seen half done. The processing thread only ever tries it.
+    std::recursive_mutex programLock;
     char programMenuTexts[kNumPrograms][kProgramMenuTextLength]{};
 
     std::atomic<bool> audioRunning{false};
@@ -381,6 +399,13 @@ private:
     void showInfo(const char* text);
     void postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs);
     void sendHeldNoteOff(const t_HeldNote& slot);
+    void takeChunkState(t_ChunkState& state, int kind);
+    void restoreChunkState(const t_ChunkState& state);
+
+    // The last two chunks handed to the host.
+    std::mutex chunkLock;
+    std::vector<std::uint8_t> chunkBuffers[2];
+    int nextChunkBuffer = 0;
 };
 
 // Creates one plug-in object for the host.

@@ -1,5 +1,5 @@
-// The 256 programs, one per pattern memory of the device (banks A to D of 64), and the
-// state chunk.
+// The 256 programs, one per pattern memory of the device (banks A to D of 64), and
+// patterns loaded into them from elsewhere.
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterValues.h"
 #include "../sysex/InitPatterns.h"
@@ -12,7 +12,6 @@
 namespace
 {
 constexpr char kInitialProgramName[] = "Pvns1.01";
-constexpr char kChunk[] = "Pavonis"; // handed to the host with its zero byte
 constexpr int kPrefixedNameNameLength = 18;
 constexpr int kPrefixLength = 8;
 
@@ -71,16 +70,53 @@ void SynthCommons::setProgram(vst::int32 program)
 
 void SynthCommons::setProgramProcess(vst::int32 index)
 {
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     if (index < 0 || index >= kNumPrograms || (index == currentProgram && !programReload))
         return;
     patchLib_SetPatchFromParameters(&programBank[currentProgram]);
+    patchLib_ShowProgram(index, true);
+}
+
+void SynthCommons::patchLib_ShowProgram(int index, bool send)
+{
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     currentProgram = index;
     if (hostKind == HOST_AUDIO_UNIT)
         parameterLib_SetParameterValue(PARAM_SELECT_PROGRAM, IntToFloat(static_cast<unsigned>(index)),
                                        UPDATE_EDITOR);
-    patchLib_SetParametersFromPatch(&programBank[index], true);
+    patchLib_SetParametersFromPatch(&programBank[index], send);
     if (synthEditor)
         synthEditor->editorControlsLib_DisplayCurrentPatchPrefix();
+}
+
+void SynthCommons::patchLib_StorePattern(t_Patch& program, const std::uint8_t* image)
+{
+    std::memcpy(program.data, image, kPatternDataSize);
+    std::memset(program.name, 0, sizeof program.name);
+    std::memcpy(program.name, image, kPatternNameLength);
+}
+
+void SynthCommons::patchLib_LoadPattern(const std::uint8_t* image)
+{
+    std::lock_guard<std::recursive_mutex> lock(programLock);
+    patchLib_StorePattern(workingProgram, image);
+    patchLib_SetParametersFromPatch(&workingProgram, true);
+    updateDisplay();
+}
+
+void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images)
+{
+    if (bank < 0 || bank >= kNumPrograms / kPatternsPerBank || !images)
+        return;
+    std::lock_guard<std::recursive_mutex> lock(programLock);
+    const int first = bank * kPatternsPerBank;
+    for (int i = 0; i < kPatternsPerBank; ++i)
+        patchLib_StorePattern(programBank[first + i], images + std::size_t(i) * kPatternDataSize);
+    if (currentProgram >= first && currentProgram < first + kPatternsPerBank)
+        patchLib_SetParametersFromPatch(&programBank[currentProgram], true);
+    else if (hostKind == HOST_AUDIO_UNIT)
+        patchLib_InitPatchesMenuItems();
+    updateDisplay();
 }
 
 vst::int32 SynthCommons::getProgram()
@@ -110,6 +146,7 @@ void SynthCommons::setProgramName(char* name)
         return;
     char shortName[kPatternNameLength + 1] = {};
     std::strncpy(shortName, name, kPatternNameLength);
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     std::memset(workingProgram.name, 0, sizeof workingProgram.name);
     std::memcpy(workingProgram.name, shortName, std::strlen(shortName));
     if (synthEditor)
@@ -136,6 +173,7 @@ void SynthCommons::addProgramNamePrefix(char* text, const char* name, int index,
 
 void SynthCommons::patchLib_SetPatchFromParameters(t_Patch* target)
 {
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     parameterLib_FlushParametersToRawData();
     if (target && target != &workingProgram)
         *target = workingProgram;
@@ -145,6 +183,7 @@ void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
 {
     if (!patch)
         return;
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     const bool windowOpen = editorWindowOpen();
     if (windowOpen)
         synthEditor->syncingNotif(true, nullptr);
@@ -171,15 +210,4 @@ void SynthCommons::patchLib_InitPatchesMenuItems()
         std::snprintf(programMenuTexts[i], kProgramMenuTextLength, "%s %.*s", prefix, kPatchNameLength,
                       programOf(i).name);
     }
-}
-
-vst::int32 SynthCommons::getChunk(void** data, bool)
-{
-    *data = const_cast<char*>(kChunk);
-    return sizeof kChunk;
-}
-
-vst::int32 SynthCommons::setChunk(void*, vst::int32, bool)
-{
-    return 0; // the programs live only as long as the instance
 }

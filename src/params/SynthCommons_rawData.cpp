@@ -30,14 +30,24 @@ float SynthCommons::parameterLib_RetreiveParameterRawDataValue(t_Parameter* p, u
 
 void SynthCommons::parameterLib_FlushParametersToRawData()
 {
-    std::memcpy(workingProgram.data, workingProgram.name, kPatternNameLength);
+    parameterLib_FlushParametersToRawData(workingProgram);
+}
+
+// The locations point into the working program; the same offsets into the copy.
+void SynthCommons::parameterLib_FlushParametersToRawData(t_Patch& copy)
+{
+    std::memcpy(copy.data, copy.name, kPatternNameLength);
     for (t_Parameter* p = parameters; p && p->id != PARAM_END; ++p)
     {
         if (!p->rawData)
             continue;
+        t_ParameterRawData raw = *p->rawData;
+        for (std::uint8_t*& location : raw.location)
+            if (location)
+                location = copy.data + (location - workingProgram.data);
         for (unsigned i = 0; i < kRawDataLocations; ++i)
-            if (p->rawData->location[i])
-                patternImageWrite(p->id, *p->rawData, i, workingProgram.data,
+            if (raw.location[i])
+                patternImageWrite(p->id, raw, i, copy.data,
                                   getParameterValueAt(p, p->kind == ParamType_NRPNBitMask ? kNoIndex : i));
     }
 }

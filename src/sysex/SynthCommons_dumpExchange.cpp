@@ -248,7 +248,10 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
         return;
     }
     lastDumpType = SYSEX_CURRENT_PATTERN_DUMP;
-    if (expectedDumpType != SYSEX_CURRENT_PATTERN_DUMP)
+    // The processing thread may be here (Host mode) and must not wait: while the host is
+    // copying the programs, the requested dump is asked about like any other.
+    std::unique_lock<std::recursive_mutex> lock(programLock, std::try_to_lock);
+    if (expectedDumpType != SYSEX_CURRENT_PATTERN_DUMP || !lock.owns_lock())
     {
         if (synthEditor)
             synthEditor->editorControlsLib_AskQuestion(QUESTION_ACCEPT_PATTERN_DUMP);
@@ -256,9 +259,7 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
     }
     expectedDumpType = kNoDumpType;
     t_Patch& slot = programBank[currentProgram];
-    std::memcpy(slot.data, dumpReceiveData, kPatternDataSize);
-    std::memset(slot.name, 0, sizeof slot.name);
-    std::memcpy(slot.name, dumpReceiveData, kPatternNameLength);
+    patchLib_StorePattern(slot, dumpReceiveData);
     // With the window closed no idle would apply it, and a program switch would save the
     // working program over the received pattern.
     if (editorWindowOpen())

@@ -1,5 +1,5 @@
-// The 256 programs and the state chunk as a host uses them: names, selection, renaming,
-// edits kept across switches, and a chunk that carries no programs.
+// The 256 programs as a host uses them: names, selection, renaming,
+// edits kept across switches.
 #include "PluginHost.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstring>
 #include <limits>
-#include <random>
 
 namespace
 {
@@ -197,47 +196,6 @@ TEST(Programs, SelectingTheCurrentProgramAgainDoesNothingButTheFirstTime)
         EXPECT_TRUE(plugin.log().automation.empty()) << program;
         EXPECT_EQ(plugin.getParameter(kD1Cutoff), between) << program;
     }
-}
-
-TEST(Programs, ChunkIsTheProductNameWithItsZero)
-{
-    PluginInstance plugin;
-    for (int preset : {0, 1})
-    {
-        void* data = nullptr;
-        ASSERT_EQ(plugin.dispatch(effGetChunk, preset, 0, &data), 8);
-        ASSERT_NE(data, nullptr);
-        EXPECT_EQ(std::memcmp(data, "Pavonis", 8), 0);
-    }
-}
-
-TEST(Programs, SetChunkAcceptsAnythingAndChangesNothing)
-{
-    PluginInstance plugin;
-    plugin.selectProgram(5);
-    applyEdits(plugin);
-    plugin.renameProgram("Mine");
-    const PluginSnapshot before = snapshotOf(plugin);
-    plugin.clearLog();
-
-    std::mt19937 random(7);
-    std::vector<unsigned char> garbage(300000);
-    for (unsigned char& byte : garbage)
-        byte = static_cast<unsigned char>(random());
-    char own[] = "Pavonis";
-    const struct
-    {
-        void* data;
-        vst::intptr length;
-    } chunks[] = {
-        {garbage.data(), 4096}, {garbage.data(), 300000}, {garbage.data(), 1}, {garbage.data(), 0},
-        {garbage.data(), -8},   {own, sizeof own},        {nullptr, 100},      {nullptr, 0},
-    };
-    for (int preset : {0, 1})
-        for (const auto& chunk : chunks)
-            EXPECT_EQ(plugin.dispatch(effSetChunk, preset, chunk.length, chunk.data), 0) << chunk.length;
-    EXPECT_EQ(snapshotOf(plugin), before);
-    EXPECT_TRUE(plugin.log().automation.empty());
 }
 
 TEST(Programs, UnderTheAudioUnitWrapperOneProgramWithItsPlainName)

@@ -1,0 +1,416 @@
+// The state chunk: what the host keeps in its project (every program, the current one,
+// the MIDI and knob modes and the chosen Tether ports) or in a preset (the current
+// program). The layout is described in ChunkFormat.h.
+#include "../editor/SynthEditor.h"
+#include "ChunkFormat.h"
+#include "SynthCommons.h"
+
+#include <zlib.h>
+
+#include <cstring>
+#include <new>
+
+enum e_ChunkKind : int
+{
+    CHUNK_BARE,    // the product name alone, from before the state was kept
+    CHUNK_PRESET,  // one program
+    CHUNK_PROJECT, // everything
+};
+
+// Everything a chunk carries, on its way out of or into a plug-in.
+struct t_ChunkState
+{
+    e_ChunkKind kind = CHUNK_BARE;
+    t_Patch programs[kNumPrograms]{};
+    bool present[kNumPrograms]{};
+    int programCount = 0;
+    int currentProgram = 0;
+    int midiMode = MIDI_MODE_TETHER;
+    int knobMode = 0;
+    char outPort[kTetherPortNameLength]{};
+    char inPort[kTetherPortNameLength]{};
+};
+
+namespace
+{
+using Bytes = std::vector<std::uint8_t>;
+
+constexpr std::uint32_t kProgramSectionLength = 2 + kPatchNameLength + kPatternDataSize;
+
+struct RefusalText
+{
+    e_ChunkRefusal refusal;
+    const char* text;
+};
+
+constexpr RefusalText kRefusalTexts[] = {
+    {CHUNK_FOREIGN, "Saved state of another plug-in: not loaded"},
+    {CHUNK_DAMAGED, "Saved state damaged: not loaded"},
+    {CHUNK_NEWER, "Saved state of a newer Pavonis: not loaded"},
+};
+
+const char* textOf(e_ChunkRefusal refusal)
+{
+    for (const RefusalText& row : kRefusalTexts)
+        if (row.refusal == refusal)
+            return row.text;
+    return "";
+}
+
+void put16(Bytes& out, unsigned value)
+{
+    out.push_back(static_cast<std::uint8_t>(value));
+    out.push_back(static_cast<std::uint8_t>(value >> 8));
+}
+
+void put32(Bytes& out, std::uint32_t value)
+{
+    put16(out, value & 0xFFFF);
+    put16(out, value >> 16);
+}
+
+unsigned get16(const std::uint8_t* bytes)
+{
+    return bytes[0] | unsigned(bytes[1]) << 8;
+}
+
+std::uint32_t get32(const std::uint8_t* bytes)
+{
+    return get16(bytes) | std::uint32_t(get16(bytes + 2)) << 16;
+}
+
+void putBytes(Bytes& out, const void* bytes, std::size_t length)
+{
+    const auto* begin = static_cast<const std::uint8_t*>(bytes);
+    out.insert(out.end(), begin, begin + length);
+}
+
+void putSectionHead(Bytes& out, std::uint32_t tag, std::uint32_t length)
+{
+    put32(out, tag);
+    put32(out, length);
+}
+
+// A name field keeps the pattern name, at most 8 characters, and zeros after it.
+void keepPatternName(char (&name)[kPatchNameLength])
+{
+    const std::size_t length = strnlen(name, kPatternNameLength);
+    std::memset(name + length, 0, sizeof name - length);
+}
+
+// A text field of fixed size, always zero-terminated.
+template <std::size_t N> void readText(char (&text)[N], const std::uint8_t* bytes)
+{
+    std::memcpy(text, bytes, N);
+    text[N - 1] = 0;
+}
+
+// --- Sections: each writer appends its whole sections, each reader takes one -------------
+
+void writeCurrentProgram(const t_ChunkState& state, Bytes& out)
+{
+    putSectionHead(out, kChunkTagCurrentProgram, 2);
+    put16(out, static_cast<unsigned>(state.currentProgram));
+}
+
+bool readCurrentProgram(t_ChunkState& state, const std::uint8_t* bytes)
+{
+    state.currentProgram = static_cast<int>(get16(bytes));
+    state.kind = CHUNK_PROJECT;
+    return state.currentProgram < kNumPrograms;
+}
+
+void writeModes(const t_ChunkState& state, Bytes& out)
+{
+    putSectionHead(out, kChunkTagModes, 2);
+    out.push_back(static_cast<std::uint8_t>(state.midiMode));
+    out.push_back(static_cast<std::uint8_t>(state.knobMode));
+}
+
+bool readModes(t_ChunkState& state, const std::uint8_t* bytes)
+{
+    state.midiMode = bytes[0];
+    state.knobMode = bytes[1];
+    return state.midiMode <= MIDI_MODE_TETHER && state.knobMode <= 1;
+}
+
+void writePorts(const t_ChunkState& state, Bytes& out)
+{
+    putSectionHead(out, kChunkTagPorts, 2 * kTetherPortNameLength);
+    putBytes(out, state.outPort, kTetherPortNameLength);
+    putBytes(out, state.inPort, kTetherPortNameLength);
+}
+
+bool readPorts(t_ChunkState& state, const std::uint8_t* bytes)
+{
+    readText(state.outPort, bytes);
+    readText(state.inPort, bytes + kTetherPortNameLength);
+    return true;
+}
+
+void writePrograms(const t_ChunkState& state, Bytes& out)
+{
+    for (int i = 0; i < kNumPrograms; ++i)
+    {
+        if (!state.present[i])
+            continue;
+        putSectionHead(out, kChunkTagProgram, kProgramSectionLength);
+        put16(out, static_cast<unsigned>(i));
+        putBytes(out, state.programs[i].name, kPatchNameLength);
+        putBytes(out, state.programs[i].data, kPatternDataSize);
+    }
+}
+
+bool readProgram(t_ChunkState& state, const std::uint8_t* bytes)
+{
+    const unsigned index = get16(bytes);
+    if (index >= kNumPrograms || state.present[index])
+        return false;
+    t_Patch& program = state.programs[index];
+    std::memcpy(program.name, bytes + 2, kPatchNameLength);
+    keepPatternName(program.name);
+    std::memcpy(program.data, bytes + 2 + kPatchNameLength, kPatternDataSize);
+    state.present[index] = true;
+    ++state.programCount;
+    return true;
+}
+
+struct ChunkSection
+{
+    std::uint32_t tag;
+    std::uint32_t length;
+    bool inPreset;
+    void (*write)(const t_ChunkState& state, Bytes& out);
+    bool (*read)(t_ChunkState& state, const std::uint8_t* bytes);
+};
+
+constexpr ChunkSection kSections[] = {
+    {kChunkTagCurrentProgram, 2, false, writeCurrentProgram, readCurrentProgram},
+    {kChunkTagModes, 2, false, writeModes, readModes},
+    {kChunkTagPorts, 2 * kTetherPortNameLength, false, writePorts, readPorts},
+    {kChunkTagProgram, kProgramSectionLength, true, writePrograms, readProgram},
+};
+
+const ChunkSection* sectionOf(std::uint32_t tag)
+{
+    for (const ChunkSection& section : kSections)
+        if (section.tag == tag)
+            return &section;
+    return nullptr;
+}
+
+// --- Payload -------------------------------------------------------------------------------
+
+Bytes payloadOf(const t_ChunkState& state)
+{
+    Bytes payload;
+    payload.reserve(kNumPrograms * (kChunkSectionHeadLength + kProgramSectionLength) + 1024);
+    for (const ChunkSection& section : kSections)
+        if (section.inPreset || state.kind == CHUNK_PROJECT)
+            section.write(state, payload);
+    return payload;
+}
+
+// Sections of other tags are passed over: they may carry what a later version adds
+// without changing what this one reads.
+bool readPayload(const Bytes& payload, t_ChunkState& state)
+{
+    state.kind = CHUNK_PRESET;
+    std::size_t at = 0;
+    while (at < payload.size())
+    {
+        if (payload.size() - at < kChunkSectionHeadLength)
+            return false;
+        const std::uint32_t tag = get32(&payload[at]);
+        const std::uint32_t length = get32(&payload[at + 4]);
+        at += kChunkSectionHeadLength;
+        if (payload.size() - at < length)
+            return false;
+        const ChunkSection* section = sectionOf(tag);
+        if (section && (section->length != length || !section->read(state, &payload[at])))
+            return false;
+        at += length;
+    }
+    if (state.kind == CHUNK_PROJECT)
+        return state.programCount == kNumPrograms;
+    return state.programCount == 1;
+}
+
+bool pack(const Bytes& payload, Bytes& chunk)
+{
+    uLongf packedLength = compressBound(static_cast<uLong>(payload.size()));
+    chunk.assign(kChunkHeadLength + packedLength, 0);
+    if (compress2(&chunk[kChunkHeadLength], &packedLength, payload.data(), static_cast<uLong>(payload.size()),
+                  Z_BEST_SPEED) != Z_OK)
+        return false;
+    chunk.resize(kChunkHeadLength + packedLength);
+    Bytes head;
+    putBytes(head, kChunkMagic, kChunkMagicLength);
+    put32(head, kChunkVersion);
+    put32(head, static_cast<std::uint32_t>(payload.size()));
+    put32(head, static_cast<std::uint32_t>(crc32(0, payload.data(), static_cast<uInt>(payload.size()))));
+    put32(head, static_cast<std::uint32_t>(packedLength));
+    std::copy(head.begin(), head.end(), chunk.begin());
+    return true;
+}
+
+e_ChunkRefusal unpack(const std::uint8_t* chunk, std::size_t size, Bytes& payload)
+{
+    if (size < kChunkHeadLength)
+        return CHUNK_DAMAGED;
+    const std::uint32_t version = get32(chunk + kChunkVersionOffset);
+    if (version > kChunkVersion)
+        return CHUNK_NEWER;
+    const std::uint32_t payloadLength = get32(chunk + kChunkPayloadLengthOffset);
+    uLong packedLength = get32(chunk + kChunkPackedLengthOffset);
+    if (version == 0 || packedLength != size - kChunkHeadLength || payloadLength > kChunkMaxPayloadLength)
+        return CHUNK_DAMAGED;
+    payload.assign(payloadLength, 0);
+    uLongf inflated = payloadLength;
+    const int status = uncompress2(payload.data(), &inflated, chunk + kChunkHeadLength, &packedLength);
+    if (status != Z_OK || inflated != payloadLength || packedLength != size - kChunkHeadLength ||
+        crc32(0, payload.data(), static_cast<uInt>(payload.size())) != get32(chunk + kChunkPayloadCrcOffset))
+        return CHUNK_DAMAGED;
+    return CHUNK_ACCEPTED;
+}
+
+e_ChunkRefusal readChunk(const std::uint8_t* chunk, std::size_t size, t_ChunkState& state)
+{
+    if (!chunk || size < kChunkMagicLength || std::memcmp(chunk, kChunkMagic, kChunkMagicLength) != 0)
+        return CHUNK_FOREIGN;
+    if (size == kChunkMagicLength)
+        return CHUNK_ACCEPTED; // bare
+    Bytes payload;
+    const e_ChunkRefusal refusal = unpack(chunk, size, payload);
+    if (refusal != CHUNK_ACCEPTED)
+        return refusal;
+    return readPayload(payload, state) ? CHUNK_ACCEPTED : CHUNK_DAMAGED;
+}
+} // namespace
+
+vst::int32 SynthCommons::getChunk(void** data, bool isPreset)
+{
+    try
+    {
+        auto state = std::make_unique<t_ChunkState>();
+        takeChunkState(*state, isPreset ? CHUNK_PRESET : CHUNK_PROJECT);
+        const Bytes payload = payloadOf(*state);
+        std::lock_guard<std::mutex> lock(chunkLock);
+        // The host reads the chunk after the call; the one before stays valid meanwhile.
+        Bytes& chunk = chunkBuffers[nextChunkBuffer];
+        nextChunkBuffer = 1 - nextChunkBuffer;
+        if (!pack(payload, chunk))
+            return 0;
+        *data = chunk.data();
+        return static_cast<vst::int32>(chunk.size());
+    }
+    catch (const std::bad_alloc&)
+    {
+        return 0;
+    }
+}
+
+vst::int32 SynthCommons::setChunk(void* data, vst::int32 byteSize, bool)
+{
+    try
+    {
+        auto state = std::make_unique<t_ChunkState>();
+        const e_ChunkRefusal refusal = byteSize > 0 ? readChunk(static_cast<const std::uint8_t*>(data),
+                                                                static_cast<std::size_t>(byteSize), *state)
+                                                    : CHUNK_FOREIGN;
+        if (refusal != CHUNK_ACCEPTED)
+        {
+            showInfo(textOf(refusal));
+            return 0;
+        }
+        if (state->kind != CHUNK_BARE)
+            restoreChunkState(*state);
+        return 1;
+    }
+    catch (const std::bad_alloc&)
+    {
+        return 0;
+    }
+}
+
+// Programs are copied under the program lock, so that no switch, dump or restore is seen
+// half done; the working program's values are written into the copy, not into the
+// working program, which other threads may be reading.
+void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
+{
+    state.kind = static_cast<e_ChunkKind>(kind);
+    {
+        std::lock_guard<std::recursive_mutex> lock(programLock);
+        if (state.kind == CHUNK_PROJECT)
+            std::copy(std::begin(programBank), std::end(programBank), state.programs);
+        state.programs[currentProgram] = workingProgram;
+        parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
+        state.currentProgram = currentProgram;
+    }
+    for (int i = 0; i < kNumPrograms; ++i)
+        state.present[i] = state.kind == CHUNK_PROJECT || i == state.currentProgram;
+    state.midiMode =
+        parameterLib_GetParameterValue(PARAM_MIDI_MODE) != 0.0f ? MIDI_MODE_TETHER : MIDI_MODE_HOST;
+    state.knobMode = parameterLib_GetParameterValue(PARAM_KNOB_MODE) != 0.0f ? 1 : 0;
+    TetherMidiChosenPortNames(state.outPort, state.inPort);
+}
+
+// Nothing goes to the device: the "Sync now ?" question offers that.
+void SynthCommons::restoreChunkState(const t_ChunkState& state)
+{
+    {
+        std::lock_guard<std::recursive_mutex> lock(programLock);
+        if (state.kind == CHUNK_PROJECT)
+        {
+            std::copy(std::begin(state.programs), std::end(state.programs), programBank);
+            patchLib_ShowProgram(state.currentProgram, false);
+        }
+        else
+        {
+            for (int i = 0; i < kNumPrograms; ++i)
+                if (state.present[i])
+                    programBank[currentProgram] = state.programs[i];
+            patchLib_ShowProgram(currentProgram, false);
+        }
+    }
+    if (state.kind == CHUNK_PROJECT)
+    {
+        parameterLib_SetParameterValue(PARAM_MIDI_MODE, state.midiMode == MIDI_MODE_TETHER ? 1.0f : 0.0f,
+                                       UPDATE_EDITOR);
+        parameterLib_SetParameterValue(PARAM_KNOB_MODE, state.knobMode ? 1.0f : 0.0f, UPDATE_EDITOR);
+        if (midiMode == MIDI_MODE_TETHER)
+            TetherMidiReopenPortsByName(state.outPort, state.inPort);
+    }
+    if (synthEditor && !synthEditor->questionPending)
+        synthEditor->editorControlsLib_AskQuestion(QUESTION_SYNC_NOW);
+    updateDisplay();
+}
+
+// --- Tether ports by name ------------------------------------------------------------------
+
+void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
+{
+    const char* out = tetherMidiOutPort >= 0 ? TetherMidiOutGetDeviceName(tetherMidiOutPort) : nullptr;
+    const char* in = tetherMidiInPort >= 0 ? TetherMidiInGetDeviceName(tetherMidiInPort) : nullptr;
+    std::snprintf(outName, kTetherPortNameLength, "%s", out ? out : "");
+    std::snprintf(inName, kTetherPortNameLength, "%s", in ? in : "");
+}
+
+// Opens the named ports that are listed now; a name that is not listed, or empty, leaves
+// that direction as it is. Once both directions are open the device is asked who it is,
+// as after a choice in the interface menus.
+void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
+{
+    bool opened = false;
+    for (std::uint32_t i = 0; *outName && i < TetherMidiOutGetNbDevices(); ++i)
+        if (std::strcmp(TetherMidiOutGetDeviceName(i), outName) == 0)
+            opened = TetherMidiOutOpen(i) == i || opened;
+    for (std::uint32_t i = 0; *inName && i < TetherMidiInGetNbDevices(); ++i)
+        if (std::strcmp(TetherMidiInGetDeviceName(i), inName) == 0)
+            opened = TetherMidiInOpen(i) == i || opened;
+    if (!opened)
+        return;
+    if (synthEditor)
+        synthEditor->setDeviceStatus("ESX Not detected");
+    TetherMidi_SendInquirySysex();
+}
