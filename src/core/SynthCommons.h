@@ -190,7 +190,7 @@ public:
 
     // Programs.
     void setProgramProcess(vst::int32 index);
-    void addProgramNamePrefix(char* text, const char* name, int index, int maxLength);
+    static void addProgramNamePrefix(char* text, const char* name, int index, int maxLength);
     void patchLib_InitPatches();
     void patchLib_SetPatchFromParameters(t_Patch* target);
     void patchLib_SetParametersFromPatch(t_Patch* patch, bool send);

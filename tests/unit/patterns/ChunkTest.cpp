@@ -179,6 +179,9 @@ TEST_F(Chunk, AProjectComesBackByteForByteInAFreshInstance)
     auto fresh = std::make_unique<SynthCommons>(RecordingHost::callback);
     fresh->getSynthEditor()->editorControlsLib_RemoveQuestion();
     fresh->getSynthEditor()->setKnobMode(kKnobModeCircular);
+    fresh->parameterLib_SetParameterValue(PARAM_MIDI_MODE, 0.0f,
+                                          UPDATE_EDITOR); // what is sent reaches the host
+    fresh->audioRunning = true;
     ASSERT_EQ(load(*fresh, saved), 1);
 
     EXPECT_EQ(fresh->currentProgram, 9);

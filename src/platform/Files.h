@@ -1,0 +1,27 @@
+// Files and folders: the only place where the plug-in and its tools reach the file system.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform
+{
+// Where the user's data goes: $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share; empty when neither is known.
+std::string userDataFolder();
+
+// Creates a folder and the folders above it that are missing; true when it exists.
+bool makeFolders(const std::string& path);
+
+// Writes a file whole or not at all: the bytes go to a new file beside it, are flushed to
+// the disk, and the new file then takes the name. False when any step failed.
+bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std::size_t length);
+
+// The whole file, when it can be read and holds at most maxLength bytes.
+bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes);
+
+// Names of the regular files in a folder, sorted; none when it cannot be read.
+std::vector<std::string> listFiles(const std::string& folder);
+} // namespace platform
