@@ -343,6 +343,33 @@ TEST_F(TetherDevice, ApplyingAProgramSendsOneDumpAndNoChannelMessages)
     EXPECT_EQ(dumps, 1);
     EXPECT_TRUE(sameImage(simulator->currentPattern().data(), pattern));
 }
+TEST_F(TetherDevice, AReopenedProjectTalksToTheDeviceWithoutAVisitToTheSetupPage)
+{
+    ASSERT_NO_FATAL_FAILURE(connectAndDetect());
+    void* data = nullptr;
+    const vst::int32 size = synth->getChunk(&data, false);
+    const std::vector<std::uint8_t> chunk(static_cast<std::uint8_t*>(data),
+                                          static_cast<std::uint8_t*>(data) + size);
+    char outName[kTetherPortNameLength], inName[kTetherPortNameLength];
+    synth->TetherMidiChosenPortNames(outName, inName);
+    synth.reset(); // the project is closed
+    simulator->clearReceived();
+
+    synth = std::make_unique<SynthCommons>(RecordingHost::callback);
+    ASSERT_EQ(synth->setChunk(const_cast<std::uint8_t*>(chunk.data()), size, false), 1);
+
+    char reopenedOut[kTetherPortNameLength], reopenedIn[kTetherPortNameLength];
+    synth->TetherMidiChosenPortNames(reopenedOut, reopenedIn);
+    EXPECT_STREQ(reopenedOut, outName);
+    EXPECT_STREQ(reopenedIn, inName);
+    EXPECT_TRUE(deviceDetected(*synth));
+    for (const Message& message : simulator->received())
+        EXPECT_NE(message[0] & 0xF0, 0xB0) << "a restore sends no parameter";
+    EXPECT_TRUE(std::none_of(simulator->received().begin(), simulator->received().end(),
+                             [](const Message& m) { return m.size() == kPatternDumpLength; }))
+        << "a restore sends no pattern";
+}
+
 // JACK, as the midi tests run it: its port names may be far longer than a list slot.
 TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
 {

@@ -1,4 +1,5 @@
 #include "EsxDevice.h"
+#include "sysex/SyxFiles.h"
 
 #include "core/SynthCommons.h"
 #include "params/ParameterTables.h"
@@ -218,9 +219,10 @@ std::vector<Message> EsxDevice::turnKnob(e_ParameterID parameter, unsigned index
 
 Message EsxDevice::receiveSysex(const Message& message)
 {
-    if (isDeviceMessage(message) && message[4] == SYSEX_CURRENT_PATTERN_DUMP)
+    if (isDeviceMessage(message) &&
+        (message[4] == SYSEX_CURRENT_PATTERN_DUMP || message[4] == SYSEX_BANK_DUMP))
     {
-        storePatternDump(message);
+        storeDump(message);
         return {};
     }
     return silent ? Message{} : answerTo(message);
@@ -243,15 +245,15 @@ Message EsxDevice::answerTo(const Message& request) const
     }
 }
 
-void EsxDevice::storePatternDump(const Message& dump)
+// A pattern dump becomes the current pattern, a bank dump the 64 memories of its bank;
+// anything the device would refuse changes nothing.
+void EsxDevice::storeDump(const Message& message)
 {
-    if (dump.size() != kPatternDumpLength)
-        return;
-    PatternImage received;
-    if (SynthCommons::sysex_MidiDataToData(received.data(), kPatternSize,
-                                           dump.data() + kPatternDumpHeaderLength,
-                                           kPatternDumpLength - kPatternDumpHeaderLength - 1))
-        currentPattern() = received;
+    const t_SyxDump dump = syxRead(message.data(), message.size());
+    if (dump.kind == SYX_PATTERN)
+        std::copy_n(dump.image(0), kPatternSize, currentPattern().begin());
+    for (int i = 0; dump.kind == SYX_BANK && i < dump.patterns(); ++i)
+        std::copy_n(dump.image(i), kPatternSize, memories[dump.bank * kPatternsPerBank + i].begin());
 }
 
 Message EsxDevice::identityReply() const

@@ -56,6 +56,7 @@ public:
     PatternImage& currentPattern() { return memories[current]; }
     const PatternImage& currentPattern() const { return memories[current]; }
     PatternImage& memory(unsigned index) { return memories.at(index); }
+    const PatternImage& memory(unsigned index) const { return memories.at(index); }
 
     // A silent device answers no request (identity, dumps).
     bool silent = false;
@@ -72,7 +73,7 @@ private:
     void receiveNrpnData(unsigned channel, unsigned value, bool is14bit);
     Message receiveSysex(const Message& message);
     Message answerTo(const Message& request) const;
-    void storePatternDump(const Message& dump);
+    void storeDump(const Message& message);
     void write(const ParameterAddress& address, unsigned value);
     Message identityReply() const;
 

@@ -190,6 +190,12 @@ void EsxSimulator::setPattern(unsigned memory, const PatternImage& image)
     device.memory(memory) = image;
 }
 
+PatternImage EsxSimulator::pattern(unsigned memory) const
+{
+    std::lock_guard<std::mutex> lock(deviceLock);
+    return device.memory(memory);
+}
+
 std::deque<Message> EsxSimulator::received() const
 {
     std::lock_guard<std::mutex> lock(deviceLock);

@@ -45,6 +45,7 @@ public:
     // The device's memory, for the tests.
     PatternImage currentPattern() const;
     void setPattern(unsigned memory, const PatternImage& image);
+    PatternImage pattern(unsigned memory) const;
 
     // The latest complete messages received and answered (at most kReceivedKept), oldest first.
     std::deque<Message> received() const;
