@@ -7,6 +7,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <cstring>
 #include <new>
 
@@ -236,20 +237,61 @@ bool readPayload(const Bytes& payload, t_ChunkState& state)
     return state.programCount == 1;
 }
 
+// Bytes that look random (every value about as frequent as the others) are stored as they
+// are: deflate spends most of its time on bytes that it cannot shrink.
+bool looksRandom(const std::uint8_t* bytes, std::size_t length)
+{
+    unsigned counts[256] = {};
+    for (std::size_t i = 0; i < length; ++i)
+        ++counts[bytes[i]];
+    unsigned most = 0, distinct = 0;
+    for (unsigned count : counts)
+    {
+        most = std::max(most, count);
+        distinct += count != 0;
+    }
+    return distinct > 192 && most < length / 64;
+}
+
+// One zlib stream, deflated block by block at the level that suits the block.
+bool deflateInto(const Bytes& payload, Bytes& chunk)
+{
+    constexpr std::size_t kBlock = 4096;
+    z_stream stream{};
+    if (deflateInit(&stream, Z_BEST_SPEED) != Z_OK)
+        return false;
+    chunk.assign(kChunkHeadLength + payload.size() + payload.size() / 64 + 4096, 0);
+    stream.next_out = &chunk[kChunkHeadLength];
+    stream.avail_out = static_cast<uInt>(chunk.size() - kChunkHeadLength);
+    int level = Z_BEST_SPEED;
+    bool ok = true;
+    for (std::size_t at = 0; ok && at < payload.size(); at += kBlock)
+    {
+        const std::size_t length = std::min(kBlock, payload.size() - at);
+        const int wanted = looksRandom(&payload[at], length) ? Z_NO_COMPRESSION : Z_BEST_SPEED;
+        if (wanted != level)
+            ok = deflateParams(&stream, wanted, Z_DEFAULT_STRATEGY) == Z_OK;
+        level = wanted;
+        stream.next_in = const_cast<Bytef*>(&payload[at]);
+        stream.avail_in = static_cast<uInt>(length);
+        ok = ok && deflate(&stream, Z_NO_FLUSH) == Z_OK && stream.avail_in == 0;
+    }
+    ok = ok && deflate(&stream, Z_FINISH) == Z_STREAM_END;
+    chunk.resize(kChunkHeadLength + stream.total_out);
+    deflateEnd(&stream);
+    return ok;
+}
+
 bool pack(const Bytes& payload, Bytes& chunk)
 {
-    uLongf packedLength = compressBound(static_cast<uLong>(payload.size()));
-    chunk.assign(kChunkHeadLength + packedLength, 0);
-    if (compress2(&chunk[kChunkHeadLength], &packedLength, payload.data(), static_cast<uLong>(payload.size()),
-                  Z_BEST_SPEED) != Z_OK)
+    if (!deflateInto(payload, chunk))
         return false;
-    chunk.resize(kChunkHeadLength + packedLength);
     Bytes head;
     putBytes(head, kChunkMagic, kChunkMagicLength);
     put32(head, kChunkVersion);
     put32(head, static_cast<std::uint32_t>(payload.size()));
     put32(head, static_cast<std::uint32_t>(crc32(0, payload.data(), static_cast<uInt>(payload.size()))));
-    put32(head, static_cast<std::uint32_t>(packedLength));
+    put32(head, static_cast<std::uint32_t>(chunk.size() - kChunkHeadLength));
     std::copy(head.begin(), head.end(), chunk.begin());
     return true;
 }
