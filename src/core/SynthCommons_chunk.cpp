@@ -38,25 +38,13 @@ using Bytes = std::vector<std::uint8_t>;
 
 constexpr std::uint32_t kProgramSectionLength = 2 + kPatchNameLength + kPatternDataSize;
 
-struct RefusalText
-{
-    e_ChunkRefusal refusal;
-    const char* text;
+// The info line's texts, by e_ChunkRefusal.
+constexpr const char* kRefusalTexts[] = {
+    "",
+    "Saved state of another plug-in: not loaded",
+    "Saved state damaged: not loaded",
+    "Saved state of a newer Pavonis: not loaded",
 };
-
-constexpr RefusalText kRefusalTexts[] = {
-    {CHUNK_FOREIGN, "Saved state of another plug-in: not loaded"},
-    {CHUNK_DAMAGED, "Saved state damaged: not loaded"},
-    {CHUNK_NEWER, "Saved state of a newer Pavonis: not loaded"},
-};
-
-const char* textOf(e_ChunkRefusal refusal)
-{
-    for (const RefusalText& row : kRefusalTexts)
-        if (row.refusal == refusal)
-            return row.text;
-    return "";
-}
 
 void put16(Bytes& out, unsigned value)
 {
@@ -362,7 +350,7 @@ vst::int32 SynthCommons::setChunk(void* data, vst::int32 byteSize, bool)
                                                     : CHUNK_FOREIGN;
         if (refusal != CHUNK_ACCEPTED)
         {
-            showInfo(textOf(refusal));
+            showInfo(kRefusalTexts[refusal]);
             return 0;
         }
         if (state->kind != CHUNK_BARE)

@@ -1,4 +1,5 @@
 #include "InitPatterns.h"
+#include "SyxFiles.h"
 
 #include "../core/SynthCommons.h"
 #include "../params/ParameterValues.h"
@@ -97,31 +98,17 @@ std::array<std::uint8_t, kInitPatternSize> buildInitPatch()
     return image;
 }
 
-std::vector<std::uint8_t> buildDump(const unsigned char* header, std::uint32_t headerLength,
-                                    const std::uint8_t* data, std::uint32_t length)
-{
-    std::uint32_t total = 0;
-    unsigned char* message =
-        SynthCommons::sysex_ConstructSysexFromData(header, headerLength, data, length, &total);
-    std::vector<std::uint8_t> dump(message, message + total);
-    delete[] message;
-    return dump;
-}
-
 std::vector<std::uint8_t> buildBankSysex()
 {
     std::vector<std::uint8_t> bank;
     bank.reserve(kBankDataSize);
     for (int pattern = 0; pattern < kPatternsPerBank; ++pattern)
         bank.insert(bank.end(), INIT_PATCH.begin(), INIT_PATCH.end());
-    static const unsigned char header[kBankDumpHeaderLength] = {kSysexStart, kManufacturerId, 0x30,
-                                                                kModelId,    SYSEX_BANK_DUMP, 0x03};
-    return buildDump(header, kBankDumpHeaderLength, bank.data(), kBankDataSize);
+    return syxBankDump(3, bank.data());
 }
 } // namespace
 
 // Built in this order when the module loads.
 const std::array<std::uint8_t, kInitPatternSize> INIT_PATCH = buildInitPatch();
-const std::vector<std::uint8_t> INIT_PATCH_SYSEX =
-    buildDump(kPatternDumpHeader, kPatternDumpHeaderLength, INIT_PATCH.data(), kInitPatternSize);
+const std::vector<std::uint8_t> INIT_PATCH_SYSEX = syxPatternDump(INIT_PATCH.data());
 const std::vector<std::uint8_t> INIT_BANK_SYSEX = buildBankSysex();

@@ -4,6 +4,7 @@
 #include "EsxSimulator.h"
 #include "MidiTestSupport.h"
 #include "SyxTool.h"
+#include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 
 #include <RtMidi.h>
@@ -81,17 +82,6 @@ std::string runTool(const std::vector<std::string>& arguments)
     return runSyxTool(arguments, out, err) == 0 ? "" : err.str();
 }
 
-void writeFile(const fs::path& path, const Message& bytes)
-{
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-Message contentOf(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Message(std::istreambuf_iterator<char>(file), {});
-}
 } // namespace
 
 TEST(LibraryRoundTrip, ABankSplitAndJoinedReachesAFreshDeviceByteForByte)

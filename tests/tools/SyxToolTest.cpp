@@ -1,6 +1,7 @@
 // pavonis-syx on files: what info, show and check say, a bank split into 64 files and
 // joined back byte for byte, and bad files refused with one line and status 1.
 #include "SyxTool.h"
+#include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 #include "sysex/SyxFiles.h"
 
@@ -31,18 +32,6 @@ ToolRun run(const std::vector<std::string>& arguments)
     std::ostringstream out, err;
     const int status = runSyxTool(arguments, out, err);
     return {status, out.str(), err.str()};
-}
-
-Bytes contentOf(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), {});
-}
-
-void writeFile(const fs::path& path, const Bytes& bytes)
-{
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
 }
 
 // 64 patterns, each unlike the others, named "Pat 01" to "Pat 64"; pattern 5 with a

@@ -115,15 +115,6 @@ std::vector<Message> messagesOf(const ParameterAddress& address, unsigned value)
     return messages;
 }
 
-Message dumpOf(const unsigned char* header, std::uint32_t headerLength, const std::uint8_t* data,
-               std::uint32_t length)
-{
-    std::uint32_t total = 0;
-    std::unique_ptr<unsigned char[]> dump(
-        SynthCommons::sysex_ConstructSysexFromData(header, headerLength, data, length, &total));
-    return dump ? Message(dump.get(), dump.get() + total) : Message{};
-}
-
 bool isDeviceMessage(const Message& m)
 {
     return m.size() > 5 && m[1] == kManufacturerId && (m[2] & 0xF0) == 0x30 && m[3] == kModelId;
@@ -277,13 +268,11 @@ Message EsxDevice::identityReply() const
 
 Message EsxDevice::currentPatternDump() const
 {
-    return dumpOf(kPatternDumpHeader, kPatternDumpHeaderLength, currentPattern().data(), kPatternSize);
+    return syxPatternDump(currentPattern().data());
 }
 
 Message EsxDevice::bankDump(unsigned bank) const
 {
-    const unsigned char header[kBankDumpHeaderLength] = {
-        kSysexStart, kManufacturerId, 0x30, kModelId, SYSEX_BANK_DUMP, static_cast<unsigned char>(bank & 3)};
     std::vector<std::uint8_t> data;
     data.reserve(kPatternsPerBank * kPatternSize);
     for (unsigned i = 0; i < kPatternsPerBank; ++i)
@@ -291,6 +280,6 @@ Message EsxDevice::bankDump(unsigned bank) const
         const PatternImage& image = memories[(bank & 3) * kPatternsPerBank + i];
         data.insert(data.end(), image.begin(), image.end());
     }
-    return dumpOf(header, kBankDumpHeaderLength, data.data(), static_cast<std::uint32_t>(data.size()));
+    return syxBankDump(static_cast<int>(bank & 3), data.data());
 }
 } // namespace esxsim

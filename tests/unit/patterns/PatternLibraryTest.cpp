@@ -3,6 +3,7 @@
 #include "commands/PatternLibrary.h"
 #include "PluginFixture.h"
 #include "editor/SynthEditor.h"
+#include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 #include "sysex/SyxFiles.h"
 
@@ -41,17 +42,6 @@ Bytes bankOfDistinctPatterns()
     return images;
 }
 
-Bytes contentOf(const fs::path& path)
-{
-    std::ifstream file(path, std::ios::binary);
-    return Bytes(std::istreambuf_iterator<char>(file), {});
-}
-
-void writeFile(const fs::path& path, const Bytes& bytes)
-{
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
 } // namespace
 
 class PatternLibrary : public PluginFixture
