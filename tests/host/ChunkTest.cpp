@@ -1,5 +1,5 @@
 // The state chunk as a host uses it: a project saved after editing several programs and
-// opened in a fresh instance, projects saved by earlier versions, and chunks it refuses.
+// opened in a fresh instance, a preset, and projects saved by earlier versions.
 #include "PluginHost.h"
 
 #include <gtest/gtest.h>
@@ -114,19 +114,4 @@ TEST(StateChunk, ProjectsOfEarlierVersionsLoad)
     EXPECT_EQ(sevenBit(plugin.getParameter(kD1Cutoff)), 100);
     EXPECT_EQ(sevenBit(plugin.getParameter(kD1Level)), 17);
     EXPECT_EQ(plugin.programNameIndexed(6), "A.07 Pvns1.01");
-}
-
-TEST(StateChunk, ARefusedChunkAnswersZeroAndChangesNothing)
-{
-    PluginInstance plugin;
-    editSeveralPrograms(plugin);
-    const Bytes valid = chunkOf(plugin);
-    const PluginSnapshot before = snapshotOf(plugin);
-    Bytes newer = valid;
-    newer[8] = 2;
-    const Bytes refused[] = {Bytes(valid.begin(), valid.end() - 100), newer, Bytes(4096, 0x42)};
-    for (const Bytes& chunk : refused)
-        for (bool preset : {false, true})
-            EXPECT_EQ(load(plugin, chunk, preset), 0) << chunk.size();
-    EXPECT_EQ(snapshotOf(plugin), before);
 }

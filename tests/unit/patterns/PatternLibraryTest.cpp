@@ -98,17 +98,6 @@ TEST_F(PatternLibrary, SavesTheCurrentProgramAsAPatternDumpNamedAfterIt)
     EXPECT_EQ(patternLibrary::files(), std::vector<std::string>{"B.07 Kick_Sn.syx"}) << "no half file left";
 }
 
-TEST_F(PatternLibrary, SavingAgainReplacesTheFileWhole)
-{
-    ASSERT_EQ(patternLibrary::saveCurrentProgram(*synth).outcome, LIBRARY_DONE);
-    store(PARAM_GLOBAL_SWING, 0, IntToFloat(50));
-    ASSERT_EQ(patternLibrary::saveCurrentProgram(*synth).outcome, LIBRARY_DONE);
-    const t_SyxDump saved = syxRead(contentOf(library() / "A.01 Pvns1.01.syx").data(), 4898);
-    ASSERT_EQ(saved.kind, SYX_PATTERN);
-    EXPECT_EQ(saved.image(0)[10], 10) << "swing 50 is stored as 10";
-    EXPECT_EQ(patternLibrary::files().size(), 1u);
-}
-
 TEST_F(PatternLibrary, SavingWhereNothingCanBeWrittenSaysSo)
 {
     fs::create_directories(data);
