@@ -103,7 +103,7 @@ t_LibraryResult loadBank(SynthCommons& synth, const std::string& file, int bank)
                       dump.kind == SYX_PATTERN ? t_SyxDump{SYX_REFUSED, 0, {}, "not a bank dump"} : dump);
     if (bank < 0 || bank > 3)
         return tell(synth, LIBRARY_REFUSED, "No bank " + std::to_string(bank));
-    synth.patchLib_FillBank(bank, dump.image(0));
+    synth.patchLib_FillBank(bank, dump.image(0), true); // the device has not got it
     return tell(synth, LIBRARY_DONE, "Loaded " + file + " into bank " + std::string(1, char('A' + bank)));
 }
 } // namespace patternLibrary

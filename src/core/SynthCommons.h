@@ -202,8 +202,8 @@ public:
     // A pattern from elsewhere (a file) becomes the working program and goes to the device.
     void patchLib_LoadPattern(const std::uint8_t* image);
     // 64 pattern images become the programs of bank 0 to 3 (A to D); the current program,
-    // if it lies in that bank, is applied and goes to the device.
-    void patchLib_FillBank(int bank, const std::uint8_t* images);
+    // if it lies in that bank, is applied (and sent to the device when asked).
+    void patchLib_FillBank(int bank, const std::uint8_t* images, bool send);
     // The program at an index as it stands now: the working program for the current one.
     const t_Patch& programOf(int index) const;
 

@@ -104,7 +104,7 @@ void SynthCommons::patchLib_LoadPattern(const std::uint8_t* image)
     updateDisplay();
 }
 
-void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images)
+void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images, bool send)
 {
     if (bank < 0 || bank >= kNumPrograms / kPatternsPerBank || !images)
         return;
@@ -113,7 +113,7 @@ void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images)
     for (int i = 0; i < kPatternsPerBank; ++i)
         patchLib_StorePattern(programBank[first + i], images + std::size_t(i) * kPatternDataSize);
     if (currentProgram >= first && currentProgram < first + kPatternsPerBank)
-        patchLib_SetParametersFromPatch(&programBank[currentProgram], true);
+        patchLib_SetParametersFromPatch(&programBank[currentProgram], send);
     else if (hostKind == HOST_AUDIO_UNIT)
         patchLib_InitPatchesMenuItems();
     updateDisplay();
