@@ -86,6 +86,9 @@ public:
     bool editorControlsLib_NeedToUpdateCurrentParameterInfo(e_EditorParameterID id) const;
     void editorControlsLib_GetCurrentPartString(char* buffer, int size) const;
     void setDeviceStatus(const char* text);
+    // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
+    void setLamp(std::uint32_t lamp, bool on);
+    bool lampLit(std::uint32_t lamp) const;
     std::string infoLineText() const;
     std::string deviceStatusText() const;
 
@@ -140,6 +143,8 @@ private:
     std::string syncingTextBuffer;
     std::string midiTestLines[kMidiTestResultLines];
     std::atomic<bool> syncingFlag{false};
+    std::atomic<bool> outLampLit{false};
+    std::atomic<bool> inLampLit{false};
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};

@@ -1,5 +1,6 @@
 // The info line (the parameter being touched, or a status message) and the device status.
 #include "../core/SynthCommons.h"
+#include "EditorTables.h"
 #include "SynthEditor.h"
 
 #include <cstdio>
@@ -33,6 +34,16 @@ void SynthEditor::setDeviceStatus(const char* text)
 {
     std::lock_guard<std::mutex> lock(textLock);
     deviceStatus = text ? text : "";
+}
+
+void SynthEditor::setLamp(std::uint32_t lamp, bool on)
+{
+    (lamp == RES_LAMP_OUT ? outLampLit : inLampLit) = on;
+}
+
+bool SynthEditor::lampLit(std::uint32_t lamp) const
+{
+    return lamp == RES_LAMP_OUT ? outLampLit : inLampLit;
 }
 
 std::string SynthEditor::deviceStatusText() const
