@@ -106,7 +106,9 @@ TEST(CallOrder, EditorCallsWithoutAWindow)
 {
     PluginInstance plugin;
     ERect* rect = nullptr;
-    EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 0);
+    ASSERT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(rect->right - rect->left, 797);
+    EXPECT_EQ(rect->bottom - rect->top, 203);
     EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, nullptr), 0);
     EXPECT_EQ(plugin.dispatch(effEditIdle), 0);
     EXPECT_EQ(plugin.dispatch(effEditClose), 0); // close without open
