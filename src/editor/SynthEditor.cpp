@@ -62,11 +62,13 @@ bool SynthEditor::open(void* ptr)
                        kQuestionsAskedAgainDelayMs);
     applyPendingResources();
     frame->open(ptr);
+    windowOpen = true;
     return true;
 }
 
 void SynthEditor::close()
 {
+    windowOpen = false;
     CFrame* closing = frame;
     if (closing)
     {

@@ -75,6 +75,8 @@ public:
 
     bool open(void* ptr) override;
     void close() override;
+    // Open from open to close, with a parent window or drawn offscreen; any thread may ask.
+    bool isOpen() override { return windowOpen; }
     // The frame's idle, before the redraw: the due deferred actions, then the texts, lamps,
     // values and visibility that other threads changed meanwhile.
     void idleBeforeRedraw() override;
@@ -218,6 +220,7 @@ private:
     t_EditorContainer* containers = nullptr;
     t_EditorControl* controls = nullptr;
     std::uint32_t visibleContainers[2] = {0, 0};
+    std::atomic<bool> windowOpen{false};
 
     // Texts and lamps written from any thread; the lock is held only to copy them.
     struct PanelText

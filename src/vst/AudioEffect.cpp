@@ -127,7 +127,7 @@ vst::intptr AudioEffect::dispatchEditor(vst::int32 opcode, vst::int32 index, vst
     case effEditGetRect:
         return ptr && editor->getRect(static_cast<ERect**>(ptr)) ? 1 : 0;
     case effEditOpen:
-        return ptr && editor->open(ptr) ? 1 : 0; // no parent window, nothing to show in
+        return editor->open(ptr) ? 1 : 0;
     case effEditClose:
         editor->close();
         return 0;
