@@ -288,6 +288,10 @@ public:
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
     t_Patch programBank[kNumPrograms]{};
+    // Held while the working program, the bank and the current program change together: a
+    // program switch on the host's thread, a received pattern on the MIDI thread, the panel's
+    // deferred apply. The processing call never takes it.
+    std::recursive_mutex programLock;
     char programMenuTexts[kNumPrograms][kProgramMenuTextLength]{};
 
     std::atomic<bool> audioRunning{false};
