@@ -110,20 +110,21 @@ void SynthEditor::postProcessRemovePending(e_EditorPostProcessType action)
     postProcessUnlock();
 }
 
+// Closes the holes among the first count entries, keeping the order of the others: an action
+// queued earlier runs earlier ("apply the received pattern" before "select program 9").
 void SynthEditor::postProcessConsolidate(int count)
 {
-    for (;;)
+    int used = 0;
+    for (int i = 0; i < count && i < kPostProcessEntries; ++i)
     {
-        int last = count - 1;
-        while (last >= 0 && postProcessEntries[last].action == POSTPROCESS_NONE)
-            --last;
-        int hole = 0;
-        while (hole < last && postProcessEntries[hole].action != POSTPROCESS_NONE)
-            ++hole;
-        if (last < 0 || hole >= last)
-            return;
-        postProcessEntries[hole] = postProcessEntries[last];
-        postProcessEntries[last].action = POSTPROCESS_NONE;
+        if (postProcessEntries[i].action == POSTPROCESS_NONE)
+            continue;
+        if (i != used)
+        {
+            postProcessEntries[used] = postProcessEntries[i];
+            postProcessEntries[i].action = POSTPROCESS_NONE;
+        }
+        ++used;
     }
 }
 
@@ -185,7 +186,10 @@ void SynthEditor::runAction(const t_PostProcessEntry& entry)
         break;
     case POSTPROCESS_APPLY_PROGRAM:
         if (first >= 0 && first < kNumPrograms)
+        {
+            std::lock_guard<std::recursive_mutex> lock(synth->programLock);
             synth->patchLib_SetParametersFromPatch(&synth->programBank[first], entry.arguments[1] != 0);
+        }
         break;
     case POSTPROCESS_INCOMPLETE_DUMP_CHECK:
         synth->sysex_IncompleteDumpCheck();

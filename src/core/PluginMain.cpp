@@ -1,4 +1,5 @@
 // The plug-in's entry point, the only symbol the module exports.
+#include "../editor/PanelPictures.h"
 #include "SynthCommons.h"
 
 #include <new>
@@ -7,6 +8,7 @@ extern "C" __attribute__((visibility("default"))) AEffect* VSTPluginMain(audioMa
 {
     if (!audioMaster || audioMaster(nullptr, audioMasterVersion, 0, 0, nullptr, 0.0f) == 0)
         return nullptr; // no host, or one too old to talk to
+    registerPanelPictures();
     try
     {
         AudioEffect* effect = createEffectInstance(audioMaster);

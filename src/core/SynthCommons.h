@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 class SynthEditor;
@@ -280,6 +281,8 @@ public:
     void midiTest_OnNrpn(const t_MidiNRPNData* message);
     void midiTest_OnControlChange(const unsigned char* bytes);
     void midiTest_OnSysex(const unsigned char* message, std::uint32_t length);
+    // Opens the test report's address on the maker's contact page in the user's browser.
+    void midiTest_SendReport();
 
     // Plug-in state; see the accessors' users for what each means.
     bool constructed = false;
@@ -299,8 +302,9 @@ public:
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
     t_Patch programBank[kNumPrograms]{};
-    // Held while a program is stored, switched, applied, restored or copied for the host,
-    // so that none is seen half done. The processing thread only ever tries it.
+    // Held while the working program, the bank and the current program change together or are
+    // copied for the host: a program switch on the host's thread, a received pattern on the MIDI
+    // thread, the panel's deferred apply, a restored state. The processing call never takes it.
     std::recursive_mutex programLock;
     char programMenuTexts[kNumPrograms][kProgramMenuTextLength]{};
 
@@ -407,6 +411,11 @@ private:
     std::vector<std::uint8_t> chunkBuffers[2];
     int nextChunkBuffer = 0;
 };
+
+// The MIDI test report's address: the maker's contact page with the enquiry (product, verdict
+// of the step reached, the interfaces' names) percent-encoded as the value of "enquiry".
+std::string midiTest_ReportAddress(const char* product, std::uint32_t step, const char* midiIn,
+                                   const char* midiOut);
 
 // Creates one plug-in object for the host.
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster);

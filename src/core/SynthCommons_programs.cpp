@@ -57,6 +57,7 @@ void SynthCommons::setProgram(vst::int32 program)
         synthEditor->postProcessAdd(POSTPROCESS_SELECT_PROGRAM, program, 0, nullptr, 0);
         return;
     }
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     if (synthEditor)
     {
         // A selection queued while the window was open is outdated by this one; a received

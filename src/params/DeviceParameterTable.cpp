@@ -205,9 +205,15 @@ constexpr t_TypeStruct_Callback kModeSetup{parameterCallback_SetMode, parameterC
 constexpr t_TypeStruct_Callback kModeParts{parameterCallback_SetMode, parameterCallback_GetMode, 0};
 constexpr t_TypeStruct_Callback kModeGlobal{parameterCallback_SetMode, parameterCallback_GetMode, 2};
 constexpr t_TypeStruct_Callback kModeMix{parameterCallback_SetMode, parameterCallback_GetMode, 1};
-constexpr t_TypeStruct_Callback kPartDrum1{parameterCallback_SetPart, parameterCallback_GetPart, PART_DRUM1};
-constexpr t_TypeStruct_Callback kPartKeyboard1{parameterCallback_SetPart, parameterCallback_GetPart,
-                                               PART_KEYBOARD1};
+// The part selectors, one per part index.
+constexpr std::array<t_TypeStruct_Callback, PART_COUNT> partSelectors()
+{
+    std::array<t_TypeStruct_Callback, PART_COUNT> selectors{};
+    for (std::uint32_t part = 0; part < PART_COUNT; ++part)
+        selectors[part] = {parameterCallback_SetPart, parameterCallback_GetPart, part};
+    return selectors;
+}
+constexpr auto kPartSelect = partSelectors();
 
 constexpr t_TypeStruct_ValueNoMidi kSelectProgram{0.0f};
 constexpr t_TypeStruct_ValueNoMidi kMidiOutDevice{0.0f};
@@ -255,8 +261,8 @@ const t_Parameter c_Parameters[] = {
     {PARAM_MODE_PARTS, ParamType_Callback, desc(kModeParts), nullptr},
     {PARAM_MODE_GLOBAL, ParamType_Callback, desc(kModeGlobal), nullptr},
     {PARAM_MODE_MIX, ParamType_Callback, desc(kModeMix), nullptr},
-    {PARAM_PART_DRUM1, ParamType_Callback, desc(kPartDrum1), nullptr},
-    {PARAM_PART_KEYBOARD1, ParamType_Callback, desc(kPartKeyboard1), nullptr},
+    {PARAM_PART_DRUM1, ParamType_Callback, desc(kPartSelect[0]), nullptr},
+    {PARAM_PART_KEYBOARD1, ParamType_Callback, desc(kPartSelect[13]), nullptr},
     {PARAM_FX1_TYPE, ParamType_MidiCC, desc(kFx1Type), nullptr},
     {PARAM_FX1_EDIT1, ParamType_MidiCC, desc(kFx1Edit1), nullptr},
     {PARAM_FX1_EDIT2, ParamType_MidiCC, desc(kFx1Edit2), nullptr},
@@ -329,5 +335,18 @@ const t_Parameter c_Parameters[] = {
     {PARAM_MIDI_TEST_CONTINUE2, ParamType_NoValue, nullptr, nullptr},
     {PARAM_MIDI_TEST_RETRY, ParamType_NoValue, nullptr, nullptr},
     {PARAM_MIDI_TEST_SEND_REPORT, ParamType_NoValue, nullptr, nullptr},
+    {PARAM_PART_DRUM2, ParamType_Callback, desc(kPartSelect[1]), nullptr},
+    {PARAM_PART_DRUM3, ParamType_Callback, desc(kPartSelect[2]), nullptr},
+    {PARAM_PART_DRUM4, ParamType_Callback, desc(kPartSelect[3]), nullptr},
+    {PARAM_PART_DRUM5, ParamType_Callback, desc(kPartSelect[4]), nullptr},
+    {PARAM_PART_DRUM6A, ParamType_Callback, desc(kPartSelect[5]), nullptr},
+    {PARAM_PART_DRUM6B, ParamType_Callback, desc(kPartSelect[6]), nullptr},
+    {PARAM_PART_DRUM7A, ParamType_Callback, desc(kPartSelect[7]), nullptr},
+    {PARAM_PART_DRUM7B, ParamType_Callback, desc(kPartSelect[8]), nullptr},
+    {PARAM_PART_STRETCH1, ParamType_Callback, desc(kPartSelect[9]), nullptr},
+    {PARAM_PART_STRETCH2, ParamType_Callback, desc(kPartSelect[10]), nullptr},
+    {PARAM_PART_SLICE_SELECT, ParamType_Callback, desc(kPartSelect[11]), nullptr},
+    {PARAM_PART_AUDIOIN, ParamType_Callback, desc(kPartSelect[12]), nullptr},
+    {PARAM_PART_KEYBOARD2, ParamType_Callback, desc(kPartSelect[14]), nullptr},
     {PARAM_END, ParamType_End, nullptr, nullptr},
 };

@@ -99,7 +99,21 @@ enum e_ParameterID : std::uint32_t
     PARAM_MIDI_TEST_RETRY = 97,
     PARAM_MIDI_TEST_CONTINUE2 = 98,
     PARAM_MIDI_TEST_SEND_REPORT = 99,
-    PARAM_END = 100,
+    // Part selectors of the parts beyond Drum1 and Keyboard1.
+    PARAM_PART_DRUM2 = 100,
+    PARAM_PART_DRUM3 = 101,
+    PARAM_PART_DRUM4 = 102,
+    PARAM_PART_DRUM5 = 103,
+    PARAM_PART_DRUM6A = 104,
+    PARAM_PART_DRUM6B = 105,
+    PARAM_PART_DRUM7A = 106,
+    PARAM_PART_DRUM7B = 107,
+    PARAM_PART_STRETCH1 = 108,
+    PARAM_PART_STRETCH2 = 109,
+    PARAM_PART_SLICE_SELECT = 110,
+    PARAM_PART_AUDIOIN = 111,
+    PARAM_PART_KEYBOARD2 = 112,
+    PARAM_END = 113,
 };
 
 enum e_EditorParameterID : std::uint32_t
@@ -191,7 +205,21 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_MIX_LEVEL_DRUM1 = 92,
     EPARAM_MIX_LEVEL_KEYBOARD1 = 93,
     EPARAM_MIX_FX_SEND_DRUM1 = 94,
+    // Part selectors of the parts beyond Drum1 and Keyboard1.
+    EPARAM_PART_DRUM2 = 95,
+    EPARAM_PART_DRUM3 = 96,
+    EPARAM_PART_DRUM4 = 97,
+    EPARAM_PART_DRUM5 = 98,
+    EPARAM_PART_DRUM6A = 99,
+    EPARAM_PART_DRUM6B = 100,
+    EPARAM_PART_DRUM7A = 101,
+    EPARAM_PART_DRUM7B = 102,
     EPARAM_MIX_FX_SEND_KEYBOARD1 = 103,
+    EPARAM_PART_STRETCH1 = 104,
+    EPARAM_PART_STRETCH2 = 105,
+    EPARAM_PART_SLICE_SELECT = 106,
+    EPARAM_PART_AUDIOIN = 107,
+    EPARAM_PART_KEYBOARD2 = 108,
     EPARAM_MIX_MUTE_DRUM1 = 109,
     EPARAM_MIX_MUTE_KEYBOARD1 = 110,
     EPARAM_MIX_WAVE_DRUM1 = 111,
@@ -205,8 +233,19 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_MIDI_TEST_RETRY = 119,
     EPARAM_MIDI_TEST_CONTINUE2 = 120,
     EPARAM_MIDI_TEST_SEND_REPORT = 121,
-    EPARAM_END = 122, // also "no editor parameter"
+    // Mix page strips of the thirteen parts beyond Drum1 and Keyboard1, one block per control
+    // kind; within a block the strips in mix order: Drum2..Drum7B, Keyboard2, Stretch1,
+    // Stretch2, Slice, AudioIn (kMixExtraStrips).
+    EPARAM_MIX_LEVEL_FIRST = 122,
+    EPARAM_MIX_FX_SEND_FIRST = 135,
+    EPARAM_MIX_MUTE_FIRST = 148,
+    EPARAM_MIX_WAVE_FIRST = 161,
+    EPARAM_MIX_SLICE_FIRST = 174,
+    EPARAM_MIX_PAN_FIRST = 187,
+    EPARAM_END = 200, // also "no editor parameter"
 };
+
+constexpr unsigned kMixExtraStrips = 13;
 
 // Host parameter indexes 0 to 66; the names are in the host parameter table.
 enum e_HostParameterID : std::uint32_t

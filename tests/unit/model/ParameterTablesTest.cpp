@@ -125,15 +125,16 @@ TEST_F(TablesTest, ControllersHaveTheDevicesNumbers)
 
 TEST_F(TablesTest, LookingUpAnAbsentIdGivesNull)
 {
-    for (unsigned id : {0u, 1u, 2u, 15u, 16u, 17u, 100u, 1000u})
+    for (unsigned id : {0u, 1u, 2u, 15u, 16u, 17u, unsigned(PARAM_END), 1000u})
         EXPECT_EQ(synth.parameterLib_GetParameter(static_cast<e_ParameterID>(id)), nullptr) << id;
     EXPECT_EQ(synth.parameterLib_GetParameter(PARAM_PATCH_NAME)->id, PARAM_PATCH_NAME);
-    for (unsigned id = 95; id <= 108; ++id)
-    {
-        const char* name =
-            synth.parameterLib_GetParameterNameStringFromEditor(static_cast<e_EditorParameterID>(id));
-        EXPECT_EQ(name == nullptr, id != EPARAM_MIX_FX_SEND_KEYBOARD1) << id;
-    }
+    for (unsigned id : {1u, 2u, 3u, 15u, 19u, unsigned(EPARAM_END), 1000u})
+        EXPECT_EQ(synth.parameterLib_GetParameterNameStringFromEditor(static_cast<e_EditorParameterID>(id)),
+                  nullptr)
+            << id;
+    // The part selectors fill 95 to 102 and 104 to 108.
+    EXPECT_STREQ(synth.parameterLib_GetParameterNameStringFromEditor(EPARAM_PART_DRUM2), "2");
+    EXPECT_STREQ(synth.parameterLib_GetParameterNameStringFromEditor(EPARAM_PART_KEYBOARD2), "K2");
     EXPECT_EQ(synth.parameterLib_GetEditorParameter(EPARAM_END), nullptr);
     EXPECT_STREQ(synth.parameterLib_GetParameterNameStringFromEditor(EPARAM_MIX_FX_SEND_KEYBOARD1),
                  "FX Send K1");
@@ -258,16 +259,20 @@ struct ViewCase
 TEST_F(TablesTest, EditorRowsShowingADeviceParameter)
 {
     const ViewCase cases[] = {
-        {PARAM_PART_WAVE, 3, {43, 66, 111, 112}},
+        // The mix strips beyond Drum1 and Keyboard1 start at 122 (levels), 135 (effect sends),
+        // 148 (mutes) and 161 (samples), in mix order: Drum2..Drum7B, Keyboard2, Stretch1..AudioIn.
+        {PARAM_PART_WAVE, 3, {43, 66, 111, 112, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170, 171, 172}},
         {PARAM_PART_FX_SEND, 0, {57, 94}},
-        {PARAM_PART_FX_SEND, 3, {57}},
-        {PARAM_PART_FX_SELECT, kNoIndex, {58, 94}},
+        {PARAM_PART_FX_SEND, 3, {57, 137}},
+        {PARAM_PART_FX_SELECT,
+         kNoIndex,
+         {58, 94, 135, 136, 137, 138, 139, 140, 141, 142, 144, 145, 146, 147}},
         {PARAM_KEYBOARD_FX_SEND, 0, {80, 103}},
         {PARAM_KEYBOARD_FX_SELECT, 0, {81, 103}},
-        {PARAM_KEYBOARD_FX_SELECT, 1, {81}},
-        {PARAM_GLOBAL_MUTE_PART2, 0, {109}},
+        {PARAM_KEYBOARD_FX_SELECT, 1, {81, 143}},
+        {PARAM_GLOBAL_MUTE_PART2, 0, {109, 148, 149, 150, 151, 152, 153, 154, 155}},
         {PARAM_PART_MOD_DEST, 12, {62, 63}},
-        {PARAM_KEYBOARD_LEVEL, 1, {74, 93}},
+        {PARAM_KEYBOARD_LEVEL, 1, {74, 93, 130}},
     };
     for (const ViewCase& c : cases)
         EXPECT_EQ(editorRowsShowing(synth, c.id, c.index), c.rows) << c.id << " index " << c.index;
