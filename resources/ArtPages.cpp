@@ -123,14 +123,7 @@ void topBar(cairo_t* cr)
     wordmark(cr, displayBezel().right(), commands.x);
 }
 
-// --- Plates and wells ---------------------------------------------------------------------------
-
-void titledPlate(cairo_t* cr, const Box& box, const char* title)
-{
-    plate(cr, box);
-    if (title)
-        engravedTitle(cr, title, box.x + box.w / 2.0, box.y - kTitleDescent);
-}
+// --- Which rows a page shows -----------------------------------------------------------------------
 
 bool inSection(e_EditorParameterID id, e_EditorContainer page)
 {
@@ -151,34 +144,97 @@ bool onPage(const t_EditorControl& row, e_EditorContainer page)
     return c && c->page == page;
 }
 
-void containerPlates(cairo_t* cr, e_EditorContainer page)
-{
-    for (const t_EditorContainer* c = c_EditorContainers; c->id != CONT_FRAME; ++c)
-        if (c->page == page)
-            titledPlate(cr, Box{c->x, c->y, c->width, c->height}.inflated(-kPlateGap, 0), c->title);
-}
-
-// Menus and number editors draw no ground of their own: a dark well lies under each.
-void wells(cairo_t* cr, e_EditorContainer page)
-{
-    for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
-    {
-        const bool text =
-            row->kind == CTRL_MENU || row->kind == CTRL_FX_TYPE_MENU || row->kind == CTRL_NUMBER_EDIT;
-        if (!text || !onPage(*row, page))
-            continue;
-        for (const ControlPart& part : controlParts(*row))
-            if (part.kind == ControlPart::Main)
-                well(cr, part.box, kWell);
-    }
-}
-
-// --- Sections of the artwork's own ---------------------------------------------------------------
-
 int titleBandBottom(e_EditorContainer page)
 {
     return containerBox(page).y + 14;
 }
+
+// --- Plates ---------------------------------------------------------------------------------------
+
+// The mix strips: one plate per level slider, over every control in its column, all strips
+// of the same height.
+std::vector<PagePlate> sliderStrips(cairo_t* cr, e_EditorContainer page)
+{
+    std::vector<PagePlate> strips;
+    for (const t_EditorControl* slider = c_EditorControls; slider->id != EPARAM_END; ++slider)
+    {
+        if (slider->container != page || slider->kind != CTRL_VERTICAL_SLIDER)
+            continue;
+        Box strip;
+        for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+        {
+            const Box box = inkBounds(cr, *row);
+            const int centre = box.x + box.w / 2;
+            if (row->container == page && centre >= slider->x - 5 && centre < slider->x + 48)
+                strip = strip.united(box);
+        }
+        strips.push_back({strip, nullptr, PagePlate::NoTitle});
+    }
+    const int top = titleBandBottom(page) - 1;
+    int bottom = 0;
+    for (const PagePlate& s : strips)
+        bottom = std::max(bottom, s.box.bottom() + 2);
+    for (PagePlate& s : strips)
+        s.box = {s.box.x, top, s.box.w, bottom - top};
+    return strips;
+}
+
+// The MIDI test: one plate under its texts and answer buttons.
+std::vector<PagePlate> testPlate(cairo_t*, e_EditorContainer page)
+{
+    Box texts;
+    for (const t_EditorResource* r = c_EditorResources; r->id != RES_END; ++r)
+        if (r->container == page)
+            texts = texts.united(resourceBox(*r));
+    texts =
+        texts.united(containerBox(CONT_MIDI_TEST_ANSWERS_1)).united(containerBox(CONT_MIDI_TEST_ANSWERS_2));
+    return {
+        {texts.inflated(12, 4).intersected(containerBox(page).inflated(0, -1)), nullptr, PagePlate::NoTitle}};
+}
+
+void sectionPlate(cairo_t* cr, const t_ArtSection& s, std::vector<PagePlate>& plates)
+{
+    const Box members = sectionBounds(cr, s);
+    if (members.empty())
+        return;
+    if (s.style == SectionStyle::PlateTitleAbove)
+    {
+        const int top = titleBandBottom(s.page);
+        plates.push_back(
+            {{members.x - 5, top, members.w + 10, members.bottom() + 5 - top}, s.title, PagePlate::Above});
+    }
+    else if (s.style == SectionStyle::PlateTitleLeft)
+    {
+        const int left = members.x - int(textWidth(cr, s.title, kTitleFont, kTitleSpacing)) - 24;
+        plates.push_back(
+            {{left, members.y - 4, members.right() + 6 - left, members.h + 8}, s.title, PagePlate::Left});
+    }
+}
+
+// Neighbours whose margins would overlap meet half-way, a gap of kPlateGap a side between them.
+void shareBoundary(Box& left, Box& right)
+{
+    if (left.intersected(right).empty())
+        return;
+    const int middle = (right.x + left.right()) / 2;
+    left.w = middle - kPlateGap - left.x;
+    right.w -= middle + kPlateGap - right.x;
+    right.x = middle + kPlateGap;
+}
+
+void drawPlate(cairo_t* cr, const PagePlate& p)
+{
+    plate(cr, p.box);
+    if (p.title && p.place == PagePlate::Above)
+        engravedTitle(cr, p.title, p.box.x + p.box.w / 2.0, p.box.y - kTitleDescent);
+    if (p.title && p.place == PagePlate::Left)
+    {
+        const double width = textWidth(cr, p.title, kTitleFont, kTitleSpacing);
+        engravedTitle(cr, p.title, p.box.x + 6 + width / 2, p.box.y + p.box.h / 2.0 + 3);
+    }
+}
+
+// --- Marks beside the plates ---------------------------------------------------------------------
 
 // A title over a span of strips, with a line across the span when there is room for one.
 void bracket(cairo_t* cr, const Box& span, const char* title)
@@ -197,96 +253,50 @@ void bracket(cairo_t* cr, const Box& span, const char* title)
     engravedTitle(cr, title, cx, y + 3);
 }
 
-void warningBar(cairo_t* cr, const Box& lines)
+Box plateAround(const std::vector<PagePlate>& plates, const Box& member)
 {
-    fillBox(cr, {lines.x - 7, lines.y, 2, lines.h}, kWarning);
-}
-
-// The mix strips: one plate per level slider, over every control in its column, all strips
-// of the same height.
-std::vector<Box> mixStrips(cairo_t* cr, e_EditorContainer page)
-{
-    std::vector<Box> strips;
-    for (const t_EditorControl* slider = c_EditorControls; slider->id != EPARAM_END; ++slider)
-    {
-        if (slider->container != page || slider->kind != CTRL_VERTICAL_SLIDER)
-            continue;
-        Box strip;
-        for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
-        {
-            const Box box = inkBounds(cr, *row);
-            const int centre = box.x + box.w / 2;
-            if (row->container == page && centre >= slider->x - 5 && centre < slider->x + 48)
-                strip = strip.united(box);
-        }
-        strips.push_back(strip);
-    }
-    int top = titleBandBottom(page);
-    int bottom = 0;
-    for (const Box& s : strips)
-        bottom = std::max(bottom, s.bottom() + 2);
-    for (Box& s : strips)
-        s = {s.x, top - 1, s.w, bottom - top + 1};
-    return strips;
-}
-
-Box stripOf(const std::vector<Box>& strips, const Box& member)
-{
-    for (const Box& s : strips)
-        if (member.x >= s.x && member.x < s.right())
-            return s;
+    for (const PagePlate& p : plates)
+        if (member.x >= p.box.x && member.x < p.box.right())
+            return p.box;
     return member;
 }
 
-void section(cairo_t* cr, const t_ArtSection& s, const std::vector<Box>& strips)
+void sectionMark(cairo_t* cr, const t_ArtSection& s, const std::vector<PagePlate>& plates)
 {
-    const Box members = sectionBounds(cr, s);
-    if (members.empty())
-        return;
-    switch (s.style)
+    if (s.style == SectionStyle::Warning)
     {
-    case SectionStyle::PlateTitleAbove:
-    {
-        const int top = titleBandBottom(s.page);
-        titledPlate(cr, {members.x - 5, top, members.w + 10, members.bottom() + 5 - top}, s.title);
-        break;
+        const Box lines = sectionBounds(cr, s);
+        fillBox(cr, {lines.x - 7, lines.y, 2, lines.h}, kWarning);
     }
-    case SectionStyle::PlateTitleLeft:
-    {
-        const double titleWidth = textWidth(cr, s.title, kTitleFont, kTitleSpacing);
-        const int left = members.x - int(titleWidth) - 24;
-        const Box box{left, members.y - 4, members.right() + 6 - left, members.h + 8};
-        plate(cr, box);
-        engravedTitle(cr, s.title, left + 6 + titleWidth / 2, box.y + box.h / 2 + 3);
-        break;
-    }
-    case SectionStyle::Warning:
-        warningBar(cr, members);
-        break;
-    case SectionStyle::Bracket:
+    if (s.style == SectionStyle::Bracket)
     {
         Box span;
         for (const e_EditorParameterID* id = s.parameters; *id != EPARAM_END; ++id)
             for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
                 if (row->id == *id)
-                    span = span.united(stripOf(strips, controlBounds(*row)));
+                    span = span.united(plateAround(plates, controlBounds(*row)));
         bracket(cr, span, s.title);
-        break;
-    }
     }
 }
 
-// --- Page details ---------------------------------------------------------------------------------
-
-void mixDetails(cairo_t* cr, e_EditorContainer page)
+// Menus and number editors draw no ground of their own: a dark well lies under each.
+void wells(cairo_t* cr, e_EditorContainer page)
 {
-    for (const Box& strip : mixStrips(cr, page))
-        plate(cr, strip);
+    for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+    {
+        const bool text =
+            row->kind == CTRL_MENU || row->kind == CTRL_FX_TYPE_MENU || row->kind == CTRL_NUMBER_EDIT;
+        if (!text || !onPage(*row, page))
+            continue;
+        for (const ControlPart& part : controlParts(*row))
+            if (part.kind == ControlPart::Main)
+                well(cr, part.box, kWell);
+    }
 }
 
 // Sockets under the port lamps, and where the device picture stands a hint that shows only
 // while the ports are hidden (Host mode): the picture covers it in Tether MIDI mode.
-void setupDetails(cairo_t* cr, e_EditorContainer)
+void portMarks(cairo_t* cr, e_EditorContainer)
 {
     for (const t_EditorResource* r = c_EditorResources; r->id != RES_END; ++r)
     {
@@ -306,9 +316,12 @@ void setupDetails(cairo_t* cr, e_EditorContainer)
     }
 }
 
-void midiSocket(cairo_t* cr, double cx, double cy)
+// A five-pin round socket, the sign of MIDI, at the top left of the test's plate.
+void midiSocket(cairo_t* cr, e_EditorContainer page)
 {
-    // A five-pin round socket, the sign of MIDI.
+    const Box area = testPlate(cr, page).front().box;
+    const double cx = area.x + 26;
+    const double cy = area.y + 24;
     cairo_arc(cr, cx, cy, 17, 0, 2 * kPi);
     setColour(cr, kOutline);
     cairo_fill(cr);
@@ -326,35 +339,31 @@ void midiSocket(cairo_t* cr, double cx, double cy)
     }
 }
 
-// One plate under the test's texts and answer buttons; the socket beside it.
-void midiTestDetails(cairo_t* cr, e_EditorContainer page)
-{
-    Box texts;
-    for (const t_EditorResource* r = c_EditorResources; r->id != RES_END; ++r)
-        if (r->container == page)
-            texts = texts.united(resourceBox(*r));
-    texts =
-        texts.united(containerBox(CONT_MIDI_TEST_ANSWERS_1)).united(containerBox(CONT_MIDI_TEST_ANSWERS_2));
-    const Box area = texts.inflated(12, 4).intersected(containerBox(page).inflated(0, -1));
-    plate(cr, area);
-    midiSocket(cr, area.x / 2.0, area.y + area.h / 2.0);
-}
-
 struct t_PageArt
 {
     int picture;
     e_EditorContainer page;
     bool wells;
-    void (*details)(cairo_t* cr, e_EditorContainer page);
+    std::vector<PagePlate> (*plates)(cairo_t* cr, e_EditorContainer page);
+    void (*marks)(cairo_t* cr, e_EditorContainer page);
 };
 
 const t_PageArt c_PageArt[] = {
-    {209, CONT_PART_PAGE, false, nullptr},
-    {210, CONT_MIX_PAGE, true, mixDetails},
-    {211, CONT_GLOBAL_PAGE, true, nullptr},
-    {220, CONT_SETUP_PAGE, true, setupDetails},
-    {224, CONT_MIDI_TEST_PAGE, false, midiTestDetails},
+    {209, CONT_PART_PAGE, false, nullptr, nullptr},
+    {210, CONT_MIX_PAGE, true, sliderStrips, nullptr},
+    {211, CONT_GLOBAL_PAGE, true, nullptr, nullptr},
+    {220, CONT_SETUP_PAGE, true, nullptr, portMarks},
+    {224, CONT_MIDI_TEST_PAGE, false, testPlate, midiSocket},
+    {0, CONT_FRAME, false, nullptr, nullptr},
 };
+
+const t_PageArt* pageArt(e_EditorContainer page)
+{
+    for (const t_PageArt* a = c_PageArt; a->picture != 0; ++a)
+        if (a->page == page)
+            return a;
+    return nullptr;
+}
 } // namespace
 
 void drawMainPanel(cairo_t* cr, const t_EditorPicture&)
@@ -363,26 +372,47 @@ void drawMainPanel(cairo_t* cr, const t_EditorPicture&)
     topBar(cr);
 }
 
+std::vector<PagePlate> pagePlates(cairo_t* cr, e_EditorContainer page)
+{
+    std::vector<PagePlate> plates;
+    for (const t_EditorContainer* c = c_EditorContainers; c->id != CONT_FRAME; ++c)
+        if (c->page == page)
+            plates.push_back(
+                {Box{c->x, c->y, c->width, c->height}.inflated(-kPlateGap, 0), c->title, PagePlate::Above});
+    for (const t_ArtSection* s = c_ArtSections; s->page != CONT_FRAME; ++s)
+        if (s->page == page)
+            sectionPlate(cr, *s, plates);
+    const t_PageArt* art = pageArt(page);
+    if (art && art->plates)
+        for (const PagePlate& p : art->plates(cr, page))
+            plates.push_back(p);
+    for (PagePlate& a : plates)
+        for (PagePlate& b : plates)
+            if (a.box.x < b.box.x)
+                shareBoundary(a.box, b.box);
+    return plates;
+}
+
 void drawPage(cairo_t* cr, const t_EditorPicture& picture)
 {
     const t_PageArt* art = nullptr;
-    for (const t_PageArt& a : c_PageArt)
-        if (a.picture == picture.number)
-            art = &a;
+    for (const t_PageArt* a = c_PageArt; a->picture != 0; ++a)
+        if (a->picture == picture.number)
+            art = a;
     if (!art)
         return;
     const Box page = containerBox(art->page);
     cairo_translate(cr, -page.x, -page.y);
     body(cr, kFrameWidth, kFrameHeight);
     topBar(cr);
-    containerPlates(cr, art->page);
-    const std::vector<Box> strips =
-        art->page == CONT_MIX_PAGE ? mixStrips(cr, art->page) : std::vector<Box>{};
+    const std::vector<PagePlate> plates = pagePlates(cr, art->page);
+    for (const PagePlate& p : plates)
+        drawPlate(cr, p);
     for (const t_ArtSection* s = c_ArtSections; s->page != CONT_FRAME; ++s)
         if (s->page == art->page)
-            section(cr, *s, strips);
-    if (art->details)
-        art->details(cr, art->page);
+            sectionMark(cr, *s, plates);
+    if (art->marks)
+        art->marks(cr, art->page);
     if (art->wells)
         wells(cr, art->page);
 }

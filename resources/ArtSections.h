@@ -5,6 +5,8 @@
 
 #include "ArtLayout.h"
 
+#include <vector>
+
 namespace art
 {
 enum class SectionStyle
@@ -27,4 +29,19 @@ extern const t_ArtSection c_ArtSections[];
 
 // The members' boxes, labels narrowed to their letters.
 Box sectionBounds(cairo_t* cr, const t_ArtSection& section);
+
+// A plate of a page picture, in frame coordinates, and where its title goes.
+struct PagePlate
+{
+    Box box;
+    const char* title;
+    enum Place
+    {
+        NoTitle,
+        Above, // in the page's title band, centred over the plate
+        Left,  // inside, left of the controls
+    } place;
+};
+// Every plate of the page: of its containers, of the sections and of its strips.
+std::vector<PagePlate> pagePlates(cairo_t* cr, e_EditorContainer page);
 } // namespace art
