@@ -4,7 +4,12 @@
 #include "../editor/SynthEditor.h"
 #include "../sysex/InitPatterns.h"
 
+#include <cstdio>
 #include <cstring>
+
+#ifndef PAVONIS_CONTACT_URL
+#define PAVONIS_CONTACT_URL "https://quillon.example"
+#endif
 
 namespace
 {
@@ -44,6 +49,33 @@ constexpr Verdict kVerdicts[] = {
     {{"FULLY COMPATIBLE", "Your MIDI interface is fully compatible with Pavonis",
       "You can control the parameters of your ESX and use the pattern dump features.", kReportHint}},
 };
+
+constexpr const char* kContactPath = "/catalog/contact_us.php";
+constexpr int kEnquiryLength = 512;
+
+// Every byte but the unreserved characters becomes %XX, so that blanks, quotes, '&', ';' and
+// the like in port names stay inside the query value.
+std::string percentEncoded(const char* text)
+{
+    static const char* const kHex = "0123456789ABCDEF";
+    std::string encoded;
+    for (const unsigned char* c = reinterpret_cast<const unsigned char*>(text); *c; ++c)
+    {
+        const bool unreserved = (*c >= 'A' && *c <= 'Z') || (*c >= 'a' && *c <= 'z') ||
+                                (*c >= '0' && *c <= '9') || *c == '-' || *c == '.' || *c == '_' || *c == '~';
+        if (unreserved)
+            encoded += static_cast<char>(*c);
+        else
+            encoded += {'%', kHex[*c >> 4], kHex[*c & 0x0F]};
+    }
+    return encoded;
+}
+
+const char* portName(SynthCommons* synth, std::int32_t port, const char* (SynthCommons::*name)(std::uint32_t))
+{
+    const char* text = port >= 0 ? (synth->*name)(static_cast<std::uint32_t>(port)) : nullptr;
+    return text ? text : "";
+}
 
 const Verdict* verdictOf(std::uint32_t step)
 {
@@ -134,20 +166,33 @@ void SynthCommons::midiTest_OnSysex(const unsigned char* message, std::uint32_t 
 void SynthEditor::editorControlsLib_MidiTestResult()
 {
     synth->midiTestRunning = false;
+    static const e_EditorResourceID kLines[kMidiTestResultLines] = {RES_MIDI_TEST_TITLE, RES_MIDI_TEST_LINE1,
+                                                                    RES_MIDI_TEST_LINE2, RES_MIDI_TEST_LINE3};
     if (const Verdict* verdict = verdictOf(synth->midiTestStep))
-    {
-        std::lock_guard<std::mutex> lock(textLock);
         for (int line = 0; line < kMidiTestResultLines; ++line)
-            midiTestLines[line] = verdict->lines[line];
-    }
+            setResourceText(kLines[line], verdict->lines[line]);
     synth->pluginMode = PLUGIN_MODE_MIDI_TEST;
     editorControlsLib_SetAllControlValue(nullptr);
     editorControlsLib_ResetParameterInfo();
     editorControlsLib_UpdateVisibleContainers();
 }
 
-std::string SynthEditor::midiTestResultLine(int line) const
+std::string SynthCommons::midiTest_ReportAddress()
 {
-    std::lock_guard<std::mutex> lock(textLock);
-    return line >= 0 && line < kMidiTestResultLines ? midiTestLines[line] : std::string();
+    const std::uint32_t step = midiTestStep;
+    const char* verdict = step >= TEST_NRPN && step <= TEST_PASSED ? verdictOf(step)->lines[0] : "";
+    char product[64] = {};
+    getProductString(product);
+    char enquiry[kEnquiryLength];
+    std::snprintf(enquiry, sizeof enquiry,
+                  "\"%s 1.01 (Linux) Midi test report : %s. Midi in = %s ; Midi out = %s\"", product, verdict,
+                  portName(this, tetherMidiInPort, &SynthCommons::TetherMidiInGetDeviceName),
+                  portName(this, tetherMidiOutPort, &SynthCommons::TetherMidiOutGetDeviceName));
+    return std::string(PAVONIS_CONTACT_URL) + kContactPath + "?enquiry=" + percentEncoded(enquiry);
+}
+
+void SynthCommons::midiTest_SendReport()
+{
+    if (!platform::openInBrowser(midiTest_ReportAddress().c_str()) && synthEditor)
+        synthEditor->editorControlsLib_DisplayCurrentParameterInfo("Could not open the browser");
 }

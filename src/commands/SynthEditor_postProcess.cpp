@@ -110,20 +110,21 @@ void SynthEditor::postProcessRemovePending(e_EditorPostProcessType action)
     postProcessUnlock();
 }
 
+// Closes the holes among the first count entries, keeping the order of the others: an action
+// queued earlier runs earlier ("apply the received pattern" before "select program 9").
 void SynthEditor::postProcessConsolidate(int count)
 {
-    for (;;)
+    int used = 0;
+    for (int i = 0; i < count && i < kPostProcessEntries; ++i)
     {
-        int last = count - 1;
-        while (last >= 0 && postProcessEntries[last].action == POSTPROCESS_NONE)
-            --last;
-        int hole = 0;
-        while (hole < last && postProcessEntries[hole].action != POSTPROCESS_NONE)
-            ++hole;
-        if (last < 0 || hole >= last)
-            return;
-        postProcessEntries[hole] = postProcessEntries[last];
-        postProcessEntries[last].action = POSTPROCESS_NONE;
+        if (postProcessEntries[i].action == POSTPROCESS_NONE)
+            continue;
+        if (i != used)
+        {
+            postProcessEntries[used] = postProcessEntries[i];
+            postProcessEntries[i].action = POSTPROCESS_NONE;
+        }
+        ++used;
     }
 }
 

@@ -48,6 +48,7 @@ const char* textOfQuestion(int type)
 void SynthEditor::editorControlsLib_AskQuestion(int type)
 {
     questionType = type;
+    setResourceText(RES_QUESTION_TEXT, textOfQuestion(type));
     questionPending = true;
     editorControlsLib_UpdateVisibleContainers();
 }
@@ -63,23 +64,31 @@ std::string SynthEditor::questionText() const
     return textOfQuestion(questionType);
 }
 
+// Shows or hides the overlay that tells the user the plug-in is busy with the device. The
+// state is kept with the window closed and shown again at the next opening; on any other
+// thread than the panel's the change waits for the next idle.
 void SynthEditor::syncingNotif(bool show, const char* text)
 {
+    if (isOpen() && !onUserInterfaceThread())
+    {
+        postProcessAdd(POSTPROCESS_SYNCING_NOTIFICATION, show ? 1 : 0, 0, text, 0);
+        return;
+    }
     syncingFlag = show;
     if (show)
-        syncingNotifText(text); // kept to be shown again when the window opens
-    if (show && isOpen())
-        wait(kNotificationDrawMs);
+        syncingNotifText(text);
+    if (!frame)
+        return;
+    if (!show)
+    {
+        editorControlsLib_ContainersForceRemove(CONT_OVERLAY);
+        return;
+    }
+    editorControlsLib_ContainersForceVisible(CONT_OVERLAY);
+    wait(kNotificationDrawMs);
 }
 
 void SynthEditor::syncingNotifText(const char* text)
 {
-    std::lock_guard<std::mutex> lock(textLock);
-    syncingTextBuffer = text && *text ? text : kDefaultSyncingText;
-}
-
-std::string SynthEditor::syncingText() const
-{
-    std::lock_guard<std::mutex> lock(textLock);
-    return syncingTextBuffer;
+    setResourceText(RES_SYNCING_TEXT, text && *text ? text : kDefaultSyncingText);
 }

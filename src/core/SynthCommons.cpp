@@ -53,7 +53,6 @@ SynthCommons::SynthCommons(audioMasterCallback master)
         patchLib_InitPatchesMenuItems();
     synthEditor = new SynthEditor(this);
     setEditor(synthEditor);
-    setFlag(effFlagsHasEditor, false); // no panel yet: hosts show their generic controls
     TetherMidiInitialize();
     constructed = true;
 }

@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <string>
 #include <vector>
 
 class SynthEditor;
@@ -265,6 +266,9 @@ public:
     void midiTest_OnNrpn(const t_MidiNRPNData* message);
     void midiTest_OnControlChange(const unsigned char* bytes);
     void midiTest_OnSysex(const unsigned char* message, std::uint32_t length);
+    // The test report's address on the maker's contact page, for the step reached.
+    std::string midiTest_ReportAddress();
+    void midiTest_SendReport();
 
     // Plug-in state; see the accessors' users for what each means.
     bool constructed = false;

@@ -1,9 +1,16 @@
-// The plug-in's editor object. It lives as long as the plug-in object; its window comes
-// and goes with the host's open and close calls.
+// The plug-in's editor object. It lives as long as the plug-in object; its window, frame,
+// containers and controls come and go with the host's open and close calls, its resources,
+// question, notification and deferred actions stay.
+//
+// Threads: the views are touched on the user-interface thread only. Other threads (the host's,
+// the MIDI receive thread) change texts, lamps and control values through the editor, which
+// keeps the change and applies it at the frame's next idle.
 #pragma once
 
+#include "../gui/CControl.h"
 #include "../params/ParameterTypes.h"
-#include "../vst/AEffEditor.h"
+#include "../vst/AEffGUIEditor.h"
+#include "EditorTables.h"
 
 #include <atomic>
 #include <cstdint>
@@ -11,8 +18,8 @@
 #include <string>
 
 class SynthCommons;
-class CControl;
-struct t_EditorControl;
+class CViewContainer;
+class COptionMenu;
 
 enum e_KnobMode : int
 {
@@ -27,6 +34,10 @@ enum e_QuestionType : int
     QUESTION_ACCEPT_PATTERN_DUMP = 1,
     QUESTION_ACCEPT_BANK_A_DUMP = 2,
     QUESTION_RESET_PATTERN = 6,
+    QUESTION_RESET_DRUM1 = 7,
+    QUESTION_RESET_KEYBOARD1 = 16,
+    QUESTION_RESET_KEYBOARD2 = 17,
+    QUESTION_RESET_STRETCH1 = 18,
     QUESTION_RESET_FX = 22,
 };
 
@@ -54,7 +65,7 @@ struct t_PostProcessEntry
     std::uint32_t due; // milliseconds of getTicks()
 };
 
-class SynthEditor : public AEffEditor
+class SynthEditor : public AEffGUIEditor, public CControlListener
 {
 public:
     explicit SynthEditor(SynthCommons* synth);
@@ -62,50 +73,100 @@ public:
 
     SynthCommons* getSynth() const { return synth; }
 
-    // The host's idle: runs the deferred actions that are due while the window is open.
-    void idle() override;
-    bool setKnobMode(vst::int32 mode) override;
-    static int getKnobMode();
-    std::uint32_t getTicks() const;
-    // Lets time pass; on the user-interface thread the panel keeps being served meanwhile.
-    void wait(unsigned milliseconds);
+    bool open(void* ptr) override;
+    void close() override;
+    // Open from open to close, with a parent window or drawn offscreen; any thread may ask.
+    bool isOpen() override { return windowOpen; }
+    // The frame's idle, before the redraw: the due deferred actions, then the texts, lamps,
+    // values and visibility that other threads changed meanwhile.
+    void idleBeforeRedraw() override;
+    void draw(const CRect& area);
 
-    // Control binding.
+    // The toolkit's listener.
+    void valueChanged(CDrawContext* context, CControl* control) override;
+    void mouseMoved(CDrawContext* context, CControl* control) override;
+
+    // --- Resources (built with the editor) ---
+    void editorControlsLib_AllocateAndInitResources();
+    void editorControlsLib_FreeResources();
+    void editorControlsLib_AddResourcesToFrame(CFrame* target);
+    t_EditorResource* editorControlsLib_GetResource(e_EditorResourceID id);
+    CBitmap* editorControlsLib_GetBitmapResourceObj(e_EditorResourceID id);
+    CTextLabel* editorControlsLib_GetLabelResourceObj(e_EditorResourceID id);
+    COnOffButton* editorControlsLib_GetOnOffBitmapResourceObj(e_EditorResourceID id);
+    CBitmapText* editorControlsLib_GetBitmapTextResourceObj(e_EditorResourceID id);
+
+    // --- Containers (built at open) ---
+    void editorControlsLib_AllocateAndInitContainers(CFrame* target);
+    void editorControlsLib_DeallocateContainers();
+    CViewContainer* editorControlsLib_GetContainerObj(e_EditorContainer id);
+    void editorControlsLib_UpdateVisibleContainers();
+    void editorControlsLib_ContainersForceVisible(e_EditorContainer id);
+    void editorControlsLib_ContainersForceRemove(e_EditorContainer id);
+    // The shown set (word 0, word 1 without bit 31).
+    std::uint32_t visibleWord(int word) const { return visibleContainers[word]; }
+
+    // --- Controls (built at open) ---
+    void editorControlsLib_AllocateAndInitControls(CFrame* target);
+    void editorControlsLib_AddControlsToFrame(CFrame* target);
+    void editorControlsLib_FreeControls();
+    void editorControlsLib_SetControlsTag();
+    t_EditorControl* editorControlsLib_GetEditorControl(const CControl* control);
+    // A row of the constant table (callers read its constant fields only), or null while closed.
+    const t_EditorControl* editorControlsLib_GetFirstMatchingControl(e_EditorParameterID id);
+    // The first run-time row of a parameter, with its views; user-interface thread only.
+    t_EditorControl* firstControlRow(e_EditorParameterID id);
     void editorControlsLib_SetControlValue(e_EditorParameterID id, CControl* leaveAlone, std::uint32_t index);
     void editorControlsLib_SetAllControlValue(CControl* leaveAlone);
-    t_EditorControl* editorControlsLib_GetFirstMatchingControl(e_EditorParameterID id);
-    void editorControlsLib_UpdateVisibleContainers();
     void editorControlsLib_UpdateProgramName();
     void editorControlsLib_DisplayCurrentPatchPrefix();
     std::string programPrefixText() const;
+    void editorControlsLib_SubMenusAddEntries(t_EditorParameter* e, t_Menu_TypeStruct* menu);
+    void editorControlsLib_AllocateSubMenuObjs(t_EditorParameter* e, t_Menu_TypeStruct* menu,
+                                               const CRect& rect, long tag);
+    t_MenuItem editorControlsLib_GetMenuItemDisplayStr(t_EditorParameter* e, const t_Menu_TypeStruct* menu,
+                                                       std::uint32_t index);
+    // Where entry listIndex of a menu row's list stands: the menu or submenu, and its index there.
+    bool menuPlaceOf(t_EditorParameter* e, const t_Menu_TypeStruct* menu, std::uint32_t listIndex,
+                     COptionMenu** place, long* index);
+    void selectMenuListEntry(t_EditorParameter* e, t_Menu_TypeStruct* menu, std::uint32_t listIndex);
+    // The list index of the entry the user chose last, or -1.
+    int menuListIndexOfChoice(t_EditorParameter* e, const t_Menu_TypeStruct* menu);
 
-    // The info line and the device status.
-    void editorControlsLib_DisplayCurrentParameterInfo(float value, t_EditorControl* control);
+    // --- The info line and the device status ---
+    void editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control);
     void editorControlsLib_DisplayCurrentParameterInfo(const char* text);
     void editorControlsLib_ResetParameterInfo();
     bool editorControlsLib_NeedToUpdateCurrentParameterInfo(e_EditorParameterID id) const;
     void editorControlsLib_GetCurrentPartString(char* buffer, int size) const;
+    void editorControlsLib_OnControlMouseMoved(CControl* control);
     void setDeviceStatus(const char* text);
-    // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
-    void setLamp(std::uint32_t lamp, bool on);
-    bool lampLit(std::uint32_t lamp) const;
     std::string infoLineText() const;
     std::string deviceStatusText() const;
+    // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
+    void setLamp(e_EditorResourceID lamp, bool on);
+    bool lampLit(e_EditorResourceID lamp) const;
 
-    // Questions: the panel opens with "Sync now ?".
+    // --- Commands ---
+    void editorControlsLib_OnControlValueChanged(CControl* control);
+    void editorControlsLib_OnControlValueChangedSpecific(e_EditorParameterID id, CControl* control);
+    // After a mode or part change: every value, the tags, the info line and the visible set.
+    void refreshAfterSelection();
+
+    // --- Questions: the panel opens with "Sync now ?" ---
     void editorControlsLib_AskQuestion(int type);
     void editorControlsLib_RemoveQuestion();
     std::string questionText() const;
     std::atomic<bool> questionPending{true};
     std::atomic<int> questionType{QUESTION_SYNC_NOW};
 
-    // The syncing notification.
+    // --- The syncing notification ---
     void syncingNotif(bool show, const char* text);
     void syncingNotifText(const char* text);
     bool syncingShown() const { return syncingFlag; }
     std::string syncingText() const;
 
-    // Deferred actions.
+    // --- Deferred actions ---
     void postProcessInit();
     void postProcessAdd(e_EditorPostProcessType action, std::intptr_t first, std::intptr_t second,
                         const char* text, unsigned delayMs);
@@ -118,7 +179,7 @@ public:
     void postProcessUnlock();
     int postProcessPendingCount(e_EditorPostProcessType action);
 
-    // The MIDI test's result page.
+    // --- The MIDI test's result page ---
     void editorControlsLib_MidiTestResult();
     std::string midiTestResultLine(int line) const;
 
@@ -132,19 +193,57 @@ private:
     void runAction(const t_PostProcessEntry& entry);
     template <typename Select> void runEntriesWhere(Select select);
 
+    // Texts of label resources, kept here and written into the labels on the user-interface thread.
+    void setResourceText(e_EditorResourceID id, const char* text);
+    std::string resourceText(e_EditorResourceID id) const;
+    void applyPendingResources();
+    void applyPendingPushes();
+    bool onPanelThread() const;
+    void addToTarget(CView* view, e_EditorContainer container, CFrame* target);
+    CViewContainer* targetOf(e_EditorContainer container, CFrame* target);
+    void pushRow(t_EditorControl* row, CControl* leaveAlone, std::uint32_t index);
+    void showInfoLine(const char* text, e_EditorParameterID shown);
+    // Commands (src/commands).
+    void copyPattern();
+    void pastePattern();
+    void copyPart();
+    void pastePart();
+    void askPartReset();
+    void answerYes();
+    void acceptReceivedPattern();
+    void acceptReceivedBank();
+    void resetPart(int question);
+
     SynthCommons* synth;
 
-    // The panel's texts, written from any thread. Until the panel's labels exist the
-    // editor keeps them here; the lock is held only to copy a text.
+    t_EditorResource* resources = nullptr;
+    t_EditorContainer* containers = nullptr;
+    t_EditorControl* controls = nullptr;
+    std::uint32_t visibleContainers[2] = {0, 0};
+    std::atomic<bool> windowOpen{false};
+
+    // Texts and lamps written from any thread; the lock is held only to copy them.
+    struct PanelText
+    {
+        e_EditorResourceID resource;
+        std::string text;
+        bool pending;
+    };
+    static constexpr int kPanelTexts = 9;
     mutable std::mutex textLock;
-    std::string infoText;
-    std::string deviceStatus;
+    PanelText panelTexts[kPanelTexts];
     std::string programPrefix;
-    std::string syncingTextBuffer;
-    std::string midiTestLines[kMidiTestResultLines];
-    std::atomic<bool> syncingFlag{false};
+    std::atomic<bool> prefixPending{false};
     std::atomic<bool> outLampLit{false};
     std::atomic<bool> inLampLit{false};
+    std::atomic<bool> lampsPending{false};
+    std::atomic<bool> syncingFlag{false};
+
+    // Pushes and visibility updates asked for on other threads, done at the next idle.
+    static constexpr int kPushWords = (EPARAM_END + 63) / 64;
+    std::atomic<std::uint64_t> pushesPending[kPushWords]{};
+    std::atomic<bool> allPushesPending{false};
+    std::atomic<bool> visibilityPending{false};
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};

@@ -1,55 +1,111 @@
-// The info line (the parameter being touched, or a status message) and the device status.
+// The info line: the part string, a parameter's name and value in the device's terms, or a
+// status message.
 #include "../core/SynthCommons.h"
-#include "EditorTables.h"
+#include "../gui/GuiToolkit.h"
+#include "../params/ParameterValues.h"
 #include "SynthEditor.h"
 
 #include <cstdio>
 
-// A parameter's information comes from its control, and controls exist only with the panel.
-void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float, t_EditorControl*) {}
+namespace
+{
+constexpr int kValueTextLength = 16;
+
+// The parameters whose line does without the part string, with the format of their line.
+struct InfoFormat
+{
+    e_EditorParameterID id;
+    const char* format; // fed with the prefix and the value text
+    const char* prefix; // null: the parameter's name
+};
+
+constexpr InfoFormat kFormats[] = {
+    {EPARAM_FX1_EDIT1, "FX1 |  %s: %s", nullptr},
+    {EPARAM_FX1_EDIT2, "FX1 |  %s: %s", nullptr},
+    {EPARAM_FX2_EDIT1, "FX2 |  %s: %s", nullptr},
+    {EPARAM_FX2_EDIT2, "FX2 |  %s: %s", nullptr},
+    {EPARAM_FX3_EDIT1, "FX3 |  %s: %s", nullptr},
+    {EPARAM_FX3_EDIT2, "FX3 |  %s: %s", nullptr},
+    {EPARAM_MIX_LEVEL_DRUM1, "%s |  Level:  %s", "D1"},
+    {EPARAM_MIX_LEVEL_KEYBOARD1, "%s |  Level:  %s", "K1"},
+    {EPARAM_MIX_PAN_DRUM1, "%s |  Pan:  %s", "D1"},
+    {EPARAM_MIX_PAN_KEYBOARD1, "%s |  Pan:  %s", "K1"},
+};
+
+// The short names of the mix strips beyond Drum1 and Keyboard1, in mix order.
+constexpr const char* kMixStripNames[kMixExtraStrips] = {"D2",  "D3", "D4",  "D5",  "D6A", "D6B", "D7A",
+                                                         "D7B", "K2", "ST1", "ST2", "SL",  "AU"};
+
+// The line's format for a parameter that has one of its own; false for the others.
+bool formatOf(e_EditorParameterID id, InfoFormat* format)
+{
+    for (const InfoFormat& f : kFormats)
+        if (f.id == id)
+            return *format = f, true;
+    for (unsigned strip = 0; strip < kMixExtraStrips; ++strip)
+    {
+        if (id == EPARAM_MIX_LEVEL_FIRST + strip)
+            return *format = {id, "%s |  Level:  %s", kMixStripNames[strip]}, true;
+        if (id == EPARAM_MIX_PAN_FIRST + strip)
+            return *format = {id, "%s |  Pan:  %s", kMixStripNames[strip]}, true;
+    }
+    return false;
+}
+} // namespace
+
+void SynthEditor::showInfoLine(const char* text, e_EditorParameterID shown)
+{
+    setResourceText(RES_INFO_LINE, text);
+    infoLineParameter = shown;
+}
+
+void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control)
+{
+    if (!control || !control->valueToStr)
+        return;
+    const t_EditorParameter* e = synth->parameterLib_GetEditorParameter(control->id);
+    if (!e)
+        return;
+    char valueText[kValueTextLength];
+    if (!control->valueToStr(this, static_cast<int>(floatToInt(value)), valueText))
+        return;
+    char composed[kInfoTextLength];
+    char line[2 * kInfoTextLength];
+    if (InfoFormat f{}; formatOf(control->id, &f))
+        std::snprintf(line, sizeof line, f.format, f.prefix ? f.prefix : e->name, valueText);
+    else
+    {
+        std::snprintf(composed, sizeof composed, "%s:  %s", e->name, valueText);
+        char partString[kInfoTextLength / 2];
+        editorControlsLib_GetCurrentPartString(partString, sizeof partString);
+        std::snprintf(line, sizeof line, "%s %s", partString, composed);
+    }
+    showInfoLine(line, control->id);
+}
 
 void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(const char* text)
 {
-    {
-        std::lock_guard<std::mutex> lock(textLock);
-        infoText = text ? text : "";
-    }
-    infoLineParameter = EPARAM_END;
+    showInfoLine(text, EPARAM_END);
 }
 
 void SynthEditor::editorControlsLib_ResetParameterInfo()
 {
     char partString[kInfoTextLength];
     editorControlsLib_GetCurrentPartString(partString, sizeof partString);
-    editorControlsLib_DisplayCurrentParameterInfo(partString);
+    showInfoLine(partString, EPARAM_END);
 }
 
-std::string SynthEditor::infoLineText() const
+void SynthEditor::editorControlsLib_OnControlMouseMoved(CControl* control)
 {
-    std::lock_guard<std::mutex> lock(textLock);
-    return infoText;
+    const t_EditorControl* row = editorControlsLib_GetEditorControl(control);
+    if (!row || row->id == infoLineParameter)
+        return;
+    editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
-void SynthEditor::setDeviceStatus(const char* text)
+void SynthEditor::mouseMoved(CDrawContext*, CControl* control)
 {
-    std::lock_guard<std::mutex> lock(textLock);
-    deviceStatus = text ? text : "";
-}
-
-void SynthEditor::setLamp(std::uint32_t lamp, bool on)
-{
-    (lamp == RES_LAMP_OUT ? outLampLit : inLampLit) = on;
-}
-
-bool SynthEditor::lampLit(std::uint32_t lamp) const
-{
-    return lamp == RES_LAMP_OUT ? outLampLit : inLampLit;
-}
-
-std::string SynthEditor::deviceStatusText() const
-{
-    std::lock_guard<std::mutex> lock(textLock);
-    return deviceStatus;
+    editorControlsLib_OnControlMouseMoved(control);
 }
 
 void SynthEditor::editorControlsLib_GetCurrentPartString(char* buffer, int size) const

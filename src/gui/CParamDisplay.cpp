@@ -87,6 +87,11 @@ void CParamDisplay::applyTextSettings(CDrawContext* context) const
 void CParamDisplay::drawText(CDrawContext* context, const char* text)
 {
     applyTextSettings(context);
+    // A text a little too wide for its view is drawn a size or two smaller rather than cut.
+    const auto standard = static_cast<long>(CDrawContext::standardFontSize(font));
+    for (long smaller = standard - 1;
+         smaller >= standard - 2 && context->getStringWidth(text) > size.getWidth(); --smaller)
+        context->setFont(font, smaller, txtFace);
     const auto align = static_cast<CHoriTxtAlign>(horiAlign);
     if (style & kShadowText)
     {

@@ -1,7 +1,13 @@
 #include "Platform.h"
 
 #include <chrono>
+#include <cstdlib>
+#include <spawn.h>
+#include <string>
+#include <sys/wait.h>
 #include <system_error>
+
+extern char** environ;
 
 namespace platform
 {
@@ -14,6 +20,29 @@ std::uint32_t tickMs()
 {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
+}
+
+bool openInBrowser(const char* address)
+{
+    if (!address)
+        return false;
+    const char* chosen = std::getenv("PAVONIS_URL_OPENER");
+    std::string opener = chosen && *chosen ? chosen : "xdg-open";
+    std::string argument = address;
+    char* argv[] = {opener.data(), argument.data(), nullptr};
+    pid_t child = 0;
+    if (posix_spawnp(&child, opener.c_str(), nullptr, nullptr, argv, environ) != 0)
+        return false;
+    // Reaped in the background: the browser may take its time.
+    try
+    {
+        std::thread([child] { waitpid(child, nullptr, 0); }).detach();
+    }
+    catch (const std::system_error&)
+    {
+        waitpid(child, nullptr, WNOHANG);
+    }
+    return true;
 }
 
 Thread::Thread(Function function, void* argument)

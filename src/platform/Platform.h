@@ -12,6 +12,11 @@ void sleepMs(unsigned milliseconds);
 // Milliseconds of a monotonic clock; wraps around after about 49 days.
 std::uint32_t tickMs();
 
+// Opens a web address in the user's browser: runs the opener (xdg-open, or the program that
+// PAVONIS_URL_OPENER names) with the address as its one argument, without a shell, and does
+// not wait for it. False when the opener could not be started.
+bool openInBrowser(const char* address);
+
 class Thread
 {
 public:

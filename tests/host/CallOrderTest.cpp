@@ -102,16 +102,18 @@ TEST(CallOrder, LifecycleCallsInAnyOrder)
     EXPECT_EQ(plugin.programName(), "A.01 Pvns1.01");
 }
 
-TEST(CallOrder, EditorCallsWithoutAWindow)
+TEST(CallOrder, EditorCallsWithoutAParentWindow)
 {
     PluginInstance plugin;
     ERect* rect = nullptr;
-    EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 0);
+    ASSERT_EQ(plugin.dispatch(effEditGetRect, 0, 0, &rect), 1);
+    EXPECT_EQ(rect->right - rect->left, 797);
+    EXPECT_EQ(rect->bottom - rect->top, 203);
     EXPECT_EQ(plugin.dispatch(effEditGetRect, 0, 0, nullptr), 0);
     EXPECT_EQ(plugin.dispatch(effEditIdle), 0);
     EXPECT_EQ(plugin.dispatch(effEditClose), 0); // close without open
     EXPECT_EQ(plugin.dispatch(effEditIdle), 0);
-    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, nullptr), 0); // no parent window: no editor
+    EXPECT_EQ(plugin.dispatch(effEditOpen, 0, 0, nullptr), 1); // no parent window: drawn offscreen
     EXPECT_EQ(plugin.dispatch(effEditKeyDown, 'a', 0), 0);
     EXPECT_EQ(plugin.dispatch(effEditKeyUp, 'a', 0), 0);
     EXPECT_EQ(plugin.dispatch(effEditIdle), 0);

@@ -56,6 +56,7 @@ TEST_P(IdentityUnderHost, RecordShowsChannelsProgramsAndFlags)
     EXPECT_EQ((record.flags & effFlagsIsSynth) != 0, GetParam().instrument);
     EXPECT_NE(record.flags & effFlagsCanReplacing, 0);
     EXPECT_NE(record.flags & effFlagsProgramChunks, 0);
+    EXPECT_NE(record.flags & effFlagsHasEditor, 0);
     char id[4];
     std::memcpy(id, &record.uniqueID, sizeof id);
     EXPECT_EQ(std::string(id, 4), "QRNV"); // first character in the least significant byte

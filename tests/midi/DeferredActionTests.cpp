@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace
 {
 using namespace miditest;
@@ -63,6 +65,34 @@ TEST_F(DeferredActions, WithdrawingLeavesTheOthersReachable)
     EXPECT_FALSE(editor->syncingShown());
     EXPECT_EQ(synth.getProgram(), 9);
     EXPECT_EQ(editor->syncingText(), "after the hole");
+}
+
+// A hide that replaces a pending one leaves a hole at the front of the queue; closing it must
+// not let the later program selection run before the earlier apply, or the received pattern
+// would be written into program 9 instead of its own.
+TEST_F(DeferredActions, ClosingAHoleKeepsTheOrderOfTheQueue)
+{
+    editor->editorControlsLib_RemoveQuestion();
+    // A received pattern with a Drum1 cutoff of its own, waiting in program 0's slot.
+    synth.parameterLib_SetParameterValueFromHost(HOSTPARAM_D1_FILTER_CUTOFF, 17.0f / 127.0f);
+    t_Patch received{};
+    synth.patchLib_SetPatchFromParameters(&received);
+    synth.patchLib_SetParametersFromPatch(&synth.programBank[0], false);
+    synth.programBank[0] = received;
+    const t_Patch program9 = synth.programBank[9];
+
+    add(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, kLater);
+    editor->postProcessAdd(POSTPROCESS_APPLY_PROGRAM, 0, 0, nullptr, 0);
+    add(POSTPROCESS_SELECT_PROGRAM, 9);
+    add(POSTPROCESS_SYNCING_NOTIFICATION, 0);
+    editor->postProcessExecute();
+
+    EXPECT_EQ(synth.getProgram(), 9);
+    EXPECT_EQ(std::memcmp(synth.programBank[0].data, received.data, kPatternDataSize), 0)
+        << "the received pattern is kept as program 0";
+    synth.patchLib_SetPatchFromParameters(&synth.workingProgram);
+    EXPECT_EQ(std::memcmp(synth.workingProgram.data, program9.data, kPatternDataSize), 0)
+        << "program 9 is not overwritten";
 }
 
 TEST_F(DeferredActions, AnActionThatIsNotDueWaits)

@@ -1,0 +1,337 @@
+// The panel of the built Pavonis.so in a real X server, opened the way a host opens it (our
+// dlopen host, effEditOpen with a parent window, effEditIdle in a loop) and used with XTEST.
+// What the server shows is compared pixel for pixel with the panel rendered offscreen by the
+// core linked into this test, in the state that the clicks should have reached; that state's
+// visible set and texts are checked on the core directly.
+#include "X11TestHost.h"
+
+#include "core/SynthCommons.h"
+#include "editor/PanelPictures.h"
+#include "editor/SynthEditor.h"
+#include "gui/GuiToolkit.h"
+#include "host/PluginHost.h"
+#include "params/ParameterValues.h"
+
+#include <cairo.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+using namespace guitest;
+
+namespace
+{
+constexpr int kWidth = 797;
+constexpr int kHeight = 203;
+
+using Image = std::vector<std::uint32_t>; // 0xRRGGBB per pixel
+
+vst::intptr quietHost(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
+{
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+// The panel as the core draws it offscreen in a given state.
+class ReferencePanel
+{
+public:
+    ReferencePanel()
+    {
+        registerPanelPictures();
+        synth = std::make_unique<SynthCommons>(quietHost);
+        editor = synth->getSynthEditor();
+        editor->editorControlsLib_RemoveQuestion();
+    }
+
+    Image render(const std::function<void(SynthCommons&, SynthEditor&)>& prepare = {})
+    {
+        editor->open(nullptr);
+        if (prepare)
+            prepare(*synth, *editor);
+        editor->idle();
+        cairo_surface_t* surface = editor->getFrame()->getPlatformWindow()->image();
+        cairo_surface_flush(surface);
+        Image image(kWidth * kHeight);
+        const auto* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                image[y * kWidth + x] =
+                    reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
+        editor->close();
+        return image;
+    }
+
+    std::unique_ptr<SynthCommons> synth;
+    SynthEditor* editor = nullptr;
+};
+
+void selectMode(SynthCommons& synth, SynthEditor& editor, e_EditorParameterID button)
+{
+    synth.parameterLib_SetParameterValueFromEditor(button, 1.0f);
+    editor.refreshAfterSelection();
+}
+
+void writePng(const Image& image, const std::string& path)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+    auto* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < kHeight; ++y)
+        std::copy(image.begin() + y * kWidth, image.begin() + (y + 1) * kWidth,
+                  reinterpret_cast<std::uint32_t*>(data + y * stride));
+    cairo_surface_mark_dirty(surface);
+    cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+}
+
+// Where the controls stand on the panel: their container's origin plus their place.
+CPoint centreOf(e_EditorParameterID id, e_EditorControlKind kind, int dx = 10, int dy = 8)
+{
+    for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+    {
+        if (row->id != id || row->kind != kind)
+            continue;
+        const t_EditorContainer* c = editorTables_FindContainer(c_EditorContainers, row->container);
+        return CPoint((c ? c->x : 0) + row->x + dx, (c ? c->y : 0) + row->y + dy);
+    }
+    ADD_FAILURE() << "no control row for " << id;
+    return CPoint();
+}
+
+// The plug-in through its AEffect record, its editor in the host's window.
+class PanelInX : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!host.display)
+            GTEST_SKIP() << "no X server (scripts/test starts Xvfb)";
+        plugin = std::make_unique<PluginInstance>();
+        plugin->dispatch(effEditOpen, 0, reinterpret_cast<vst::intptr>(host.display),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(host.parent)));
+        idleFor(100);
+        click(centreOf(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6)); // "Sync now ?": no
+    }
+    void TearDown() override
+    {
+        if (plugin)
+            plugin->dispatch(effEditClose);
+    }
+
+    void idleFor(int milliseconds)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (std::chrono::steady_clock::now() < end)
+        {
+            plugin->dispatch(effEditIdle);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    void click(CPoint p)
+    {
+        host.movePanel(p);
+        idleFor(20);
+        host.button(true);
+        idleFor(30);
+        host.button(false);
+        idleFor(40);
+    }
+    // Moves the pointer off every control, so that nothing hovered changes the picture.
+    void park() { host.moveTo(kParentX + kWidth + 50, kParentY + kHeight + 50); }
+
+    Image screen() const
+    {
+        XImage* image = XGetImage(host.display, host.parent, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        Image pixels(kWidth * kHeight);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+        XDestroyImage(image);
+        return pixels;
+    }
+    // Idles until the window shows the image in the area, two seconds at most; the count of
+    // differing pixels. When some remain, both pictures are written beside the test for a look.
+    // The info line is left out unless the area is the info line: a container that stays on
+    // screen keeps its place in the drawing order, so a page added later covers the foot of its
+    // text where the offscreen panel, built at once, has it on top.
+    int differencesFrom(const Image& expected, const char* name, CRect area = CRect(0, 0, kWidth, kHeight))
+    {
+        const t_EditorContainer* info = editorTables_FindContainer(c_EditorContainers, CONT_INFO_LINE);
+        const CRect infoLine(info->x, info->y, info->x + info->width, info->y + info->height);
+        const CRect excluded = area == infoLine ? CRect() : infoLine;
+        int differing = 0;
+        Image shown;
+        for (int attempt = 0; attempt < 40; ++attempt)
+        {
+            shown = screen();
+            differing = 0;
+            for (int y = area.top; y < area.bottom; ++y)
+                for (int x = area.left; x < area.right; ++x)
+                    differing += shown[y * kWidth + x] != expected[y * kWidth + x] &&
+                                         !excluded.pointInside(CPoint(x, y))
+                                     ? 1
+                                     : 0;
+            if (differing == 0)
+                return 0;
+            idleFor(50);
+        }
+        writePng(shown, std::string("panel-shown-") + name + ".png");
+        writePng(expected, std::string("panel-expected-") + name + ".png");
+        return differing;
+    }
+
+    DisplayLock lock;
+    Host host{kWidth, kHeight};
+    std::unique_ptr<PluginInstance> plugin;
+    ReferencePanel reference;
+};
+
+struct ScreenCase
+{
+    const char* name;
+    e_EditorParameterID button; // the mode or part button the user clicks
+    std::uint32_t word0;        // the containers that screen shows
+    std::uint32_t word1;
+};
+
+// The screens and their containers: LCD 0x2, info line 0x4000, mode buttons 0x4 in every one.
+constexpr std::uint32_t kCommon = 0x00004006;
+constexpr std::uint32_t kPartPage = kCommon | 0x000C0100;
+constexpr ScreenCase kScreens[] = {
+    {"setup", EPARAM_MODE_SETUP, kCommon | 0x03000080, 0},
+    {"mix", EPARAM_MODE_MIX, kCommon | 0x00000200, 0},
+    {"global", EPARAM_MODE_GLOBAL, kCommon | 0x00000400, 0x0001F000},
+    {"part Drum1", EPARAM_PART_DRUM1, kPartPage, 0x03E001E0},
+    {"part Drum2", EPARAM_PART_DRUM2, kPartPage, 0x03E001E0},
+    {"part Drum3", EPARAM_PART_DRUM3, kPartPage, 0x03E001E0},
+    {"part Drum4", EPARAM_PART_DRUM4, kPartPage, 0x03E001E0},
+    {"part Drum5", EPARAM_PART_DRUM5, kPartPage, 0x03E001E0},
+    {"part Drum6A", EPARAM_PART_DRUM6A, kPartPage, 0x03E001E0},
+    {"part Drum6B", EPARAM_PART_DRUM6B, kPartPage, 0x03E001E0},
+    {"part Drum7A", EPARAM_PART_DRUM7A, kPartPage, 0x03E001E0},
+    {"part Drum7B", EPARAM_PART_DRUM7B, kPartPage, 0x03E001E0},
+    {"part Stretch1", EPARAM_PART_STRETCH1, kPartPage, 0x03A001E0},
+    {"part Stretch2", EPARAM_PART_STRETCH2, kPartPage, 0x03A001E0},
+    {"part Slice", EPARAM_PART_SLICE_SELECT, kPartPage, 0x03A001E0},
+    {"part AudioIn", EPARAM_PART_AUDIOIN, kPartPage, 0x040001E0},
+    {"part Keyboard1", EPARAM_PART_KEYBOARD1, kPartPage, 0x001C0100},
+    {"part Keyboard2", EPARAM_PART_KEYBOARD2, kPartPage, 0x001C0100},
+};
+} // namespace
+
+TEST_F(PanelInX, EveryScreenShowsExactlyItsContainers)
+{
+    click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+    for (const ScreenCase& c : kScreens)
+    {
+        const bool isPart =
+            c.button != EPARAM_MODE_SETUP && c.button != EPARAM_MODE_MIX && c.button != EPARAM_MODE_GLOBAL;
+        if (isPart)
+            click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+        click(centreOf(c.button, CTRL_SELECTOR_BUTTON, 16, isPart ? 13 : 26));
+        park();
+        std::uint32_t shown[2] = {};
+        const Image expected = reference.render(
+            [&](SynthCommons& synth, SynthEditor& editor)
+            {
+                if (isPart)
+                    selectMode(synth, editor, EPARAM_MODE_PARTS);
+                selectMode(synth, editor, c.button);
+                shown[0] = editor.visibleWord(0);
+                shown[1] = editor.visibleWord(1);
+            });
+        EXPECT_EQ(shown[0], c.word0) << c.name;
+        EXPECT_EQ(shown[1], c.word1) << c.name;
+        EXPECT_EQ(differencesFrom(expected, c.name), 0) << c.name;
+    }
+}
+
+TEST_F(PanelInX, AHostChangeMovesItsKnobAndAnotherPartsChangeMovesNothing)
+{
+    click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+    park();
+    constexpr int kCutoffD1 = 6;
+    plugin->setParameter(kCutoffD1, 20.0f / 127.0f);
+    const Image low = reference.render(
+        [](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_PARTS);
+            synth.parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(kCutoffD1),
+                                                         20.0f / 127.0f);
+        });
+    EXPECT_EQ(differencesFrom(low, "host-low"), 0) << "the knob shows the host's value";
+
+    click(centreOf(EPARAM_PART_DRUM2, CTRL_SELECTOR_BUTTON, 16, 13));
+    park();
+    idleFor(50);
+    const Image drum2 = screen();
+    plugin->setParameter(kCutoffD1, 110.0f / 127.0f);
+    idleFor(100);
+    EXPECT_EQ(differencesFrom(drum2, "drum2"), 0) << "Drum1's cutoff is not on screen";
+
+    click(centreOf(EPARAM_PART_DRUM1, CTRL_SELECTOR_BUTTON, 16, 13));
+    park();
+    const Image high = reference.render(
+        [](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_PARTS);
+            synth.parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(kCutoffD1),
+                                                         110.0f / 127.0f);
+        });
+    EXPECT_EQ(differencesFrom(high, "host-high"), 0)
+        << "back on Drum1, its knob shows the value it got meanwhile";
+}
+
+TEST_F(PanelInX, HoverTextsNameTheParameterAndItsValueInTheDevicesTerms)
+{
+    click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+    constexpr int kCutoffD1 = 6;
+    plugin->setParameter(kCutoffD1, 64.0f / 127.0f);
+    host.movePanel(centreOf(EPARAM_PART_FILTER_CUTOFF, CTRL_KNOB, 26, 25));
+    idleFor(60);
+    host.movePanel(centreOf(EPARAM_PART_FILTER_CUTOFF, CTRL_KNOB, 27, 26));
+    std::string line;
+    const Image expected = reference.render(
+        [&](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_PARTS);
+            synth.parameterLib_SetParameterValueFromHost(static_cast<e_HostParameterID>(kCutoffD1),
+                                                         64.0f / 127.0f);
+            editor.editorControlsLib_DisplayCurrentParameterInfo(
+                64.0f / 127.0f, editor.editorControlsLib_GetFirstMatchingControl(EPARAM_PART_FILTER_CUTOFF));
+            line = editor.infoLineText();
+        });
+    EXPECT_EQ(line, "D1 | Cutoff:  64");
+    const t_EditorContainer* info = editorTables_FindContainer(c_EditorContainers, CONT_INFO_LINE);
+    EXPECT_EQ(differencesFrom(expected, "hover",
+                              CRect(info->x, info->y, info->x + info->width, info->y + info->height)),
+              0);
+}
+
+TEST_F(PanelInX, TheFxTypeStepperRenamesItsKnobs)
+{
+    constexpr int kDecimator = 12;
+    click(centreOf(EPARAM_MODE_GLOBAL, CTRL_SELECTOR_BUTTON, 16, 26));
+    const int steps =
+        kDecimator - reference.synth->parameterLib_GetParameterMatchingValueListIndex(EPARAM_FX1_TYPE);
+    ASSERT_GT(steps, 0);
+    const t_EditorContainer* fx1 = editorTables_FindContainer(c_EditorContainers, CONT_FX1);
+    for (int i = 0; i < steps; ++i) // the plus stepper right of FX1's type menu (x 17, width 92)
+        click(CPoint(fx1->x + 17 + 92 + 4, fx1->y + 6 + 8));
+    park();
+    std::string names[2];
+    const Image expected = reference.render(
+        [&](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_GLOBAL);
+            synth.parameterLib_SetParameterValueFromEditor(EPARAM_FX1_TYPE, IntToFloat(96));
+            editor.editorControlsLib_SetControlValue(EPARAM_FX1_TYPE, nullptr, kNoIndex);
+            names[0] = synth.parameterLib_GetParameterNameStringFromEditor(EPARAM_FX1_EDIT1);
+            names[1] = synth.parameterLib_GetParameterNameStringFromEditor(EPARAM_FX1_EDIT2);
+        });
+    EXPECT_EQ(names[0] + " " + names[1], "1-Freq. 2-Bit");
+    // Below the info line (which names what the click changed) the screen matches.
+    EXPECT_EQ(differencesFrom(expected, "fx-type", CRect(0, 60, kWidth, kHeight)), 0);
+}
