@@ -9,19 +9,6 @@ namespace art
 namespace
 {
 constexpr double kPi = 3.14159265358979;
-
-cairo_font_options_t* toolkitFontOptions()
-{
-    static cairo_font_options_t* options = []
-    {
-        cairo_font_options_t* o = cairo_font_options_create();
-        cairo_font_options_set_antialias(o, CAIRO_ANTIALIAS_GRAY);
-        cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_SLIGHT);
-        cairo_font_options_set_hint_metrics(o, CAIRO_HINT_METRICS_ON);
-        return o;
-    }();
-    return options;
-}
 } // namespace
 
 Box Box::united(const Box& other) const
@@ -131,7 +118,6 @@ void glow(cairo_t* cr, double cx, double cy, double radius, double alpha)
 
 void useFont(cairo_t* cr, const Font& font)
 {
-    cairo_set_font_options(cr, toolkitFontOptions());
     cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
                            font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, font.size);

@@ -230,6 +230,29 @@ void muteLetter(cairo_t* cr, const Box& face, bool)
     drawText(cr, "M", std::round(face.x + (face.w - width) / 2), face.y + face.h / 2 + 4, font, kTextOnLight);
 }
 
+// Button pictures: up, then pressed (1 px lower, darker) or lit where the button latches.
+struct t_ButtonArt
+{
+    int number;
+    ButtonStyle style;
+    GlyphDrawer glyph;
+};
+
+const t_ButtonArt c_ButtonArt[] = {
+    {128, {1, 1, 2, Face::Light, Face::Lit, 3}, nullptr}, // step buttons and toggles share it
+    {129, {1, 1, 2, Face::Light, Face::LightPressed, 3}, nullptr},
+    {181, {2, 2, 3, Face::Light, Face::Lit, 4}, nullptr},
+    {182, {3, 2, 3, Face::Light, Face::Lit, 3}, nullptr},
+    {193, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, plusSign},
+    {194, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, minusSign},
+    {199, {1, 1, 2, Face::Light, Face::Lit, 3}, muteLetter},
+    {204, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, checkSign},
+    {205, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, crossSign},
+    {213, {1, 1, 2, Face::Dark, Face::DarkPressed, 4}, nullptr},
+    {215, {0, 1, 2, Face::Light, Face::LightPressed, 2}, plusSign},
+    {216, {0, 1, 2, Face::Light, Face::LightPressed, 2}, minusSign},
+};
+
 // --- LEDs ---------------------------------------------------------------------------------------
 
 void ledDome(cairo_t* cr, double cx, double cy, double radius, bool lit)
@@ -357,62 +380,9 @@ void drawCentredKnobStrip(cairo_t* cr, const t_EditorPicture& picture)
 
 void drawButton(cairo_t* cr, const t_EditorPicture& picture)
 {
-    buttonStrip(cr, picture, {1, 1, 2, Face::Light, Face::LightPressed, 3});
-}
-
-void drawLatchingButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {1, 1, 2, Face::Light, Face::Lit, 3});
-}
-
-void drawModeButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {2, 2, 3, Face::Light, Face::Lit, 4});
-}
-
-void drawPartButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {3, 2, 3, Face::Light, Face::Lit, 3});
-}
-
-void drawLargeButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {1, 1, 2, Face::Dark, Face::DarkPressed, 4});
-}
-
-void drawMuteButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {1, 1, 2, Face::Light, Face::Lit, 3}, muteLetter);
-}
-
-void drawYesButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, checkSign);
-}
-
-void drawNoButton(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, crossSign);
-}
-
-void drawPlusStepper(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, plusSign);
-}
-
-void drawMinusStepper(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, minusSign);
-}
-
-void drawLightPlusStepper(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {0, 1, 2, Face::Light, Face::LightPressed, 2}, plusSign);
-}
-
-void drawLightMinusStepper(cairo_t* cr, const t_EditorPicture& picture)
-{
-    buttonStrip(cr, picture, {0, 1, 2, Face::Light, Face::LightPressed, 2}, minusSign);
+    for (const t_ButtonArt& art : c_ButtonArt)
+        if (art.number == picture.number)
+            buttonStrip(cr, picture, art.style, art.glyph);
 }
 
 void drawLed(cairo_t* cr, const t_EditorPicture& picture)

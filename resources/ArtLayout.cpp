@@ -1,5 +1,6 @@
 #include "ArtLayout.h"
 
+#include "gui/CDrawContext.h"
 #include "gui/GuiTypes.h"
 #include "params/ParameterTables.h"
 
@@ -10,7 +11,6 @@ namespace art
 namespace
 {
 constexpr int kMenuHeight = 18;
-constexpr double kToolkitFontSizes[] = {12, 18, 14, 12, 11, 10, 9, 12};
 
 template <typename Record> const Record& recordOf(const t_EditorControl& row)
 {
@@ -302,55 +302,81 @@ TextSpot resourceText(const t_EditorResource& resource)
             colourOf(l->colour), l->align};
 }
 
-Box inkBounds(cairo_t* cr, const t_EditorControl& row)
+Box inkBounds(const t_EditorControl& row)
 {
     Box bounds;
     for (const ControlPart& part : controlParts(row))
         if (part.kind != ControlPart::Label)
             bounds = bounds.united(part.box);
     for (const TextSpot& text : controlTexts(row))
-        bounds = bounds.united(inkBox(cr, text));
+        bounds = bounds.united(inkBox(text));
     return bounds;
 }
 
-Box inkBounds(cairo_t* cr, const t_EditorResource& resource)
+Box inkBounds(const t_EditorResource& resource)
 {
     if (resource.kind == RESKIND_LABEL)
-        return inkBox(cr, resourceText(resource));
+        return inkBox(resourceText(resource));
     return resourceBox(resource);
 }
 
 Font toolkitFont(int index, bool bold)
 {
-    const int count = int(sizeof kToolkitFontSizes / sizeof kToolkitFontSizes[0]);
-    return {kToolkitFontSizes[index >= 0 && index < count ? index : 3], bold};
+    return {CDrawContext::standardFontSize(index), bold};
 }
 
-TextPlace placeText(cairo_t* cr, const TextSpot& spot)
+namespace
 {
-    useFont(cr, spot.font);
-    cairo_font_extents_t font;
-    cairo_font_extents(cr, &font);
-    TextPlace place{spot.box.x, 0, {}};
-    cairo_text_extents(cr, spot.text.c_str(), &place.extents);
-    const int width = int(place.extents.x_advance + 0.5);
-    if (spot.align == 1)
-        place.x = spot.box.x + (spot.box.w - width) / 2;
-    else if (spot.align == 2)
-        place.x = spot.box.right() - width;
-    place.baseline = int(spot.box.y + (spot.box.h + font.ascent - font.descent) / 2.0 + 0.5);
-    return place;
+// The toolkit's context on a scratch surface: texts are measured as the toolkit draws them.
+CDrawContext& measuringContext()
+{
+    static cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    static CDrawContext context(surface);
+    return context;
 }
 
-Box inkBox(cairo_t* cr, const TextSpot& spot)
+void selectFont(CDrawContext& context, const Font& font)
+{
+    context.setFont(kNormalFont, long(font.size), font.bold ? kBoldFace : kNormalFace);
+}
+
+CRect rectOf(const Box& box)
+{
+    return {box.x, box.y, box.right(), box.bottom()};
+}
+} // namespace
+
+Box inkBox(const TextSpot& spot)
 {
     if (spot.text.empty())
         return {};
-    const TextPlace place = placeText(cr, spot);
-    const cairo_text_extents_t& e = place.extents;
-    const int left = int(std::floor(place.x + e.x_bearing));
-    const int top = int(std::floor(place.baseline + e.y_bearing));
-    return {left, top, int(std::ceil(place.x + e.x_bearing + e.width)) - left,
-            int(std::ceil(place.baseline + e.y_bearing + e.height)) - top};
+    CDrawContext& context = measuringContext();
+    selectFont(context, spot.font);
+    cairo_t* cr = context.getCairo();
+    cairo_font_extents_t font;
+    cairo_font_extents(cr, &font);
+    cairo_text_extents_t e;
+    cairo_text_extents(cr, spot.text.c_str(), &e);
+    // The left end and the baseline where drawString puts them.
+    const int width = context.getStringWidth(spot.text.c_str());
+    int x = spot.box.x;
+    if (spot.align == kCenterText)
+        x = spot.box.x + (spot.box.w - width) / 2;
+    else if (spot.align == kRightText)
+        x = spot.box.right() - width;
+    const int baseline = int(spot.box.y + (spot.box.h + font.ascent - font.descent) / 2.0 + 0.5);
+    const int left = int(std::floor(x + e.x_bearing));
+    const int top = int(std::floor(baseline + e.y_bearing));
+    return {left, top, int(std::ceil(x + e.x_bearing + e.width)) - left,
+            int(std::ceil(baseline + e.y_bearing + e.height)) - top};
+}
+
+void drawTextSpot(cairo_surface_t* target, const TextSpot& spot)
+{
+    CDrawContext context(target);
+    selectFont(context, spot.font);
+    context.setFontColor({std::uint8_t(spot.colour.r * 255 + 0.5), std::uint8_t(spot.colour.g * 255 + 0.5),
+                          std::uint8_t(spot.colour.b * 255 + 0.5), 255});
+    context.drawString(spot.text.c_str(), rectOf(spot.box), static_cast<CHoriTxtAlign>(spot.align));
 }
 } // namespace art

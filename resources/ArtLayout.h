@@ -56,16 +56,10 @@ std::vector<TextSpot> controlTexts(const t_EditorControl& row);
 // The text of a label resource.
 TextSpot resourceText(const t_EditorResource& resource);
 // A row's box with its labels narrowed to the letters they show.
-Box inkBounds(cairo_t* cr, const t_EditorControl& row);
-Box inkBounds(cairo_t* cr, const t_EditorResource& resource);
-// Where the toolkit puts the text's origin in its rectangle: left end and baseline, with the
-// letters' extents; the font is selected on cr.
-struct TextPlace
-{
-    int x, baseline;
-    cairo_text_extents_t extents;
-};
-TextPlace placeText(cairo_t* cr, const TextSpot& spot);
+Box inkBounds(const t_EditorControl& row);
+Box inkBounds(const t_EditorResource& resource);
 // The box the letters cover when the toolkit draws the text in its rectangle.
-Box inkBox(cairo_t* cr, const TextSpot& spot);
+Box inkBox(const TextSpot& spot);
+// Draws the text on the surface with the toolkit's own drawing context.
+void drawTextSpot(cairo_surface_t* target, const TextSpot& spot);
 } // namespace art

@@ -43,7 +43,7 @@ void display(cairo_t* cr)
 
 // Light tags under the dark labels of the top bar ("Pattern", "Part"): one width for all,
 // ending just short of the buttons their labels lead to.
-std::vector<Box> labelTags(cairo_t* cr)
+std::vector<Box> labelTags()
 {
     std::vector<Box> tags;
     int left = kFrameWidth;
@@ -53,7 +53,7 @@ std::vector<Box> labelTags(cairo_t* cr)
         const TextSpot text = resourceText(*r);
         if (r->container == CONT_FRAME && !text.text.empty() && text.colour.r == 0)
         {
-            const Box ink = inkBox(cr, text);
+            const Box ink = inkBox(text);
             tags.push_back(ink.inflated(0, 3));
             left = std::min(left, ink.x - 5);
             right = std::max(right, ink.right() + 2);
@@ -65,13 +65,13 @@ std::vector<Box> labelTags(cairo_t* cr)
 }
 
 // The plate of the pattern and part commands, around their buttons and tags.
-Box commandPlate(cairo_t* cr)
+Box commandPlate()
 {
     Box bounds;
     for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
         if (row->container == CONT_FRAME && row->kind == CTRL_COMMAND_BUTTON)
             bounds = bounds.united(controlBounds(*row));
-    for (const Box& tag : labelTags(cr))
+    for (const Box& tag : labelTags())
         bounds = bounds.united(tag);
     return bounds.inflated(3, 3);
 }
@@ -113,9 +113,9 @@ void wordmark(cairo_t* cr, int left, int right)
 void topBar(cairo_t* cr)
 {
     display(cr);
-    const Box commands = commandPlate(cr);
+    const Box commands = commandPlate();
     plate(cr, commands);
-    for (const Box& tag : labelTags(cr))
+    for (const Box& tag : labelTags())
     {
         roundedRect(cr, tag.x, tag.y, tag.w, tag.h, 2);
         fillVertical(cr, tag.y, tag.bottom(), kFaceTop, kFaceBottom);
@@ -153,7 +153,7 @@ int titleBandBottom(e_EditorContainer page)
 
 // The mix strips: one plate per level slider, over every control in its column, all strips
 // of the same height.
-std::vector<PagePlate> sliderStrips(cairo_t* cr, e_EditorContainer page)
+std::vector<PagePlate> sliderStrips(cairo_t*, e_EditorContainer page)
 {
     std::vector<PagePlate> strips;
     for (const t_EditorControl* slider = c_EditorControls; slider->id != EPARAM_END; ++slider)
@@ -163,7 +163,7 @@ std::vector<PagePlate> sliderStrips(cairo_t* cr, e_EditorContainer page)
         Box strip;
         for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
         {
-            const Box box = inkBounds(cr, *row);
+            const Box box = inkBounds(*row);
             const int centre = box.x + box.w / 2;
             if (row->container == page && centre >= slider->x - 5 && centre < slider->x + 48)
                 strip = strip.united(box);
@@ -194,7 +194,7 @@ std::vector<PagePlate> testPlate(cairo_t*, e_EditorContainer page)
 
 void sectionPlate(cairo_t* cr, const t_ArtSection& s, std::vector<PagePlate>& plates)
 {
-    const Box members = sectionBounds(cr, s);
+    const Box members = sectionBounds(s);
     if (members.empty())
         return;
     if (s.style == SectionStyle::PlateTitleAbove)
@@ -265,7 +265,7 @@ void sectionMark(cairo_t* cr, const t_ArtSection& s, const std::vector<PagePlate
 {
     if (s.style == SectionStyle::Warning)
     {
-        const Box lines = sectionBounds(cr, s);
+        const Box lines = sectionBounds(s);
         fillBox(cr, {lines.x - 7, lines.y, 2, lines.h}, kWarning);
     }
     if (s.style == SectionStyle::Bracket)

@@ -22,18 +22,8 @@ bool drawPicture(cairo_t* cr, const t_EditorPicture& picture);
 // Controls (ArtControls.cpp).
 void drawKnobStrip(cairo_t* cr, const t_EditorPicture& picture);
 void drawCentredKnobStrip(cairo_t* cr, const t_EditorPicture& picture);
+// Buttons, steppers and the mute, yes and no buttons, by picture number.
 void drawButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawLatchingButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawModeButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawPartButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawLargeButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawMuteButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawYesButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawNoButton(cairo_t* cr, const t_EditorPicture& picture);
-void drawPlusStepper(cairo_t* cr, const t_EditorPicture& picture);
-void drawMinusStepper(cairo_t* cr, const t_EditorPicture& picture);
-void drawLightPlusStepper(cairo_t* cr, const t_EditorPicture& picture);
-void drawLightMinusStepper(cairo_t* cr, const t_EditorPicture& picture);
 void drawLed(cairo_t* cr, const t_EditorPicture& picture);
 void drawModTypePictures(cairo_t* cr, const t_EditorPicture& picture);
 void drawAmpEgPictures(cairo_t* cr, const t_EditorPicture& picture);

@@ -401,7 +401,7 @@ void composeScreen(cairo_t* cr, const PictureSet& pictures, const Screen& screen
         // Texts lie above the pictures of their own container, below later containers.
         if (drawTexts)
             for (const TextSpot& t : written)
-                drawTextSpot(cr, t);
+                drawTextSpot(cairo_get_target(cr), t);
         if (texts)
             texts->insert(texts->end(), written.begin(), written.end());
         written.clear();
@@ -411,18 +411,9 @@ void composeScreen(cairo_t* cr, const PictureSet& pictures, const Screen& screen
     }
     if (drawTexts)
         for (const TextSpot& t : written)
-            drawTextSpot(cr, t);
+            drawTextSpot(cairo_get_target(cr), t);
     if (texts)
         texts->insert(texts->end(), written.begin(), written.end());
 }
 
-void drawTextSpot(cairo_t* cr, const TextSpot& spot)
-{
-    if (spot.text.empty())
-        return;
-    const TextPlace place = placeText(cr, spot);
-    setColour(cr, spot.colour);
-    cairo_move_to(cr, place.x, place.baseline);
-    cairo_show_text(cr, spot.text.c_str());
-}
 } // namespace art

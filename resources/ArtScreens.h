@@ -42,6 +42,4 @@ std::vector<e_EditorContainer> visibleContainers(const Screen& screen);
 // returned in texts (when not null) and drawn when drawTexts is set.
 void composeScreen(cairo_t* cr, const PictureSet& pictures, const Screen& screen, bool drawTexts,
                    std::vector<TextSpot>* texts);
-// Draws a text as the toolkit does.
-void drawTextSpot(cairo_t* cr, const TextSpot& spot);
 } // namespace art

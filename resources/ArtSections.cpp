@@ -55,16 +55,16 @@ const t_ArtSection c_ArtSections[] = {
     {CONT_FRAME, nullptr, SectionStyle::Bracket, kNoParameters, kNoResources},
 };
 
-Box sectionBounds(cairo_t* cr, const t_ArtSection& section)
+Box sectionBounds(const t_ArtSection& section)
 {
     Box bounds;
     for (const e_EditorParameterID* id = section.parameters; *id != EPARAM_END; ++id)
         for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
             if (row->id == *id)
-                bounds = bounds.united(inkBounds(cr, *row));
+                bounds = bounds.united(inkBounds(*row));
     for (const e_EditorResourceID* id = section.resources; *id != RES_END; ++id)
         if (const t_EditorResource* r = editorTables_FindResource(c_EditorResources, *id))
-            bounds = bounds.united(inkBounds(cr, *r));
+            bounds = bounds.united(inkBounds(*r));
     return bounds;
 }
 } // namespace art

@@ -28,7 +28,7 @@ struct t_ArtSection
 extern const t_ArtSection c_ArtSections[];
 
 // The members' boxes, labels narrowed to their letters.
-Box sectionBounds(cairo_t* cr, const t_ArtSection& section);
+Box sectionBounds(const t_ArtSection& section);
 
 // A plate of a page picture, in frame coordinates, and where its title goes.
 struct PagePlate

@@ -122,7 +122,7 @@ TEST(PanelScreens, EveryTextStandsOutFromWhatLiesUnderIt)
         for (const art::TextSpot& text : texts)
         {
             // Letters beyond their own rectangle are the layout's fault, not the pictures'.
-            const art::Box ink = art::inkBox(canvas.cr, text).intersected(text.box);
+            const art::Box ink = art::inkBox(text).intersected(text.box);
             const double fore = luminance(text.colour.r, text.colour.g, text.colour.b);
             double worst = 21;
             for (int y = ink.y; y < ink.bottom(); ++y)
