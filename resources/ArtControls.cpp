@@ -119,7 +119,8 @@ struct ButtonStyle
     double radius;
 };
 
-using GlyphDrawer = void (*)(cairo_t* cr, const Box& face, bool dark);
+// Draws a button's sign on its face; dark faces take light signs; frame 1 is the pressed or lit one.
+using GlyphDrawer = void (*)(cairo_t* cr, const Box& face, bool dark, bool on);
 
 void faceFill(cairo_t* cr, const Box& inner, Face face)
 {
@@ -134,7 +135,7 @@ void faceFill(cairo_t* cr, const Box& inner, Face face)
     case Face::DarkPressed:
         return fillVertical(cr, inner.y, inner.bottom(), kDarkFaceBottom, kPlate);
     case Face::Lit:
-        return fillVertical(cr, inner.y, inner.bottom(), rgb(0x5ad8cf), kAccent);
+        return fillVertical(cr, inner.y, inner.bottom(), kLitFaceTop, kAccent);
     }
 }
 
@@ -154,7 +155,7 @@ void buttonFace(cairo_t* cr, const Box& face, Face kind, bool pressed, double ra
         cairo_fill(cr);
     }
     roundedRect(cr, face.x, face.y, face.w, face.h, radius);
-    setColour(cr, kind == Face::Lit ? rgb(0x0c4a46) : kOutline);
+    setColour(cr, kind == Face::Lit ? kLitOutline : kOutline);
     cairo_fill(cr);
     const Box inner = face.inflated(-1, -1);
     roundedRect(cr, inner.x, inner.y, inner.w, inner.h, std::max(0.0, radius - 1));
@@ -175,7 +176,7 @@ void buttonStrip(cairo_t* cr, const t_EditorPicture& picture, const ButtonStyle&
                        picture.width - 2 * style.marginX, h - style.marginTop - style.marginBottom};
         buttonFace(cr, face, kind, pressed, style.radius);
         if (glyph)
-            glyph(cr, face, isDark(kind));
+            glyph(cr, face, isDark(kind), pressed);
     }
 }
 
@@ -185,20 +186,20 @@ Rgb glyphColour(bool dark)
 }
 
 // Crisp signs of whole pixels, centred on the face.
-void minusSign(cairo_t* cr, const Box& face, bool dark)
+void minusSign(cairo_t* cr, const Box& face, bool dark, bool)
 {
     const int cx = face.x + face.w / 2;
     const int cy = face.y + face.h / 2;
     hLine(cr, cx - 2, cy, 5, glyphColour(dark));
 }
 
-void plusSign(cairo_t* cr, const Box& face, bool dark)
+void plusSign(cairo_t* cr, const Box& face, bool dark, bool)
 {
-    minusSign(cr, face, dark);
+    minusSign(cr, face, dark, false);
     vLine(cr, face.x + face.w / 2, face.y + face.h / 2 - 2, 5, glyphColour(dark));
 }
 
-void checkSign(cairo_t* cr, const Box& face, bool dark)
+void checkSign(cairo_t* cr, const Box& face, bool dark, bool)
 {
     const double cx = face.x + face.w / 2.0;
     const double cy = face.y + face.h / 2.0;
@@ -210,7 +211,7 @@ void checkSign(cairo_t* cr, const Box& face, bool dark)
     cairo_stroke(cr);
 }
 
-void crossSign(cairo_t* cr, const Box& face, bool dark)
+void crossSign(cairo_t* cr, const Box& face, bool dark, bool)
 {
     const double cx = face.x + face.w / 2.0;
     const double cy = face.y + face.h / 2.0;
@@ -223,11 +224,35 @@ void crossSign(cairo_t* cr, const Box& face, bool dark)
     cairo_stroke(cr);
 }
 
-void muteLetter(cairo_t* cr, const Box& face, bool)
+// The mute buttons show whether the part plays: lit with a sounding speaker when it does,
+// a silenced speaker when it is muted.
+void speakerSign(cairo_t* cr, const Box& face, bool, bool sounding)
 {
-    const Font font{9, true};
-    const double width = textWidth(cr, "M", font);
-    drawText(cr, "M", std::round(face.x + (face.w - width) / 2), face.y + face.h / 2 + 4, font, kTextOnLight);
+    const double x = face.x + face.w / 2.0 - 5;
+    const double y = face.y + face.h / 2.0;
+    setColour(cr, kTextOnLight);
+    cairo_rectangle(cr, x, y - 1.5, 2.5, 3);
+    cairo_fill(cr);
+    cairo_move_to(cr, x + 2, y - 1.5);
+    cairo_line_to(cr, x + 5, y - 4.5);
+    cairo_line_to(cr, x + 5, y + 4.5);
+    cairo_line_to(cr, x + 2, y + 1.5);
+    cairo_close_path(cr);
+    cairo_fill(cr);
+    cairo_set_line_width(cr, 1.2);
+    if (sounding)
+    {
+        cairo_arc(cr, x + 5, y, 3, -0.9, 0.9);
+        cairo_stroke(cr);
+        cairo_arc(cr, x + 5, y, 5.5, -0.8, 0.8);
+        cairo_stroke(cr);
+        return;
+    }
+    cairo_move_to(cr, x + 7, y - 2.5);
+    cairo_line_to(cr, x + 11, y + 2.5);
+    cairo_move_to(cr, x + 11, y - 2.5);
+    cairo_line_to(cr, x + 7, y + 2.5);
+    cairo_stroke(cr);
 }
 
 // Button pictures: up, then pressed (1 px lower, darker) or lit where the button latches.
@@ -245,7 +270,7 @@ const t_ButtonArt c_ButtonArt[] = {
     {182, {3, 2, 3, Face::Light, Face::Lit, 3}, nullptr},
     {193, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, plusSign},
     {194, {0, 1, 2, Face::Dark, Face::DarkPressed, 2}, minusSign},
-    {199, {1, 1, 2, Face::Light, Face::Lit, 3}, muteLetter},
+    {199, {1, 1, 2, Face::Light, Face::Lit, 3}, speakerSign},
     {204, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, checkSign},
     {205, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, crossSign},
     {213, {1, 1, 2, Face::Dark, Face::DarkPressed, 4}, nullptr},
@@ -260,11 +285,11 @@ void ledDome(cairo_t* cr, double cx, double cy, double radius, bool lit)
     if (lit)
         glow(cr, cx, cy, radius + 3);
     cairo_arc(cr, cx, cy, radius + 1, 0, 2 * kPi);
-    setColour(cr, lit ? rgb(0x0c4a46) : kOutline);
+    setColour(cr, lit ? kLitOutline : kOutline);
     cairo_fill(cr);
     cairo_pattern_t* dome = cairo_pattern_create_radial(cx - radius / 3, cy - radius / 3, 0, cx, cy, radius);
-    const Rgb centre = lit ? kAccentLight : rgb(0x2b3336);
-    const Rgb edge = lit ? kAccent : rgb(0x101315);
+    const Rgb centre = lit ? kAccentLight : kGlassCentre;
+    const Rgb edge = lit ? kAccent : kGlassEdge;
     cairo_pattern_add_color_stop_rgb(dome, 0, centre.r, centre.g, centre.b);
     cairo_pattern_add_color_stop_rgb(dome, 1, edge.r, edge.g, edge.b);
     cairo_set_source(cr, dome);

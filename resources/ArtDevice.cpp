@@ -20,7 +20,7 @@ void drawDevice(cairo_t* cr, const t_EditorPicture& picture)
     setColour(cr, kOutline);
     cairo_fill(cr);
     roundedRect(cr, body.x + 1, body.y + 1, body.w - 2, body.h - 2, 3);
-    fillVertical(cr, body.y, body.bottom(), rgb(0x535a63), rgb(0x3b4047));
+    fillVertical(cr, body.y, body.bottom(), kDeviceTop, kDeviceBottom);
     hLine(cr, body.x + 3, body.y + 1, body.w - 6, kPointer, 0.25);
 
     // Knobs along the top, a lit step LED at the right.

@@ -45,7 +45,7 @@ void road(cairo_t* cr, double x0, double y0, double x1, double y1, double alpha)
 void fxBox(cairo_t* cr, const Box& box, int fx, bool on)
 {
     roundedRect(cr, box.x + 0.5, box.y + 0.5, box.w - 1, box.h - 1, 2);
-    setColour(cr, on ? rgb(0x10302f) : kWell);
+    setColour(cr, on ? kLitWell : kWell);
     cairo_fill_preserve(cr);
     setColour(cr, kAccent, on ? 1.0 : 0.7);
     cairo_set_line_width(cr, 1);

@@ -37,7 +37,7 @@ void display(cairo_t* cr)
     hLine(cr, lcd.x, lcd.y, lcd.w, kOutline, 0.6);
     const Box strip = containerBox(CONT_QUESTION);
     cairo_rectangle(cr, strip.x, strip.y, strip.w, strip.h);
-    fillVertical(cr, strip.y, strip.bottom(), kInfoStrip, rgb(0xb2c6c3));
+    fillVertical(cr, strip.y, strip.bottom(), kInfoStrip, kInfoStripBottom);
     hLine(cr, strip.x, strip.y, strip.w, kOutline);
 }
 

@@ -31,6 +31,9 @@ inline constexpr Rgb kTextOnLight = rgb(0x15171a);
 inline constexpr Rgb kAccent = rgb(0x1fb5ad);
 inline constexpr Rgb kAccentLight = rgb(0x7ff0e6);
 inline constexpr double kGlowAlpha = 0.35;
+inline constexpr Rgb kLitFaceTop = rgb(0x5ad8cf); // a lit button, top of its face
+inline constexpr Rgb kLitOutline = rgb(0x0c4a46); // round lit buttons and LEDs
+inline constexpr Rgb kLitWell = rgb(0x10302f);    // behind accent text
 inline constexpr Rgb kWarning = rgb(0xf0a030);
 
 // The LCD.
@@ -44,6 +47,7 @@ inline constexpr Rgb kFaceBottom = rgb(0xbcc2c9);
 inline constexpr Rgb kFacePressedTop = rgb(0xa9b0b8);
 inline constexpr Rgb kFacePressedBottom = rgb(0x979ea7);
 inline constexpr Rgb kInfoStrip = rgb(0xc4d6d3);
+inline constexpr Rgb kInfoStripBottom = rgb(0xb2c6c3);
 
 // Dark parts that carry light text: large buttons, steppers, knob caps, wells.
 inline constexpr Rgb kDarkFaceTop = rgb(0x444a52);
@@ -54,4 +58,8 @@ inline constexpr Rgb kWell = rgb(0x16181b);
 inline constexpr Rgb kOutline = rgb(0x0b0c0e);
 inline constexpr Rgb kPointer = rgb(0xeef1f4);
 inline constexpr Rgb kTick = rgb(0x5d646d);
+inline constexpr Rgb kGlassCentre = rgb(0x2b3336); // an LED off: dark glass
+inline constexpr Rgb kGlassEdge = rgb(0x101315);
+inline constexpr Rgb kDeviceTop = rgb(0x535a63); // the device picture's body
+inline constexpr Rgb kDeviceBottom = rgb(0x3b4047);
 } // namespace art
