@@ -177,22 +177,24 @@ void SynthEditor::editorControlsLib_MidiTestResult()
     editorControlsLib_UpdateVisibleContainers();
 }
 
-std::string SynthCommons::midiTest_ReportAddress()
+std::string midiTest_ReportAddress(const char* product, std::uint32_t step, const char* midiIn,
+                                   const char* midiOut)
 {
-    const std::uint32_t step = midiTestStep;
     const char* verdict = step >= TEST_NRPN && step <= TEST_PASSED ? verdictOf(step)->lines[0] : "";
-    char product[64] = {};
-    getProductString(product);
     char enquiry[kEnquiryLength];
     std::snprintf(enquiry, sizeof enquiry,
-                  "\"%s 1.01 (Linux) Midi test report : %s. Midi in = %s ; Midi out = %s\"", product, verdict,
-                  portName(this, tetherMidiInPort, &SynthCommons::TetherMidiInGetDeviceName),
-                  portName(this, tetherMidiOutPort, &SynthCommons::TetherMidiOutGetDeviceName));
+                  "\"%s 1.01 (Linux) Midi test report : %s. Midi in = %s ; Midi out = %s\"",
+                  product ? product : "", verdict, midiIn ? midiIn : "", midiOut ? midiOut : "");
     return std::string(PAVONIS_CONTACT_URL) + kContactPath + "?enquiry=" + percentEncoded(enquiry);
 }
 
 void SynthCommons::midiTest_SendReport()
 {
-    if (!platform::openInBrowser(midiTest_ReportAddress().c_str()) && synthEditor)
+    char product[kVstMaxProductStrLen + 1] = {};
+    getProductString(product);
+    const std::string address = midiTest_ReportAddress(
+        product, midiTestStep, portName(this, tetherMidiInPort, &SynthCommons::TetherMidiInGetDeviceName),
+        portName(this, tetherMidiOutPort, &SynthCommons::TetherMidiOutGetDeviceName));
+    if (!platform::openInBrowser(address.c_str()) && synthEditor)
         synthEditor->editorControlsLib_DisplayCurrentParameterInfo("Could not open the browser");
 }

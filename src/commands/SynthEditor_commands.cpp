@@ -261,6 +261,7 @@ void SynthEditor::resetPart(int question)
 
 void SynthEditor::answerYes()
 {
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     const int question = questionType;
     if (question == QUESTION_ACCEPT_PATTERN_DUMP)
         acceptReceivedPattern();

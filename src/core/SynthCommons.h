@@ -266,8 +266,7 @@ public:
     void midiTest_OnNrpn(const t_MidiNRPNData* message);
     void midiTest_OnControlChange(const unsigned char* bytes);
     void midiTest_OnSysex(const unsigned char* message, std::uint32_t length);
-    // The test report's address on the maker's contact page, for the step reached.
-    std::string midiTest_ReportAddress();
+    // Opens the test report's address on the maker's contact page in the user's browser.
     void midiTest_SendReport();
 
     // Plug-in state; see the accessors' users for what each means.
@@ -288,6 +287,10 @@ public:
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
     t_Patch programBank[kNumPrograms]{};
+    // Held while the working program, the bank and the current program change together: a
+    // program switch on the host's thread, a received pattern on the MIDI thread, the panel's
+    // deferred apply. The processing call never takes it.
+    std::recursive_mutex programLock;
     char programMenuTexts[kNumPrograms][kProgramMenuTextLength]{};
 
     std::atomic<bool> audioRunning{false};
@@ -386,6 +389,11 @@ private:
     void postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs);
     void sendHeldNoteOff(const t_HeldNote& slot);
 };
+
+// The MIDI test report's address: the maker's contact page with the enquiry (product, verdict
+// of the step reached, the interfaces' names) percent-encoded as the value of "enquiry".
+std::string midiTest_ReportAddress(const char* product, std::uint32_t step, const char* midiIn,
+                                   const char* midiOut);
 
 // Creates one plug-in object for the host.
 AudioEffect* createEffectInstance(audioMasterCallback audioMaster);

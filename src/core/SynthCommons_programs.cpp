@@ -58,6 +58,7 @@ void SynthCommons::setProgram(vst::int32 program)
         synthEditor->postProcessAdd(POSTPROCESS_SELECT_PROGRAM, program, 0, nullptr, 0);
         return;
     }
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     if (synthEditor)
     {
         // A selection queued while the window was open is outdated by this one; a received
@@ -71,6 +72,7 @@ void SynthCommons::setProgram(vst::int32 program)
 
 void SynthCommons::setProgramProcess(vst::int32 index)
 {
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     if (index < 0 || index >= kNumPrograms || (index == currentProgram && !programReload))
         return;
     patchLib_SetPatchFromParameters(&programBank[currentProgram]);

@@ -255,6 +255,7 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
         return;
     }
     expectedDumpType = kNoDumpType;
+    std::lock_guard<std::recursive_mutex> lock(programLock);
     t_Patch& slot = programBank[currentProgram];
     std::memcpy(slot.data, dumpReceiveData, kPatternDataSize);
     std::memset(slot.name, 0, sizeof slot.name);

@@ -15,7 +15,9 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <fstream>
 #include <string>
 #include <sys/file.h>
 #include <thread>
@@ -130,4 +132,31 @@ private:
     int fd = -1;
 };
 
+#if defined(__SANITIZE_ADDRESS__)
+constexpr bool kResidentMemoryTellsLeaks = false; // its quarantine keeps freed memory; it checks leaks itself
+#else
+constexpr bool kResidentMemoryTellsLeaks = true;
+#endif
+
+inline int openFileCount()
+{
+    int count = 0;
+    if (DIR* dir = opendir("/proc/self/fd"))
+    {
+        while (readdir(dir))
+            ++count;
+        closedir(dir);
+    }
+    return count;
+}
+
+inline long residentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line))
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    return 0;
+}
 } // namespace guitest

@@ -232,37 +232,6 @@ TEST_F(EditorInX, TypingGoesIntoTheClickedTextField)
     EXPECT_STREQ(panel->textEdit->getText(), "kit");
 }
 
-namespace
-{
-#if defined(__SANITIZE_ADDRESS__)
-constexpr bool kResidentMemoryTellsLeaks = false; // its quarantine keeps freed memory; it checks leaks itself
-#else
-constexpr bool kResidentMemoryTellsLeaks = true;
-#endif
-
-int openFileCount()
-{
-    int count = 0;
-    if (DIR* dir = opendir("/proc/self/fd"))
-    {
-        while (readdir(dir))
-            ++count;
-        closedir(dir);
-    }
-    return count;
-}
-
-long residentKilobytes()
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    while (std::getline(status, line))
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::stol(line.substr(6));
-    return 0;
-}
-} // namespace
-
 TEST_F(EditorInX, OpensAndClosesTwoHundredTimesWithoutLeaking)
 {
     int embedded = 0;

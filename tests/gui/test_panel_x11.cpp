@@ -14,8 +14,10 @@
 
 #include <cairo.h>
 
+#include <atomic>
 #include <functional>
 #include <memory>
+#include <thread>
 #include <vector>
 
 using namespace guitest;
@@ -334,4 +336,43 @@ TEST_F(PanelInX, TheFxTypeStepperRenamesItsKnobs)
     EXPECT_EQ(names[0] + " " + names[1], "1-Freq. 2-Bit");
     // Below the info line (which names what the click changed) the screen matches.
     EXPECT_EQ(differencesFrom(expected, "fx-type", CRect(0, 60, kWidth, kHeight)), 0);
+}
+
+TEST_F(PanelInX, OpensAndClosesTwoHundredTimesWhileAnotherThreadChangesValues)
+{
+    std::atomic<bool> stop{false};
+    std::atomic<long> changes{0};
+    std::thread automation(
+        [&]
+        {
+            for (long i = 0; !stop; ++i, ++changes)
+                plugin->setParameter(static_cast<int>(i % 67), static_cast<float>(i % 128) / 127.0f);
+        });
+    const auto openAndClose = [&]
+    {
+        plugin->dispatch(effEditOpen, 0, reinterpret_cast<vst::intptr>(host.display),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(host.parent)));
+        plugin->dispatch(effEditIdle);
+        plugin->dispatch(effEditIdle);
+        plugin->dispatch(effEditClose);
+    };
+    plugin->dispatch(effEditClose);
+    for (int i = 0; i < 10; ++i) // caches of cairo, fontconfig and Xlib fill up here
+        openAndClose();
+    const int files = openFileCount();
+    const long memory = residentKilobytes();
+    for (int i = 0; i < 200; ++i)
+        openAndClose();
+    stop = true;
+    automation.join();
+    XSync(host.display, False);
+    EXPECT_GT(changes.load(), 1000);
+    EXPECT_EQ(openFileCount(), files);
+    EXPECT_EQ(host.childCount(host.parent), 0);
+    const long grownKilobytes = residentKilobytes() - memory;
+    RecordProperty("residentGrowthKilobytes", static_cast<int>(grownKilobytes));
+    if (kResidentMemoryTellsLeaks)
+    {
+        EXPECT_LT(grownKilobytes, 4096) << "resident memory grew by more than 4 MB";
+    }
 }
