@@ -1,0 +1,68 @@
+// The MIDI interface test over a real MIDI system: the plug-in's ports looped back through
+// an interface that passes everything, nothing, no NRPN, or damaged SysEx. Each ends on its
+// verdict, its result page and its answer buttons, the failures after their time-outs.
+#include "LoopbackPeer.h"
+#include "MidiTestSupport.h"
+#include "PluginPorts.h"
+
+#include <chrono>
+
+namespace
+{
+using namespace miditest;
+
+struct VerdictCase
+{
+    const char* name;
+    LoopbackFilter filter;
+    const char* verdict;
+    bool retryForm; // "Continue" and "Retry", else "Continue" and "Send report"
+    std::chrono::milliseconds atLeast;
+};
+
+constexpr std::uint32_t kFirstForm = 0x04000000;
+constexpr std::uint32_t kSecondForm = 0x08000000;
+} // namespace
+
+TEST(MidiInterfaceTest, EachKindOfInterfaceGetsItsVerdict)
+{
+    const VerdictCase cases[] = {
+        {"clean loopback", passEverything, "FULLY COMPATIBLE", false, std::chrono::milliseconds(0)},
+        {"no connection", passNothing, "FAILURE", true, std::chrono::milliseconds(2000)},
+        {"drops NRPN", dropNrpn, "POOR COMPATIBILITY", false, std::chrono::milliseconds(2000)},
+        {"alters SysEx", alterSysex, "PARTIALLY COMPATIBLE", false, std::chrono::milliseconds(5000)},
+    };
+    RecordingHost host;
+    for (const VerdictCase& c : cases)
+    {
+        LoopbackPeer peer(uniqueClientName("loop"), c.filter); // listed when the plug-in starts
+        auto owner = std::make_unique<SynthCommons>(RecordingHost::callback);
+        SynthCommons& plugin = *owner;
+        ASSERT_TRUE(esxsim::connectToDevice(plugin, peer.inputPortName(), peer.outputPortName())) << c.name;
+        SynthEditor* panel = plugin.getSynthEditor();
+        panel->open(nullptr);
+        panel->editorControlsLib_RemoveQuestion();
+        plugin.pluginMode = PLUGIN_MODE_SETUP;
+        const auto start = std::chrono::steady_clock::now();
+        panel->editorControlsLib_OnControlValueChangedSpecific(EPARAM_MIDI_TEST, nullptr);
+        EXPECT_TRUE(waitUntil(
+            [&]
+            {
+                panel->idle();
+                return plugin.pluginMode == PLUGIN_MODE_MIDI_TEST;
+            },
+            std::chrono::seconds(15)))
+            << c.name;
+        const auto took = std::chrono::steady_clock::now() - start;
+        EXPECT_EQ(panel->midiTestResultLine(0), c.verdict) << c.name;
+        EXPECT_GE(took, c.atLeast) << c.name;
+        if (c.atLeast.count() == 0)
+        {
+            EXPECT_LT(took, std::chrono::seconds(2)) << c.name << ": no waiting for a time-out";
+        }
+        EXPECT_EQ(panel->visibleWord(0) & (kFirstForm | kSecondForm), c.retryForm ? kFirstForm : kSecondForm)
+            << c.name;
+        EXPECT_FALSE(panel->syncingShown()) << c.name;
+        panel->close();
+    }
+}
