@@ -109,7 +109,8 @@ void changeMenu(SynthEditor* editor, t_EditorControl* row, CControl*)
     auto* m = recordOf<t_Menu_TypeStruct>(row);
     SynthCommons* synth = synthOf(editor);
     t_EditorParameter* e = synth->parameterLib_GetEditorParameter(row->id);
-    if (!e || (!e->values && !m->items) || m->menu->getNbEntries() < 2)
+    // One entry is a choice too: the only MIDI interface of the system must be choosable.
+    if (!e || (!e->values && !m->items) || m->menu->getNbEntries() < 1)
         return;
     const int chosen = editor->menuListIndexOfChoice(e, m);
     if (chosen < 0)

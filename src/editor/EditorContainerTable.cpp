@@ -12,7 +12,7 @@ const t_EditorContainer c_EditorContainers[] = {
     {nullptr, CONT_GLOBAL_PAGE, 0, 54, 797, 149, RES_GLOBAL_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_SETUP_PAGE, 0, 54, 797, 149, RES_SETUP_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_SETUP_PANEL, 326, 68, 362, 134, RES_END, CONT_FRAME, nullptr},
-    {nullptr, CONT_TETHER_PANEL, 146, 140, 400, 62, RES_END, CONT_SETUP_PAGE, "PORTS"},
+    {nullptr, CONT_TETHER_PANEL, 146, 140, 400, 62, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_PAGE, 0, 54, 797, 149, RES_MIDI_TEST_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_1, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_2, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},

@@ -143,6 +143,9 @@ public:
     void setDeviceStatus(const char* text);
     std::string infoLineText() const;
     std::string deviceStatusText() const;
+    // Whether the user chose a Tether MIDI port in the interface menus.
+    std::atomic<bool> outPortChosen{false};
+    std::atomic<bool> inPortChosen{false};
     // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
     void setLamp(e_EditorResourceID lamp, bool on);
     bool lampLit(e_EditorResourceID lamp) const;

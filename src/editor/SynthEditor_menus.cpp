@@ -15,13 +15,21 @@ struct PortDirection
     std::uint32_t (SynthCommons::*open)(std::uint32_t);
     std::atomic<std::int32_t> SynthCommons::*openPort;
     e_EditorResourceID lamp;
+    std::atomic<bool> SynthEditor::*chosen;
 };
 
 constexpr PortDirection kOut{&SynthCommons::TetherMidiOutGetNbDevices,
-                             &SynthCommons::TetherMidiOutGetDeviceName, &SynthCommons::TetherMidiOutOpen,
-                             &SynthCommons::tetherMidiOutPort, RES_LAMP_OUT};
-constexpr PortDirection kIn{&SynthCommons::TetherMidiInGetNbDevices, &SynthCommons::TetherMidiInGetDeviceName,
-                            &SynthCommons::TetherMidiInOpen, &SynthCommons::tetherMidiInPort, RES_LAMP_IN};
+                             &SynthCommons::TetherMidiOutGetDeviceName,
+                             &SynthCommons::TetherMidiOutOpen,
+                             &SynthCommons::tetherMidiOutPort,
+                             RES_LAMP_OUT,
+                             &SynthEditor::outPortChosen};
+constexpr PortDirection kIn{&SynthCommons::TetherMidiInGetNbDevices,
+                            &SynthCommons::TetherMidiInGetDeviceName,
+                            &SynthCommons::TetherMidiInOpen,
+                            &SynthCommons::tetherMidiInPort,
+                            RES_LAMP_IN,
+                            &SynthEditor::inPortChosen};
 
 // Opens the chosen port unless it is the open one; the lamp tells whether it opened, and the
 // device is asked who it is.
@@ -47,7 +55,11 @@ t_MenuItem portEntry(SynthEditor* editor, const PortDirection& direction, std::u
         return index == 0 ? t_MenuItem{0, "(none)"} : kNoEntry;
     if (index >= count)
         return kNoEntry;
-    if (select || apply)
+    // A push selects the entry of the stored choice and so reopens a port the user chose; it
+    // never opens one on its own before the user has chosen any.
+    if (apply)
+        editor->*direction.chosen = true;
+    if (apply || (select && editor->*direction.chosen))
         choosePort(editor, direction, index);
     return {static_cast<std::int32_t>(index), (synth->*direction.name)(index)};
 }

@@ -1,0 +1,160 @@
+#include "ArtCanvas.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cmath>
+
+namespace art
+{
+namespace
+{
+constexpr double kPi = 3.14159265358979;
+} // namespace
+
+Box Box::united(const Box& other) const
+{
+    if (empty())
+        return other;
+    if (other.empty())
+        return *this;
+    const int left = std::min(x, other.x);
+    const int top = std::min(y, other.y);
+    return {left, top, std::max(right(), other.right()) - left, std::max(bottom(), other.bottom()) - top};
+}
+
+Box Box::intersected(const Box& other) const
+{
+    const int left = std::max(x, other.x);
+    const int top = std::max(y, other.y);
+    return {left, top, std::max(0, std::min(right(), other.right()) - left),
+            std::max(0, std::min(bottom(), other.bottom()) - top)};
+}
+
+void setColour(cairo_t* cr, const Rgb& colour, double alpha)
+{
+    cairo_set_source_rgba(cr, colour.r, colour.g, colour.b, alpha);
+}
+
+void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius)
+{
+    cairo_new_sub_path(cr);
+    cairo_arc(cr, x + w - radius, y + radius, radius, -kPi / 2, 0);
+    cairo_arc(cr, x + w - radius, y + h - radius, radius, 0, kPi / 2);
+    cairo_arc(cr, x + radius, y + h - radius, radius, kPi / 2, kPi);
+    cairo_arc(cr, x + radius, y + radius, radius, kPi, 3 * kPi / 2);
+    cairo_close_path(cr);
+}
+
+void fillBox(cairo_t* cr, const Box& box, const Rgb& colour, double alpha)
+{
+    setColour(cr, colour, alpha);
+    cairo_rectangle(cr, box.x, box.y, box.w, box.h);
+    cairo_fill(cr);
+}
+
+void fillVertical(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& bottom)
+{
+    cairo_pattern_t* gradient = cairo_pattern_create_linear(0, y0, 0, y1);
+    cairo_pattern_add_color_stop_rgb(gradient, 0, top.r, top.g, top.b);
+    cairo_pattern_add_color_stop_rgb(gradient, 1, bottom.r, bottom.g, bottom.b);
+    cairo_set_source(cr, gradient);
+    cairo_fill(cr);
+    cairo_pattern_destroy(gradient);
+}
+
+void hLine(cairo_t* cr, int x, int y, int length, const Rgb& colour, double alpha)
+{
+    fillBox(cr, {x, y, length, 1}, colour, alpha);
+}
+
+void vLine(cairo_t* cr, int x, int y, int length, const Rgb& colour, double alpha)
+{
+    fillBox(cr, {x, y, 1, length}, colour, alpha);
+}
+
+void body(cairo_t* cr, int width, int frameHeight)
+{
+    const Rgb top{kBody.r * kBodyTopLift, kBody.g * kBodyTopLift, kBody.b * kBodyTopLift};
+    cairo_rectangle(cr, 0, 0, width, frameHeight);
+    fillVertical(cr, 0, frameHeight, top, kBody);
+}
+
+void plate(cairo_t* cr, const Box& box)
+{
+    // A soft drop shadow below and right, then the plate, then its lit and shaded edges.
+    roundedRect(cr, box.x + 1, box.y + 1, box.w, box.h, kPlateRadius);
+    setColour(cr, kPlateShadow, 0.8);
+    cairo_fill(cr);
+    roundedRect(cr, box.x, box.y, box.w, box.h, kPlateRadius);
+    setColour(cr, kPlate);
+    cairo_fill(cr);
+    hLine(cr, box.x + 3, box.y, box.w - 6, kPlateHighlight);
+    vLine(cr, box.x, box.y + 3, box.h - 6, kPlateHighlight, 0.5);
+    hLine(cr, box.x + 3, box.bottom() - 1, box.w - 6, kPlateShadow);
+}
+
+void well(cairo_t* cr, const Box& box, const Rgb& inside, double radius)
+{
+    roundedRect(cr, box.x, box.y, box.w, box.h, radius);
+    setColour(cr, inside);
+    cairo_fill(cr);
+    hLine(cr, box.x + 1, box.y, box.w - 2, kOutline);
+    vLine(cr, box.x, box.y + 1, box.h - 2, kOutline, 0.8);
+    hLine(cr, box.x + 1, box.y + 1, box.w - 2, kOutline, 0.45);
+    hLine(cr, box.x + 1, box.bottom(), box.w - 2, kPlateHighlight, 0.7);
+}
+
+void glow(cairo_t* cr, double cx, double cy, double radius, double alpha)
+{
+    cairo_pattern_t* halo = cairo_pattern_create_radial(cx, cy, 0, cx, cy, radius);
+    cairo_pattern_add_color_stop_rgba(halo, 0, kAccent.r, kAccent.g, kAccent.b, alpha);
+    cairo_pattern_add_color_stop_rgba(halo, 0.55, kAccent.r, kAccent.g, kAccent.b, alpha * 0.6);
+    cairo_pattern_add_color_stop_rgba(halo, 1, kAccent.r, kAccent.g, kAccent.b, 0);
+    cairo_set_source(cr, halo);
+    cairo_arc(cr, cx, cy, radius, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_pattern_destroy(halo);
+}
+
+void useFont(cairo_t* cr, const Font& font)
+{
+    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                           font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_size(cr, font.size);
+}
+
+double textWidth(cairo_t* cr, const std::string& text, const Font& font, double spacing)
+{
+    useFont(cr, font);
+    cairo_text_extents_t extents;
+    cairo_text_extents(cr, text.c_str(), &extents);
+    return extents.x_advance + spacing * (text.empty() ? 0 : double(text.size() - 1));
+}
+
+void drawText(cairo_t* cr, const std::string& text, double x, double baseline, const Font& font,
+              const Rgb& colour, double spacing, double alpha)
+{
+    useFont(cr, font);
+    setColour(cr, colour, alpha);
+    for (char c : text)
+    {
+        const char glyph[2] = {c, 0};
+        cairo_text_extents_t extents;
+        cairo_text_extents(cr, glyph, &extents);
+        cairo_move_to(cr, x, baseline);
+        cairo_show_text(cr, glyph);
+        x += extents.x_advance + spacing;
+    }
+}
+
+void engravedTitle(cairo_t* cr, const std::string& text, double cx, double baseline, double spacing)
+{
+    std::string upper = text;
+    for (char& c : upper)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const double x = std::round(cx - textWidth(cr, upper, kTitleFont, spacing) / 2);
+    // A dark line under the letters keeps them crisp on any plate.
+    drawText(cr, upper, x, baseline + 1, kTitleFont, kOutline, spacing, 0.9);
+    drawText(cr, upper, x, baseline, kTitleFont, kTitle, spacing);
+}
+} // namespace art

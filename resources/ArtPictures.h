@@ -1,0 +1,51 @@
+// The drawing of every picture of the panel, one small function per kind of picture, found
+// by picture number in c_PictureArt.
+#pragma once
+
+#include "ArtCanvas.h"
+#include "editor/EditorTables.h"
+
+namespace art
+{
+using PictureDrawer = void (*)(cairo_t* cr, const t_EditorPicture& picture);
+
+struct t_PictureArt
+{
+    int number; // 0 ends the table
+    PictureDrawer draw;
+};
+extern const t_PictureArt c_PictureArt[];
+
+// Draws the picture on a transparent surface of its size; false when no drawer knows it.
+bool drawPicture(cairo_t* cr, const t_EditorPicture& picture);
+
+// Controls (ArtControls.cpp).
+void drawKnobStrip(cairo_t* cr, const t_EditorPicture& picture);
+void drawCentredKnobStrip(cairo_t* cr, const t_EditorPicture& picture);
+// Buttons, steppers and the mute, yes and no buttons, by picture number.
+void drawButton(cairo_t* cr, const t_EditorPicture& picture);
+void drawLed(cairo_t* cr, const t_EditorPicture& picture);
+void drawModTypePictures(cairo_t* cr, const t_EditorPicture& picture);
+void drawAmpEgPictures(cairo_t* cr, const t_EditorPicture& picture);
+void drawVerticalTrack(cairo_t* cr, const t_EditorPicture& picture);
+void drawVerticalHandle(cairo_t* cr, const t_EditorPicture& picture);
+void drawHorizontalTrack(cairo_t* cr, const t_EditorPicture& picture);
+void drawHorizontalHandle(cairo_t* cr, const t_EditorPicture& picture);
+void drawPlusMark(cairo_t* cr, const t_EditorPicture& picture);
+void drawMinusMark(cairo_t* cr, const t_EditorPicture& picture);
+
+// The FX chain (ArtFxChain.cpp).
+void drawChainNone(cairo_t* cr, const t_EditorPicture& picture);
+void drawChain12(cairo_t* cr, const t_EditorPicture& picture);
+void drawChain23(cairo_t* cr, const t_EditorPicture& picture);
+void drawChain123(cairo_t* cr, const t_EditorPicture& picture);
+
+// The LCD font (ArtLcdFont.cpp).
+void drawLcdFont(cairo_t* cr, const t_EditorPicture& picture);
+
+// Pages, the overlay and the device (ArtPages.cpp, ArtDevice.cpp).
+void drawMainPanel(cairo_t* cr, const t_EditorPicture& picture);
+void drawPage(cairo_t* cr, const t_EditorPicture& picture);
+void drawOverlay(cairo_t* cr, const t_EditorPicture& picture);
+void drawDevice(cairo_t* cr, const t_EditorPicture& picture);
+} // namespace art

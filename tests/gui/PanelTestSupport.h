@@ -1,0 +1,193 @@
+// What the panel tests in the X server share: the panel of the built Pavonis.so opened the
+// way a host opens it (our dlopen host, effEditOpen with a parent window, effEditIdle in a
+// loop) and used with XTEST, and the same panel rendered offscreen by the core linked into
+// the test, to compare what the server shows with what a state should look like.
+#pragma once
+
+#include "X11TestHost.h"
+
+#include "core/SynthCommons.h"
+#include "editor/PanelPictures.h"
+#include "editor/SynthEditor.h"
+#include "gui/GuiToolkit.h"
+#include "host/PluginHost.h"
+#include "params/ParameterValues.h"
+
+#include <cairo.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace guitest
+{
+constexpr int kWidth = 797;
+constexpr int kHeight = 203;
+
+using Image = std::vector<std::uint32_t>; // 0xRRGGBB per pixel
+
+inline vst::intptr quietHost(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
+{
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+// The panel as the core draws it offscreen in a given state.
+class ReferencePanel
+{
+public:
+    ReferencePanel()
+    {
+        registerPanelPictures();
+        synth = std::make_unique<SynthCommons>(quietHost);
+        editor = synth->getSynthEditor();
+        editor->editorControlsLib_RemoveQuestion();
+    }
+
+    Image render(const std::function<void(SynthCommons&, SynthEditor&)>& prepare = {})
+    {
+        editor->open(nullptr);
+        if (prepare)
+            prepare(*synth, *editor);
+        editor->idle();
+        cairo_surface_t* surface = editor->getFrame()->getPlatformWindow()->image();
+        cairo_surface_flush(surface);
+        Image image(kWidth * kHeight);
+        const auto* data = cairo_image_surface_get_data(surface);
+        const int stride = cairo_image_surface_get_stride(surface);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                image[y * kWidth + x] =
+                    reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
+        editor->close();
+        return image;
+    }
+
+    std::unique_ptr<SynthCommons> synth;
+    SynthEditor* editor = nullptr;
+};
+
+inline void selectMode(SynthCommons& synth, SynthEditor& editor, e_EditorParameterID button)
+{
+    synth.parameterLib_SetParameterValueFromEditor(button, 1.0f);
+    editor.refreshAfterSelection();
+}
+
+inline void writePng(const Image& image, const std::string& path)
+{
+    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
+    auto* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (int y = 0; y < kHeight; ++y)
+        std::copy(image.begin() + y * kWidth, image.begin() + (y + 1) * kWidth,
+                  reinterpret_cast<std::uint32_t*>(data + y * stride));
+    cairo_surface_mark_dirty(surface);
+    cairo_surface_write_to_png(surface, path.c_str());
+    cairo_surface_destroy(surface);
+}
+
+// Where the controls stand on the panel: their container's origin plus their place.
+inline CPoint centreOf(e_EditorParameterID id, e_EditorControlKind kind, int dx = 10, int dy = 8)
+{
+    for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+    {
+        if (row->id != id || row->kind != kind)
+            continue;
+        const t_EditorContainer* c = editorTables_FindContainer(c_EditorContainers, row->container);
+        return CPoint((c ? c->x : 0) + row->x + dx, (c ? c->y : 0) + row->y + dy);
+    }
+    ADD_FAILURE() << "no control row for " << id;
+    return CPoint();
+}
+
+// The plug-in through its AEffect record, its editor in the host's window.
+class PanelInX : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!host.display)
+            GTEST_SKIP() << "no X server (scripts/test starts Xvfb)";
+        reference = std::make_unique<ReferencePanel>();
+        plugin = std::make_unique<PluginInstance>();
+        plugin->dispatch(effEditOpen, 0, reinterpret_cast<vst::intptr>(host.display),
+                         reinterpret_cast<void*>(static_cast<std::uintptr_t>(host.parent)));
+        idleFor(100);
+        click(centreOf(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6)); // "Sync now ?": no
+    }
+    void TearDown() override
+    {
+        if (plugin)
+            plugin->dispatch(effEditClose);
+    }
+
+    void idleFor(int milliseconds)
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
+        while (std::chrono::steady_clock::now() < end)
+        {
+            plugin->dispatch(effEditIdle);
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    void click(CPoint p)
+    {
+        host.movePanel(p);
+        idleFor(20);
+        host.button(true);
+        idleFor(30);
+        host.button(false);
+        idleFor(40);
+    }
+    // Moves the pointer off every control, so that nothing hovered changes the picture.
+    void park() { host.moveTo(kParentX + kWidth + 50, kParentY + kHeight + 50); }
+
+    Image screen() const
+    {
+        XImage* image = XGetImage(host.display, host.parent, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        Image pixels(kWidth * kHeight);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+        XDestroyImage(image);
+        return pixels;
+    }
+    // Idles until the window shows the image in the area, attempts x 50 ms at most; the count of
+    // differing pixels. When some remain, both pictures are written beside the test for a look.
+    // The info line is left out unless the area is the info line: a container that stays on
+    // screen keeps its place in the drawing order, so a page added later covers the foot of its
+    // text where the offscreen panel, built at once, has it on top.
+    int differencesFrom(const Image& expected, const char* name, CRect area = CRect(0, 0, kWidth, kHeight),
+                        int attempts = 40)
+    {
+        const t_EditorContainer* info = editorTables_FindContainer(c_EditorContainers, CONT_INFO_LINE);
+        const CRect infoLine(info->x, info->y, info->x + info->width, info->y + info->height);
+        const CRect excluded = area == infoLine ? CRect() : infoLine;
+        int differing = 0;
+        Image shown;
+        for (int attempt = 0; attempt < attempts; ++attempt)
+        {
+            shown = screen();
+            differing = 0;
+            for (int y = area.top; y < area.bottom; ++y)
+                for (int x = area.left; x < area.right; ++x)
+                    differing += shown[y * kWidth + x] != expected[y * kWidth + x] &&
+                                         !excluded.pointInside(CPoint(x, y))
+                                     ? 1
+                                     : 0;
+            if (differing == 0)
+                return 0;
+            idleFor(50);
+        }
+        writePng(shown, std::string("panel-shown-") + name + ".png");
+        writePng(expected, std::string("panel-expected-") + name + ".png");
+        return differing;
+    }
+
+    DisplayLock lock;
+    Host host{kWidth, kHeight};
+    std::unique_ptr<ReferencePanel> reference; // made in SetUp, after a derived fixture's devices
+    std::unique_ptr<PluginInstance> plugin;
+};
+
+} // namespace guitest

@@ -1,0 +1,261 @@
+// The panel of the built plug-in editing a simulated ESX end to end, in the X server and over
+// the MIDI system: the interfaces chosen in the Setup page's menus, then knobs, LEDs, the
+// clipboards, the questions, the dump requests and the pattern name, all clicked or typed
+// with XTEST. What the panel shows is compared with the panel rendered offscreen; what the
+// device holds is read from the simulator's memory.
+#include "EsxSimulator.h"
+#include "PanelTestSupport.h"
+
+#include <cmath>
+#include <cstring>
+#include <unistd.h>
+
+using namespace guitest;
+
+namespace
+{
+constexpr int kD1FilterType = 5; // host parameters
+constexpr int kD1Cutoff = 6;
+constexpr unsigned kDrum1CutoffByte = 24 + 5;
+constexpr unsigned kDrumRegion = 24;
+constexpr unsigned kDrumLength = 34;
+
+class PanelWithDevice : public PanelInX
+{
+protected:
+    void SetUp() override
+    {
+        PanelInX::SetUp();
+        if (IsSkipped() || HasFatalFailure())
+            return;
+        click(centreOf(EPARAM_MODE_SETUP, CTRL_SELECTOR_BUTTON, 16, 26));
+        chooseInterface(EPARAM_MIDI_OUT_DEVICE, device.inputPortName(),
+                        &SynthCommons::TetherMidiOutGetNbDevices, &SynthCommons::TetherMidiOutGetDeviceName);
+        chooseInterface(EPARAM_MIDI_IN_DEVICE, device.outputPortName(),
+                        &SynthCommons::TetherMidiInGetNbDevices, &SynthCommons::TetherMidiInGetDeviceName);
+        park();
+    }
+
+    // Steps the interface menu to the port, as a user does with its steppers; the plug-in lists
+    // the ports as the reference core does, both made after the simulator.
+    void chooseInterface(e_EditorParameterID menu, const std::string& port,
+                         std::uint32_t (SynthCommons::*count)(),
+                         const char* (SynthCommons::*name)(std::uint32_t))
+    {
+        SynthCommons& listing = *reference->synth;
+        std::uint32_t index = 0;
+        while (index < (listing.*count)() && port != (listing.*name)(index))
+            ++index;
+        ASSERT_LT(index, (listing.*count)()) << port << " is not listed";
+        const CPoint menuAt = centreOf(menu, CTRL_MENU, 0, 9);
+        const CPoint minus(menuAt.x - 4, menuAt.y);
+        const CPoint plus(menuAt.x + 143 + 4, menuAt.y);
+        if (index == 0)
+            click(minus); // the first entry, chosen again: the stepper still reports it
+        for (std::uint32_t i = 0; i < index; ++i)
+            click(plus);
+    }
+
+    // A pattern sent to the device keeps the syncing overlay up for three seconds.
+    static constexpr int kThroughASync = 100;
+
+    // Idles until the info line shows the text.
+    bool infoLineShows(const std::string& text)
+    {
+        const Image expected = reference->render(
+            [&](SynthCommons&, SynthEditor& editor)
+            {
+                editor.editorControlsLib_RemoveQuestion();
+                editor.editorControlsLib_DisplayCurrentParameterInfo(text.c_str());
+            });
+        const t_EditorContainer* info = editorTables_FindContainer(c_EditorContainers, CONT_INFO_LINE);
+        return differencesFrom(expected, "info-line",
+                               CRect(info->x, info->y, info->x + info->width, info->y + info->height),
+                               kThroughASync) == 0;
+    }
+
+    bool questionShows(int type)
+    {
+        const Image expected = reference->render([&](SynthCommons&, SynthEditor& editor)
+                                                 { editor.editorControlsLib_AskQuestion(type); });
+        const t_EditorContainer* box = editorTables_FindContainer(c_EditorContainers, CONT_QUESTION);
+        return differencesFrom(expected, "question",
+                               CRect(box->x, box->y, box->x + box->width, box->y + box->height)) == 0;
+    }
+
+    void answer(bool yes)
+    {
+        click(centreOf(yes ? EPARAM_QUESTION_YES : EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6));
+    }
+
+    void selectPart(e_EditorParameterID part)
+    {
+        click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+        click(centreOf(part, CTRL_SELECTOR_BUTTON, 16, 13));
+    }
+
+    // Waits until the device's current pattern satisfies the condition.
+    bool deviceHolds(const std::function<bool(const esxsim::PatternImage&)>& condition)
+    {
+        for (int i = 0; i < 300; ++i)
+        {
+            if (condition(device.currentPattern()))
+                return true;
+            idleFor(10);
+        }
+        return condition(device.currentPattern());
+    }
+
+    esxsim::EsxSimulator device{"esx-panel-" + std::to_string(getpid())};
+};
+} // namespace
+
+TEST_F(PanelWithDevice, TheInterfaceMenusFindTheDeviceAndLightTheirLamps)
+{
+    const Image expected = reference->render(
+        [](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_SETUP);
+            editor.setLamp(RES_LAMP_OUT, true);
+            editor.setLamp(RES_LAMP_IN, true);
+            editor.setDeviceStatus("ESX v1.3 detected");
+        });
+    const t_EditorContainer* panel = editorTables_FindContainer(c_EditorContainers, CONT_TETHER_PANEL);
+    // The status text over the device's picture, and the two lamps.
+    EXPECT_EQ(differencesFrom(expected, "status",
+                              CRect(panel->x + 37, panel->y + 27, panel->x + 159, panel->y + 42)),
+              0);
+    EXPECT_EQ(differencesFrom(expected, "lamps",
+                              CRect(panel->x + 381, panel->y + 11, panel->x + 396, panel->y + 55)),
+              0);
+}
+
+TEST_F(PanelWithDevice, AKnobDragEndsOnASeventhBitValueThatTheDeviceHolds)
+{
+    selectPart(EPARAM_PART_DRUM1);
+    plugin->dispatch(effSetEditKnobMode, 0, 0);
+    const CPoint knob = centreOf(EPARAM_PART_FILTER_CUTOFF, CTRL_KNOB, 26, 25);
+    host.movePanel(CPoint(knob.x - 15, knob.y + 10));
+    host.button(true);
+    idleFor(40);
+    host.movePanel(CPoint(knob.x + 3, knob.y - 18));
+    idleFor(40);
+    host.movePanel(CPoint(knob.x + 16, knob.y - 9));
+    idleFor(40);
+    host.button(false);
+    idleFor(60);
+    const float value = plugin->getParameter(kD1Cutoff);
+    const long steps = std::lround(value * 127.0f);
+    EXPECT_NEAR(value * 127.0f, static_cast<float>(steps), 1e-4f) << "a knob moves in 128 steps";
+    EXPECT_GT(steps, 64);
+    EXPECT_TRUE(deviceHolds([&](const esxsim::PatternImage& p) { return p[kDrum1CutoffByte] == steps; }))
+        << "the device holds " << int(device.currentPattern()[kDrum1CutoffByte]) << ", not " << steps;
+}
+
+TEST_F(PanelWithDevice, ALitLedClickedStaysLit)
+{
+    selectPart(EPARAM_PART_DRUM1);
+    park();
+    idleFor(50);
+    const Image before = screen();
+    const float type = plugin->getParameter(kD1FilterType);
+    const t_EditorContainer* filter = editorTables_FindContainer(c_EditorContainers, CONT_PART_FILTER);
+    click(CPoint(filter->x + 78 + 8, filter->y + 68 + 8)); // the first filter type's LED, lit
+    park();
+    EXPECT_EQ(
+        differencesFrom(before, "lit-led",
+                        CRect(filter->x, filter->y, filter->x + filter->width, filter->y + filter->height)),
+        0);
+    EXPECT_EQ(plugin->getParameter(kD1FilterType), type);
+}
+
+TEST_F(PanelWithDevice, PartsCopyAndPasteOntoTheirOwnKindOnly)
+{
+    selectPart(EPARAM_PART_DRUM2);
+    click(centreOf(EPARAM_PART_COPY, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(infoLineShows("Drum part copied"));
+    const esxsim::PatternImage drum2Source = device.currentPattern();
+
+    click(centreOf(EPARAM_PART_DRUM7B, CTRL_SELECTOR_BUTTON, 16, 13));
+    click(centreOf(EPARAM_PART_PASTE, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(infoLineShows("Drum part pasted"));
+    const unsigned drum2 = kDrumRegion + kDrumLength * 1;
+    const unsigned drum7b = kDrumRegion + kDrumLength * 8;
+    EXPECT_TRUE(deviceHolds([&](const esxsim::PatternImage& p)
+                            { return std::memcmp(&p[drum7b], &drum2Source[drum2], kDrumLength) == 0; }))
+        << "the device received Drum2's settings as Drum7B's";
+
+    click(centreOf(EPARAM_PART_KEYBOARD1, CTRL_SELECTOR_BUTTON, 16, 13));
+    click(centreOf(EPARAM_PART_PASTE, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(infoLineShows("Can not paste here"));
+}
+
+TEST_F(PanelWithDevice, ResetQuestionsAnsweredNoAndYes)
+{
+    selectPart(EPARAM_PART_KEYBOARD2);
+    click(centreOf(EPARAM_PART_RESET, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(questionShows(QUESTION_RESET_KEYBOARD2));
+    answer(false);
+    EXPECT_TRUE(infoLineShows("K2 |"));
+    click(centreOf(EPARAM_PART_RESET, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(questionShows(QUESTION_RESET_KEYBOARD2));
+    answer(true);
+    EXPECT_TRUE(infoLineShows("Keyboard2 has been reset"));
+}
+
+TEST_F(PanelWithDevice, DumpsRequestedAndUnrequested)
+{
+    esxsim::PatternImage mine = device.currentPattern();
+    std::memcpy(mine.data(), "Current!", kPatternNameLength);
+    mine[kDrum1CutoffByte] = 21;
+    device.setPattern(0, mine);
+    click(centreOf(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 20, 10));
+    for (int i = 0; i < 200 && plugin->programName() != "A.01 Current!"; ++i)
+        idleFor(10);
+    EXPECT_EQ(plugin->programName(), "A.01 Current!") << "applied without a question";
+    EXPECT_EQ(std::lround(plugin->getParameter(kD1Cutoff) * 127.0f), 21);
+
+    // Sent on the device's own: asked first; "no" leaves the program as it was.
+    std::memcpy(mine.data(), "Unasked!", kPatternNameLength);
+    device.setPattern(0, mine);
+    device.sendCurrentPattern();
+    EXPECT_TRUE(questionShows(QUESTION_ACCEPT_PATTERN_DUMP));
+    answer(false);
+    EXPECT_EQ(plugin->programName(), "A.01 Current!");
+    device.sendCurrentPattern();
+    EXPECT_TRUE(questionShows(QUESTION_ACCEPT_PATTERN_DUMP));
+    answer(true);
+    for (int i = 0; i < 100 && plugin->programName() != "A.01 Unasked!"; ++i)
+        idleFor(10);
+    EXPECT_EQ(plugin->programName(), "A.01 Unasked!");
+
+    // Bank A, accepted into A.01 to A.64.
+    for (unsigned memory = 0; memory < 64; ++memory)
+    {
+        char name[kPatternNameLength + 1];
+        std::snprintf(name, sizeof name, "Bank%04u", memory);
+        std::memcpy(mine.data(), name, kPatternNameLength);
+        device.setPattern(memory, mine);
+    }
+    click(centreOf(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 20, 10));
+    EXPECT_TRUE(questionShows(QUESTION_ACCEPT_BANK_A_DUMP));
+    answer(true);
+    idleFor(100);
+    EXPECT_EQ(plugin->programNameIndexed(0), "A.01 Bank0000");
+    EXPECT_EQ(plugin->programNameIndexed(63), "A.64 Bank0063");
+    EXPECT_EQ(plugin->programNameIndexed(64), "B.01 Pvns1.01");
+}
+
+TEST_F(PanelWithDevice, ATypedPatternNameReachesTheDevice)
+{
+    click(centreOf(EPARAM_PATCH_NAME, CTRL_NAME_EDIT, 20, 12));
+    for (int i = 0; i < 10; ++i)
+        host.key(XK_BackSpace);
+    for (KeySym key : {XK_g, XK_r, XK_o, XK_o, XK_v, XK_e})
+        host.key(key);
+    host.key(XK_Return);
+    idleFor(60);
+    EXPECT_EQ(plugin->programName(), "A.01 groove");
+    EXPECT_TRUE(
+        deviceHolds([](const esxsim::PatternImage& p) { return std::memcmp(p.data(), "groove", 6) == 0; }));
+}
