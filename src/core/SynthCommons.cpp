@@ -54,7 +54,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
     synthEditor = new SynthEditor(this);
     setEditor(synthEditor);
     setFlag(effFlagsHasEditor, false); // no panel yet: hosts show their generic controls
-    TetherMidiInitialize();
+    // The Tether MIDI layer comes into being when its port list is first needed.
     constructed = true;
 }
 

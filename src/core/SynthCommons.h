@@ -3,12 +3,14 @@
 // creates the editor.
 #pragma once
 
+#include "../midi/MidiBackend.h"
 #include "../midi/MidiEventQueue.h"
 #include "../params/ParameterTypes.h"
 #include "../platform/Platform.h"
 #include "../vst/AudioEffectX.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -16,8 +18,6 @@
 #include <vector>
 
 class SynthEditor;
-class RtMidiIn;
-class RtMidiOut;
 
 constexpr int kNumPrograms = 256;
 constexpr int kNumHostParameters = 67;
@@ -223,6 +223,12 @@ public:
     const char* TetherMidiInGetDeviceName(std::uint32_t index);
     std::uint32_t TetherMidiOutOpen(std::uint32_t index);
     std::uint32_t TetherMidiInOpen(std::uint32_t index);
+    // Open a port by its full name as the list shows it; the index now open, or -1.
+    std::uint32_t TetherMidiOutOpenByName(const char* name);
+    std::uint32_t TetherMidiInOpenByName(const char* name);
+    // The open port's name; null when none is open.
+    const char* TetherMidiOutGetOpenName();
+    const char* TetherMidiInGetOpenName();
     void TetherMidiOutClose();
     void TetherMidiInClose();
     bool TetherMidiHardwareAttached();
@@ -235,8 +241,8 @@ public:
     void TetherMidi_SendInquirySysex();
     // Everything that arrives from the input port: SysEx pieces, control changes, notes.
     void TetherMidiReceive(std::vector<unsigned char> message, bool snapshot);
-    // The input port's callback: the receive path while the port is open.
-    void TetherMidiReceiveFromPort(const std::vector<unsigned char>& message);
+    // The MIDI system went away (a JACK server that stopped): both ports are closed.
+    void TetherMidiSystemGone();
     // Bodies of the send thread and the clock thread.
     void TetherMidiSendCycles();
     void TetherMidiClockCycles();
@@ -313,15 +319,17 @@ public:
     t_HeldNote heldNotes[kHeldNoteSlots]{};
 
     // Tether MIDI layer.
-    bool tetherMidiInitialized = false;
+    std::atomic<bool> tetherMidiInitialized{false};
     std::atomic<std::int32_t> tetherMidiOutPort{-1};
     std::uint32_t tetherMidiOutCount = 0;
     char tetherMidiOutNames[kTetherMaxPorts][kTetherPortNameLength]{};
     std::atomic<std::int32_t> tetherMidiInPort{-1};
     std::uint32_t tetherMidiInCount = 0;
     char tetherMidiInNames[kTetherMaxPorts][kTetherPortNameLength]{};
-    RtMidiIn* tetherMidiIn = nullptr;
-    RtMidiOut* tetherMidiOut = nullptr;
+    char tetherMidiOutOpenName[kTetherPortNameLength]{};
+    char tetherMidiInOpenName[kTetherPortNameLength]{};
+    std::unique_ptr<midi::Receiver> tetherMidiReceiver;
+    std::unique_ptr<midi::Backend> tetherMidiBackend;
     std::atomic<bool> tetherMidiDeviceAttached{false};
     std::unique_ptr<platform::Thread> tetherMidiOutThread;
     std::unique_ptr<platform::Thread> tetherMidiClockThread;
@@ -332,8 +340,8 @@ public:
     std::condition_variable tetherWake;
     std::condition_variable tetherClockWake; // the clock thread's own: an enqueue must wake the sender
     bool tetherWakePending = false;
-    std::atomic<bool> tetherReceiveGateOpen{false};
-    std::atomic<int> tetherReceiveInFlight{0};
+    int tetherInquiryRepeats = 0; // identity requests still to repeat; under tetherWakeLock
+    std::chrono::steady_clock::time_point tetherNextInquiry;
     MidiQueueLock tetherQueueBusy;
     t_MidiEventQueue tetherQueueSingle;
     t_MidiEventQueue tetherQueueShortNRPN;
@@ -370,7 +378,17 @@ private:
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
     void stopTetherThreads();
-    void closeReceiveGate();
+    struct t_TetherSide;
+    t_TetherSide tetherSide(midi::Direction direction);
+    bool ensureTetherMidi();
+    std::uint32_t listTetherPorts(const t_TetherSide& side);
+    std::uint32_t openListedTetherPort(const t_TetherSide& side, std::uint32_t index);
+    std::uint32_t openNamedTetherPort(const t_TetherSide& side, const char* name);
+    std::uint32_t openTetherPort(const t_TetherSide& side, const char* name, std::uint32_t index);
+    void closeTetherPort(const t_TetherSide& side);
+    void repeatInquiryUntilAnswered();
+    std::size_t sysexCutPoint(const std::vector<unsigned char>& message);
+    void endSysexReceptionEarly(bool cut);
     void dispatchIdentityReply(const unsigned char* reply, std::uint32_t length);
     void dispatchPatternDump(VstMidiSysexEvent* event);
     void dispatchBankDump(VstMidiSysexEvent* event);

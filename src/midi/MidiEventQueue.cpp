@@ -154,3 +154,14 @@ VstMidiEvent makeMidiEvent(unsigned char status, unsigned char data1, unsigned c
     event.midiData[2] = static_cast<char>(data2);
     return event;
 }
+
+unsigned midiMessageLength(unsigned char status)
+{
+    if (status < 0x80 || status == 0xF0 || status == 0xF7)
+        return 0; // no message of its own
+    if ((status & 0xE0) == 0xC0 || status == 0xF1 || status == 0xF3)
+        return 2;
+    if (status >= 0xF0 && status != 0xF2)
+        return 1;
+    return 3;
+}

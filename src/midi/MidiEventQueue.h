@@ -49,5 +49,10 @@ private:
     std::atomic_flag busy = ATOMIC_FLAG_INIT;
 };
 
+// The length of a message by its status byte: 2 for program change, channel pressure, time
+// code and song select, 1 for the other system messages but song position, else 3; 0 for a
+// data byte and the SysEx bytes, which are no message of their own.
+unsigned midiMessageLength(unsigned char status);
+
 // A MIDI event as every message built by the plug-in looks: due at the start of the block.
 VstMidiEvent makeMidiEvent(unsigned char status, unsigned char data1, unsigned char data2);

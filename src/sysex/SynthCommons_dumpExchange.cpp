@@ -48,8 +48,10 @@ void SynthCommons::showInfo(const char* text)
 void SynthCommons::TetherMidi_SendInquirySysex()
 {
     tetherMidiDeviceAttached = false;
-    if (tetherMidiInitialized && tetherMidiInPort >= 0 && tetherMidiOutPort >= 0)
-        TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
+    if (!tetherMidiInitialized || tetherMidiInPort < 0 || tetherMidiOutPort < 0)
+        return;
+    repeatInquiryUntilAnswered();
+    TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
 }
 
 void SynthCommons::abandonSysexReception()
@@ -167,7 +169,33 @@ bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& 
     return true;
 }
 
+// Where a status byte ends the SysEx in a message (the MIDI rule; real-time bytes are gone by
+// now): inside an open reception, or after the F0 that starts one. The size when none does.
+std::size_t SynthCommons::sysexCutPoint(const std::vector<unsigned char>& message)
+{
+    bool receiving = false;
+    {
+        std::lock_guard<std::mutex> lock(sysexReceiveLock);
+        receiving = sysexReceiving;
+    }
+    const bool starts = message.size() > 4 && message[0] == kSysexStart;
+    if (!receiving && !starts)
+        return message.size();
+    for (std::size_t i = receiving ? 0 : 1; i < message.size() && message[i] != kSysexEnd; ++i)
+        if (message[i] & 0x80)
+            return i;
+    return message.size();
+}
+
 void SynthCommons::sysex_IncompleteDumpCheck()
+{
+    endSysexReceptionEarly(false);
+}
+
+// A reception that stopped short: a dump is completed from the initial pattern or bank, what
+// cannot be completed is dropped with "Dump error". At the check a reception already longer
+// than a dump stays open for its end; a cut one is dropped.
+void SynthCommons::endSysexReceptionEarly(bool cut)
 {
     std::vector<unsigned char> tail;
     {
@@ -175,13 +203,13 @@ void SynthCommons::sysex_IncompleteDumpCheck()
         if (!sysexReceiving)
             return;
         const int type = sysexReceiveDumpType;
-        if (sysexReceiveLength > 4 && isPatternOrBank(type))
+        if (sysexReceiveLength > 4 && isPatternOrBank(type) && sysexReceiveLength < fullLengthOf(type))
         {
-            if (sysexReceiveLength >= fullLengthOf(type))
-                return; // longer than a dump: the next end of message closes it
             const std::vector<std::uint8_t>& initial = initialDumpOf(type);
             tail.assign(initial.begin() + sysexReceiveLength, initial.end());
         }
+        else if (sysexReceiveLength > 4 && isPatternOrBank(type) && !cut)
+            return; // longer than a dump: the next end of message closes it
         else
             abandonSysexReception();
     }
