@@ -147,6 +147,8 @@ public:
     unsigned parameterLib_GetHostParameter(t_EditorParameter* e, const t_HostParameter** out);
     const char* parameterLib_GetParameterNameStringFromEditor(e_EditorParameterID id);
     const char* parameterLib_GetParameterNameStringFromHost(e_HostParameterID id);
+    // The low half of a sample or slice number that the host wrote while the number was "Off".
+    unsigned& hostLowHalfKept(e_ParameterID real, unsigned index);
 
     // Value routing.
     void parameterLib_SetParameterValue(e_ParameterID id, float value, char flags);
@@ -284,6 +286,15 @@ public:
     t_Parameter* parameters = nullptr;
     t_EditorParameter* editorParameters = nullptr;
     const t_HostParameter* hostParameters = nullptr;
+    struct t_KeptLowHalf
+    {
+        e_ParameterID parameter;
+        unsigned index;
+        unsigned low;
+    };
+    // One for each sample and slice number that the host reaches (Drum1 and Keyboard1).
+    t_KeptLowHalf hostLowHalves[4]{};
+    unsigned hostLowHalvesUsed = 0;
 
     // Programs.
     t_Patch workingProgram{};
