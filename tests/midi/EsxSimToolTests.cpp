@@ -18,11 +18,15 @@ TEST(EsxSimTool, ServesThePluginAndObeysItsCommands)
     esxsim::EsxSimProcess device(ESX_SIM_EXECUTABLE, client);
     ASSERT_TRUE(device.ready()) << "esx-sim did not open its ports";
 
+    ASSERT_TRUE(device.command("version 258 3"));
+    ASSERT_TRUE(device.command("drop-identity 1"));
     RecordingHost host;
     SynthCommons synth(RecordingHost::callback);
     SynthEditor* editor = synth.getSynthEditor();
     ASSERT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
-    ASSERT_TRUE(deviceDetected(synth));
+    synth.TetherMidi_SendInquirySysex();
+    ASSERT_TRUE(waitUntil([&] { return synth.TetherMidiHardwareAttached(); }));
+    EXPECT_EQ(editor->deviceStatusText(), "ESX v258.3 detected");
 
     ASSERT_TRUE(device.command("knob 49 0 90")); // Drum1 cutoff
     EXPECT_TRUE(waitUntil([&] { return synth.getParameter(6) == IntToFloat(90); }));

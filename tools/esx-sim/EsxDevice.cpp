@@ -223,6 +223,11 @@ Message EsxDevice::receiveSysex(const Message& message)
         storePatternDump(message);
         return {};
     }
+    if (isIdentityRequest(message) && identityRequestsToDrop > 0)
+    {
+        --identityRequestsToDrop;
+        return {};
+    }
     return silent ? Message{} : answerTo(message);
 }
 
@@ -254,6 +259,11 @@ void EsxDevice::storePatternDump(const Message& dump)
         currentPattern() = received;
 }
 
+bool versionNumberFits(unsigned number)
+{
+    return number % 256 < 128 && number < 128 * 256;
+}
+
 Message EsxDevice::identityReply() const
 {
     return {kSysexStart,
@@ -267,9 +277,9 @@ Message EsxDevice::identityReply() const
             0x00,
             0x00,
             static_cast<std::uint8_t>(version.minor & 0x7F),
-            0x00,
+            static_cast<std::uint8_t>((version.minor >> 8) & 0x7F),
             static_cast<std::uint8_t>(version.major & 0x7F),
-            0x00,
+            static_cast<std::uint8_t>((version.major >> 8) & 0x7F),
             kSysexEnd};
 }
 
