@@ -309,7 +309,9 @@ public:
     int lastDumpType = kNoDumpType;
     int expectedDumpType = kNoDumpType;
     int dumpBankNumber = 0;
-    std::uint8_t dumpReceiveData[kBankDataSize]{};
+    // kBankDataSize bytes: zeros shared by every instance until the first dump is unpacked.
+    std::uint8_t* dumpReceiveData;
+    std::unique_ptr<std::uint8_t[]> dumpReceiveStore;
 
     // Clipboards.
     int patternClipboardFull = 0;
@@ -403,6 +405,7 @@ private:
     void dispatchIdentityReply(const unsigned char* reply, std::uint32_t length);
     void dispatchPatternDump(VstMidiSysexEvent* event);
     void dispatchBankDump(VstMidiSysexEvent* event);
+    bool unpackDump(VstMidiSysexEvent* event, std::uint32_t length);
     void abandonSysexReception();
     void showReceiveProgress(std::uint32_t count);
     bool makeRoomForSysexPiece(std::uint32_t size);

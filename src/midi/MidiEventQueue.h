@@ -18,7 +18,8 @@ struct t_MidiEventQueue
     VstEvents* asVstEvents() { return reinterpret_cast<VstEvents*>(this); }
 };
 
-// Clears the queue and points every event pointer at its record.
+// Empties the queue. The event pointers of the first numEvents slots always point at their
+// records, as a host reads them.
 void midiQueueInit(t_MidiEventQueue& queue);
 
 // One message: merges into a queued one of the same status and data 1, else appends.

@@ -267,14 +267,27 @@ void SynthCommons::dispatchIdentityReply(const unsigned char* reply, std::uint32
         synthEditor->setDeviceStatus(status);
 }
 
+// Unpacks a dump's data into dumpReceiveData, which gets a block of the instance's own at the
+// first dump; "Dump error" when the data does not unpack (or no memory is left).
+bool SynthCommons::unpackDump(VstMidiSysexEvent* event, std::uint32_t length)
+{
+    if (!dumpReceiveStore)
+    {
+        dumpReceiveStore.reset(new (std::nothrow) std::uint8_t[kBankDataSize]());
+        if (dumpReceiveStore)
+            dumpReceiveData = dumpReceiveStore.get();
+    }
+    if (dumpReceiveStore &&
+        sysex_MidiDataToData(dumpReceiveData, length, sysex_GetMidiData(event), sysex_GetMidiDataLen(event)))
+        return true;
+    showInfo("Dump error");
+    return false;
+}
+
 void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
 {
-    if (!sysex_MidiDataToData(dumpReceiveData, kPatternDataSize, sysex_GetMidiData(event),
-                              sysex_GetMidiDataLen(event)))
-    {
-        showInfo("Dump error");
+    if (!unpackDump(event, kPatternDataSize))
         return;
-    }
     lastDumpType = SYSEX_CURRENT_PATTERN_DUMP;
     if (expectedDumpType != SYSEX_CURRENT_PATTERN_DUMP)
     {
@@ -301,12 +314,8 @@ void SynthCommons::dispatchBankDump(VstMidiSysexEvent* event)
     int bank = sysex_GetBankNumber(event);
     if (bank >= 4)
         bank = 0;
-    if (!sysex_MidiDataToData(dumpReceiveData, kBankDataSize, sysex_GetMidiData(event),
-                              sysex_GetMidiDataLen(event)))
-    {
-        showInfo("Dump error");
+    if (!unpackDump(event, kBankDataSize))
         return;
-    }
     dumpBankNumber = bank;
     lastDumpType = SYSEX_BANK_DUMP;
     if (bank == 0 && synthEditor)
