@@ -16,6 +16,8 @@ constexpr unsigned kIncompleteDumpCheckMs = 3000;
 constexpr unsigned kSyncingHideDelayMs = 3000;
 // A reception that grows beyond this cannot be a dump of the device: it is dropped.
 constexpr std::uint32_t kMaxReceptionLength = 4 * kBankDumpLength;
+// Room that a reception buffer keeps between messages: pattern dumps in pieces fit.
+constexpr std::uint32_t kKeptReceptionCapacity = 16 * 1024;
 
 bool isPatternOrBank(int dumpType)
 {
@@ -54,10 +56,16 @@ void SynthCommons::TetherMidi_SendInquirySysex()
     TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
 }
 
+// The buffer stays for the next message, unless a bank dump made it large.
 void SynthCommons::abandonSysexReception()
 {
     sysexReceiving = false;
     sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
+    if (sysexReceiveCapacity <= kKeptReceptionCapacity)
+        return;
+    delete[] sysexReceiveBuffer;
+    sysexReceiveBuffer = nullptr;
+    sysexReceiveCapacity = 0;
 }
 
 void SynthCommons::showReceiveProgress(std::uint32_t count)
