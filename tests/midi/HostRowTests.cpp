@@ -37,10 +37,10 @@ struct RowRun
     int count;
 };
 const RowRun kRuns[] = {
-    {4, PARAM_PART_PITCH, 20},              // D1 | Pitch .. D1 | SeqType
-    {28, PARAM_KEYBOARD_GLIDE, 20},         // K1 | Pitch .. K1 | SeqType
-    {48, PARAM_FX1_TYPE, 13},               // FX1 | Type .. FX | Chain
-    {61, PARAM_GLOBAL_PART_ACC_LEVEL, 4},   // AccentLevel .. RollType
+    {4, PARAM_PART_PITCH, 20},            // D1 | Pitch .. D1 | SeqType
+    {28, PARAM_KEYBOARD_GLIDE, 20},       // K1 | Pitch .. K1 | SeqType
+    {48, PARAM_FX1_TYPE, 13},             // FX1 | Type .. FX | Chain
+    {61, PARAM_GLOBAL_PART_ACC_LEVEL, 4}, // AccentLevel .. RollType
 };
 
 // A value that changes the parameter's place in the initial pattern: switches and value
@@ -73,7 +73,10 @@ std::vector<RowCase> rowCases()
         int lowRow;
         e_ParameterID parameter;
         unsigned part;
-    } halves[] = {{0, PARAM_PART_WAVE, 0}, {2, PARAM_PART_SLICE, 0}, {24, PARAM_PART_WAVE, 13}, {26, PARAM_PART_SLICE, 13}};
+    } halves[] = {{0, PARAM_PART_WAVE, 0},
+                  {2, PARAM_PART_SLICE, 0},
+                  {24, PARAM_PART_WAVE, 13},
+                  {26, PARAM_PART_SLICE, 13}};
     for (const auto& h : halves)
         cases.push_back({{{h.lowRow, 5}, {h.lowRow + 1, 64}}, h.parameter, h.part, 133});
     return cases;

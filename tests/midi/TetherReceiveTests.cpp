@@ -284,6 +284,20 @@ TEST_F(TetherReceive, DumpCutShortIsCompletedFromTheInitialPatternAfterThreeSeco
     EXPECT_TRUE(std::equal(INIT_PATCH.begin() + 2627, INIT_PATCH.end(), synth.dumpReceiveData + 2627));
 }
 
+TEST_F(TetherReceive, AWholeDumpWithoutItsEndIsCompletedByTheCheck)
+{
+    const Bytes dump = patternDumpOf(pattern);
+    deliverAll(fragmentsOf(Bytes(dump.begin(), dump.end() - 1), 1024));
+    ASSERT_TRUE(synth.sysexReceiving);
+
+    editor->postProcessRunPending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
+
+    EXPECT_FALSE(synth.sysexReceiving);
+    EXPECT_EQ(editor->infoLineText(), "Warning incomplete dump");
+    EXPECT_TRUE(patternDumpAsked());
+    EXPECT_TRUE(received(pattern)) << "only the F7 came from the initial pattern";
+}
+
 struct Abandoned
 {
     const char* name;
