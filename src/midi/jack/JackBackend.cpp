@@ -267,6 +267,10 @@ private:
             sending.lock();
         Side& side = sides[indexOf(direction)];
         Side& other = sides[1 - indexOf(direction)];
+        // Unconnected first: an output buffer that the callback no longer clears would be
+        // read again by the other end in the cycles before the port goes.
+        if (side.port && active && !gone)
+            jack_port_disconnect(client, side.port);
         side.live.store(nullptr);
         if (active && !other.port)
         {
