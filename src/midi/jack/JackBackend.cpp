@@ -3,16 +3,17 @@
 // and two single-producer single-consumer ring buffers. Received bytes are handed on from a
 // thread of the back end's own, woken by a semaphore that the callback posts.
 #include "JackBackend.h"
+#include "../SpscRing.h"
 
 #include <jack/jack.h>
 #include <jack/midiport.h>
-#include <jack/ringbuffer.h>
 
 #include <atomic>
 #include <chrono>
 #include <cstdint>
 #include <cstring>
 #include <mutex>
+#include <new>
 #include <semaphore.h>
 #include <thread>
 
@@ -33,23 +34,32 @@ int indexOf(Direction direction)
     return direction == Direction::Output ? 0 : 1;
 }
 
-// A message in a ring: its length, then its bytes. The consumer takes it only once whole.
-bool ringHoldsWholeMessage(jack_ringbuffer_t* ring, Length* length)
+// A message in a ring: its length, then its bytes. The reader takes it only once whole.
+bool ringHoldsWholeMessage(const SpscRing& ring, Length* length)
 {
-    const std::size_t available = jack_ringbuffer_read_space(ring);
-    if (available < sizeof(Length))
-        return false;
-    jack_ringbuffer_peek(ring, reinterpret_cast<char*>(length), sizeof(Length));
-    return available - sizeof(Length) >= *length;
+    const std::size_t available = ring.readSpace();
+    return ring.peek(length, sizeof(Length)) && available - sizeof(Length) >= *length;
 }
 
-bool ringPut(jack_ringbuffer_t* ring, const void* bytes, Length length)
+bool ringPut(SpscRing& ring, const void* bytes, Length length)
 {
-    if (jack_ringbuffer_write_space(ring) < sizeof(Length) + length)
+    if (ring.writeSpace() < sizeof(Length) + length)
         return false;
-    jack_ringbuffer_write(ring, reinterpret_cast<const char*>(&length), sizeof(Length));
-    jack_ringbuffer_write(ring, static_cast<const char*>(bytes), length);
+    ring.write(&length, sizeof(Length));
+    ring.write(bytes, length);
     return true;
+}
+
+std::unique_ptr<SpscRing> newRing(std::size_t size)
+{
+    try
+    {
+        return std::make_unique<SpscRing>(size);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return nullptr;
+    }
 }
 
 class JackBackend final : public Backend
@@ -99,7 +109,7 @@ public:
         const bool output = direction == Direction::Output;
         side.port = jack_port_register(client, kPortNames[indexOf(direction)], JACK_DEFAULT_MIDI_TYPE,
                                        output ? JackPortIsOutput : JackPortIsInput, 0);
-        side.ring = jack_ringbuffer_create(output ? kOutputRingSize : kInputRingSize);
+        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
         if (side.port && side.ring && !output)
             startReceiving();
         const bool ready = side.port && side.ring && activate();
@@ -128,10 +138,9 @@ public:
         const Side& side = sides[indexOf(Direction::Output)];
         if (!side.live.load() || length == 0 || length > kOutputRingSize / 2)
             return false;
-        jack_ringbuffer_t* ring = side.ring;
         // The callback empties the ring every cycle; a message waits for room only behind a burst.
         const auto end = std::chrono::steady_clock::now() + kSendRoomWait;
-        while (!ringPut(ring, bytes, static_cast<Length>(length)))
+        while (!ringPut(*side.ring, bytes, static_cast<Length>(length)))
         {
             if (gone || !active || std::chrono::steady_clock::now() >= end)
                 return false;
@@ -146,7 +155,7 @@ private:
     struct Side
     {
         jack_port_t* port = nullptr;
-        jack_ringbuffer_t* ring = nullptr;
+        std::unique_ptr<SpscRing> ring;
         std::atomic<jack_port_t*> live{nullptr}; // what the process callback may touch
     };
 
@@ -167,14 +176,14 @@ private:
     {
         inCycle.store(true);
         if (jack_port_t* port = sides[0].live.load())
-            writeOutput(jack_port_get_buffer(port, frames), sides[0].ring);
+            writeOutput(jack_port_get_buffer(port, frames), *sides[0].ring);
         if (jack_port_t* port = sides[1].live.load())
-            readInput(jack_port_get_buffer(port, frames), sides[1].ring);
+            readInput(jack_port_get_buffer(port, frames), *sides[1].ring);
         inCycle.store(false);
     }
 
     // Whole messages from the ring into the cycle's buffer, as many as fit; the rest waits.
-    static void writeOutput(void* buffer, jack_ringbuffer_t* ring)
+    static void writeOutput(void* buffer, SpscRing& ring)
     {
         jack_midi_clear_buffer(buffer);
         const std::size_t largest = jack_midi_max_event_size(buffer);
@@ -183,19 +192,19 @@ private:
         {
             if (length > largest) // never fits: dropped
             {
-                jack_ringbuffer_read_advance(ring, sizeof(Length) + length);
+                ring.skip(sizeof(Length) + length);
                 continue;
             }
             jack_midi_data_t* event = jack_midi_event_reserve(buffer, 0, length);
             if (!event)
                 return;
-            jack_ringbuffer_read_advance(ring, sizeof(Length));
-            jack_ringbuffer_read(ring, reinterpret_cast<char*>(event), length);
+            ring.skip(sizeof(Length));
+            ring.read(event, length);
         }
     }
 
     // Every event of the cycle into the ring (dropped when the receiver lags far behind).
-    void readInput(void* buffer, jack_ringbuffer_t* ring)
+    void readInput(void* buffer, SpscRing& ring)
     {
         const jack_nframes_t count = jack_midi_get_event_count(buffer);
         bool put = false;
@@ -217,7 +226,7 @@ private:
 
     void receiveCycles()
     {
-        jack_ringbuffer_t* ring = sides[1].ring;
+        SpscRing& ring = *sides[1].ring;
         std::vector<unsigned char> message;
         while (receiving)
         {
@@ -227,8 +236,8 @@ private:
             while (receiving && ringHoldsWholeMessage(ring, &length))
             {
                 message.resize(length);
-                jack_ringbuffer_read_advance(ring, sizeof(Length));
-                jack_ringbuffer_read(ring, reinterpret_cast<char*>(message.data()), length);
+                ring.skip(sizeof(Length));
+                ring.read(message.data(), length);
                 receiver.midiReceived(message.data(), length);
             }
         }
@@ -284,10 +293,8 @@ private:
             stopReceiving();
         if (side.port && !gone)
             jack_port_unregister(client, side.port);
-        if (side.ring)
-            jack_ringbuffer_free(side.ring);
         side.port = nullptr;
-        side.ring = nullptr;
+        side.ring.reset();
     }
 
     Receiver& receiver;
