@@ -25,10 +25,13 @@ constexpr const char* kCanDo[] = {"receiveVstEvents", "receiveVstMidiEvent", "se
                                   "sendVstMidiEvent"};
 
 constexpr int kHostProductLength = 100;
+
+// What dumpReceiveData reads before an instance has received a dump; never written.
+std::uint8_t noDumpReceived[kBankDataSize];
 } // namespace
 
 SynthCommons::SynthCommons(audioMasterCallback master)
-    : AudioEffectX(master, kNumPrograms, kNumHostParameters)
+    : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived)
 {
     if (master)
     {
@@ -53,7 +56,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
         patchLib_InitPatchesMenuItems();
     synthEditor = new SynthEditor(this);
     setEditor(synthEditor);
-    TetherMidiInitialize();
+    // The Tether MIDI layer comes into being when its port list is first needed.
     constructed = true;
 }
 

@@ -3,12 +3,14 @@
 // creates the editor.
 #pragma once
 
+#include "../midi/MidiBackend.h"
 #include "../midi/MidiEventQueue.h"
 #include "../params/ParameterTypes.h"
 #include "../platform/Platform.h"
 #include "../vst/AudioEffectX.h"
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <memory>
@@ -18,8 +20,6 @@
 
 class SynthEditor;
 struct t_ChunkState;
-class RtMidiIn;
-class RtMidiOut;
 
 constexpr int kNumPrograms = 256;
 constexpr int kNumHostParameters = 67;
@@ -77,6 +77,8 @@ constexpr int kNoDumpType = 255;
 constexpr int kHeldNoteSlots = 8;
 constexpr int kTetherMaxPorts = 20;
 constexpr int kTetherPortNameLength = 128;
+// What the Tether open calls answer when no port could be opened.
+constexpr std::uint32_t kNoTetherPort = static_cast<std::uint32_t>(-1);
 
 struct t_HeldNote
 {
@@ -149,6 +151,8 @@ public:
     unsigned parameterLib_GetHostParameter(t_EditorParameter* e, const t_HostParameter** out);
     const char* parameterLib_GetParameterNameStringFromEditor(e_EditorParameterID id);
     const char* parameterLib_GetParameterNameStringFromHost(e_HostParameterID id);
+    // The low half of a sample or slice number that the host wrote while the number was "Off".
+    unsigned& hostLowHalfKept(e_ParameterID real, unsigned index);
 
     // Value routing.
     void parameterLib_SetParameterValue(e_ParameterID id, float value, char flags);
@@ -236,6 +240,12 @@ public:
     const char* TetherMidiInGetDeviceName(std::uint32_t index);
     std::uint32_t TetherMidiOutOpen(std::uint32_t index);
     std::uint32_t TetherMidiInOpen(std::uint32_t index);
+    // Open a port by its full name as the list shows it; the index now open, or -1.
+    std::uint32_t TetherMidiOutOpenByName(const char* name);
+    std::uint32_t TetherMidiInOpenByName(const char* name);
+    // The open port's name; null when none is open.
+    const char* TetherMidiOutGetOpenName();
+    const char* TetherMidiInGetOpenName();
     void TetherMidiOutClose();
     void TetherMidiInClose();
     bool TetherMidiHardwareAttached();
@@ -251,8 +261,10 @@ public:
     void TetherMidiReopenPortsByName(const char* outName, const char* inName);
     // Everything that arrives from the input port: SysEx pieces, control changes, notes.
     void TetherMidiReceive(std::vector<unsigned char> message, bool snapshot);
-    // The input port's callback: the receive path while the port is open.
-    void TetherMidiReceiveFromPort(const std::vector<unsigned char>& message);
+    // The MIDI system went away (a JACK server that stopped): both ports are closed.
+    void TetherMidiSystemGone();
+    // Tells the panel which ports are open.
+    void TetherMidiShowPortState();
     // Bodies of the send thread and the clock thread.
     void TetherMidiSendCycles();
     void TetherMidiClockCycles();
@@ -296,6 +308,15 @@ public:
     t_Parameter* parameters = nullptr;
     t_EditorParameter* editorParameters = nullptr;
     const t_HostParameter* hostParameters = nullptr;
+    struct t_KeptLowHalf
+    {
+        e_ParameterID parameter;
+        unsigned index;
+        unsigned low;
+    };
+    // One for each sample and slice number that the host reaches (Drum1 and Keyboard1).
+    t_KeptLowHalf hostLowHalves[4]{};
+    unsigned hostLowHalvesUsed = 0;
 
     // Programs.
     t_Patch workingProgram{};
@@ -314,7 +335,9 @@ public:
     int lastDumpType = kNoDumpType;
     int expectedDumpType = kNoDumpType;
     int dumpBankNumber = 0;
-    std::uint8_t dumpReceiveData[kBankDataSize]{};
+    // kBankDataSize bytes: zeros shared by every instance until the first dump is unpacked.
+    std::uint8_t* dumpReceiveData;
+    std::unique_ptr<std::uint8_t[]> dumpReceiveStore;
 
     // Clipboards.
     int patternClipboardFull = 0;
@@ -335,15 +358,17 @@ public:
     t_HeldNote heldNotes[kHeldNoteSlots]{};
 
     // Tether MIDI layer.
-    bool tetherMidiInitialized = false;
+    std::atomic<bool> tetherMidiInitialized{false};
     std::atomic<std::int32_t> tetherMidiOutPort{-1};
     std::uint32_t tetherMidiOutCount = 0;
     char tetherMidiOutNames[kTetherMaxPorts][kTetherPortNameLength]{};
     std::atomic<std::int32_t> tetherMidiInPort{-1};
     std::uint32_t tetherMidiInCount = 0;
     char tetherMidiInNames[kTetherMaxPorts][kTetherPortNameLength]{};
-    RtMidiIn* tetherMidiIn = nullptr;
-    RtMidiOut* tetherMidiOut = nullptr;
+    char tetherMidiOutOpenName[kTetherPortNameLength]{};
+    char tetherMidiInOpenName[kTetherPortNameLength]{};
+    std::unique_ptr<midi::Receiver> tetherMidiReceiver;
+    std::unique_ptr<midi::Backend> tetherMidiBackend;
     std::atomic<bool> tetherMidiDeviceAttached{false};
     std::unique_ptr<platform::Thread> tetherMidiOutThread;
     std::unique_ptr<platform::Thread> tetherMidiClockThread;
@@ -354,8 +379,8 @@ public:
     std::condition_variable tetherWake;
     std::condition_variable tetherClockWake; // the clock thread's own: an enqueue must wake the sender
     bool tetherWakePending = false;
-    std::atomic<bool> tetherReceiveGateOpen{false};
-    std::atomic<int> tetherReceiveInFlight{0};
+    int tetherInquiryRepeats = 0; // identity requests still to repeat; under tetherWakeLock
+    std::chrono::steady_clock::time_point tetherNextInquiry;
     MidiQueueLock tetherQueueBusy;
     t_MidiEventQueue tetherQueueSingle;
     t_MidiEventQueue tetherQueueShortNRPN;
@@ -392,10 +417,21 @@ private:
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
     void stopTetherThreads();
-    void closeReceiveGate();
+    struct t_TetherSide;
+    t_TetherSide tetherSide(midi::Direction direction);
+    bool ensureTetherMidi();
+    std::uint32_t listTetherPorts(const t_TetherSide& side);
+    std::uint32_t openListedTetherPort(const t_TetherSide& side, std::uint32_t index);
+    std::uint32_t openNamedTetherPort(const t_TetherSide& side, const char* name);
+    std::uint32_t openTetherPort(const t_TetherSide& side, const char* name, std::uint32_t index);
+    void closeTetherPort(const t_TetherSide& side);
+    void repeatInquiryUntilAnswered();
+    std::size_t sysexCutPoint(const std::vector<unsigned char>& message);
+    void endSysexReceptionEarly(bool cut);
     void dispatchIdentityReply(const unsigned char* reply, std::uint32_t length);
     void dispatchPatternDump(VstMidiSysexEvent* event);
     void dispatchBankDump(VstMidiSysexEvent* event);
+    bool unpackDump(VstMidiSysexEvent* event, std::uint32_t length);
     void abandonSysexReception();
     void showReceiveProgress(std::uint32_t count);
     bool makeRoomForSysexPiece(std::uint32_t size);

@@ -420,27 +420,23 @@ void SynthCommons::restoreChunkState(const t_ChunkState& state)
 
 void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
 {
-    const char* out = tetherMidiOutPort >= 0 ? TetherMidiOutGetDeviceName(tetherMidiOutPort) : nullptr;
-    const char* in = tetherMidiInPort >= 0 ? TetherMidiInGetDeviceName(tetherMidiInPort) : nullptr;
+    const char* out = TetherMidiOutGetOpenName();
+    const char* in = TetherMidiInGetOpenName();
     std::snprintf(outName, kTetherPortNameLength, "%s", out ? out : "");
     std::snprintf(inName, kTetherPortNameLength, "%s", in ? in : "");
 }
 
-// Opens the named ports that are listed now; a name that is not listed, or empty, leaves
-// that direction as it is. Once both directions are open the device is asked who it is,
-// as after a choice in the interface menus.
+// Opens the named ports that are listed now; an empty name leaves that direction as it is.
+// Once a port is open the device is asked who it is, as after a choice in the interface menus.
 void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
 {
     bool opened = false;
-    for (std::uint32_t i = 0; *outName && i < TetherMidiOutGetNbDevices(); ++i)
-        if (std::strcmp(TetherMidiOutGetDeviceName(i), outName) == 0)
-            opened = TetherMidiOutOpen(i) == i || opened;
-    for (std::uint32_t i = 0; *inName && i < TetherMidiInGetNbDevices(); ++i)
-        if (std::strcmp(TetherMidiInGetDeviceName(i), inName) == 0)
-            opened = TetherMidiInOpen(i) == i || opened;
+    if (*outName)
+        opened = TetherMidiOutOpenByName(outName) != kNoTetherPort;
+    if (*inName)
+        opened = TetherMidiInOpenByName(inName) != kNoTetherPort || opened;
     if (!opened)
         return;
-    if (synthEditor)
-        synthEditor->setDeviceStatus("ESX Not detected");
+    TetherMidiShowPortState();
     TetherMidi_SendInquirySysex();
 }

@@ -33,9 +33,13 @@ bool sameStatusAndValue(const VstMidiEvent& a, const VstMidiEvent& b)
     return a.midiData[0] == b.midiData[0] && a.midiData[2] == b.midiData[2];
 }
 
+// A slot's event pointer is set when the slot is first filled: the pages of slots that were
+// never used stay untouched (a queue set is about 360 KB).
 void append(t_MidiEventQueue& queue, const VstMidiEvent& event)
 {
-    queue.records[queue.numEvents++] = event;
+    queue.records[queue.numEvents] = event;
+    queue.events[queue.numEvents] = reinterpret_cast<VstEvent*>(&queue.records[queue.numEvents]);
+    ++queue.numEvents;
 }
 
 // The preamble of a group: copies of its first message carrying controllers 99, 98, 6
@@ -57,9 +61,6 @@ void midiQueueInit(t_MidiEventQueue& queue)
 {
     queue.numEvents = 0;
     queue.reserved = 0;
-    std::memset(queue.records, 0, sizeof queue.records);
-    for (int i = 0; i < kMidiQueueCapacity; ++i)
-        queue.events[i] = reinterpret_cast<VstEvent*>(&queue.records[i]);
 }
 
 void midiQueueEnqueueSingle(t_MidiEventQueue& queue, const VstMidiEvent& event)
@@ -153,4 +154,15 @@ VstMidiEvent makeMidiEvent(unsigned char status, unsigned char data1, unsigned c
     event.midiData[1] = static_cast<char>(data1);
     event.midiData[2] = static_cast<char>(data2);
     return event;
+}
+
+unsigned midiMessageLength(unsigned char status)
+{
+    if (status < 0x80 || status == 0xF0 || status == 0xF7)
+        return 0; // no message of its own
+    if ((status & 0xE0) == 0xC0 || status == 0xF1 || status == 0xF3)
+        return 2;
+    if (status >= 0xF0 && status != 0xF2)
+        return 1;
+    return 3;
 }

@@ -18,7 +18,8 @@ struct t_MidiEventQueue
     VstEvents* asVstEvents() { return reinterpret_cast<VstEvents*>(this); }
 };
 
-// Clears the queue and points every event pointer at its record.
+// Empties the queue. The event pointers of the first numEvents slots always point at their
+// records, as a host reads them.
 void midiQueueInit(t_MidiEventQueue& queue);
 
 // One message: merges into a queued one of the same status and data 1, else appends.
@@ -48,6 +49,11 @@ public:
 private:
     std::atomic_flag busy = ATOMIC_FLAG_INIT;
 };
+
+// The length of a message by its status byte: 2 for program change, channel pressure, time
+// code and song select, 1 for the other system messages but song position, else 3; 0 for a
+// data byte and the SysEx bytes, which are no message of their own.
+unsigned midiMessageLength(unsigned char status);
 
 // A MIDI event as every message built by the plug-in looks: due at the start of the block.
 VstMidiEvent makeMidiEvent(unsigned char status, unsigned char data1, unsigned char data2);

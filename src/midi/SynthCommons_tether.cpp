@@ -1,11 +1,16 @@
-// The Tether MIDI layer: the plug-in drives a MIDI interface itself through RtMidi. It
-// lists the ports, opens the chosen input and output, sends queued channel messages from
-// a send thread of its own and routes what arrives on the input.
+// The Tether MIDI layer: the plug-in drives a MIDI interface itself through a back end of the
+// MIDI system (src/midi/<system>/). The back end and its client come into being when the port
+// list is first needed, not while a host scans or loads the plug-in. The layer lists the ports,
+// opens the chosen input and output by name, sends queued channel messages from a send thread
+// of its own, repeats the identity request from its clock thread until the device answers, and
+// routes what arrives on the input.
 #include "../core/SynthCommons.h"
+#include "../editor/SynthEditor.h"
+#include "../sysex/SysexFormat.h"
+#include "MidiBackend.h"
 
-#include <RtMidi.h>
-
-#include <cstdlib>
+#include <chrono>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -13,119 +18,27 @@ namespace
 {
 constexpr int kMessagesPerCycle[] = {1, 3, 4}; // single, short NRPN, long NRPN
 constexpr unsigned kBusyCycleWaitMs = 1;
-constexpr unsigned kIdleWaitMs = 100;
+constexpr unsigned kQueueBusyWaitMs = 2;
 constexpr unsigned kClockStepMs = 100;
-constexpr unsigned kReceiveDrainMs = 1000;
+// The first message after a port opens can be lost on a busy machine: the identity request
+// goes out again this often, this far apart, until the device answers.
+constexpr int kInquiryRepeats = 4;
+constexpr auto kInquiryInterval = std::chrono::milliseconds(300);
 
-// The MIDI system to use: PAVONIS_MIDI_API=alsa|jack, else ALSA with JACK as fallback.
-std::vector<RtMidi::Api> apisToTry()
+// The back end's word, handed to the plug-in.
+class TetherReceiver final : public midi::Receiver
 {
-    const char* forced = std::getenv("PAVONIS_MIDI_API");
-    if (forced && std::strcmp(forced, "jack") == 0)
-        return {RtMidi::UNIX_JACK};
-    if (forced && std::strcmp(forced, "alsa") == 0)
-        return {RtMidi::LINUX_ALSA};
-    return {RtMidi::LINUX_ALSA, RtMidi::UNIX_JACK};
-}
-
-template <typename Port> Port* createPort(const char* clientName)
-{
-    for (RtMidi::Api api : apisToTry())
+public:
+    explicit TetherReceiver(SynthCommons& synth) : synth(synth) {}
+    void midiReceived(const unsigned char* bytes, std::size_t length) override
     {
-        try
-        {
-            return new Port(api, clientName);
-        }
-        catch (const RtMidiError&)
-        {
-            // try the next system
-        }
+        synth.TetherMidiReceive(std::vector<unsigned char>(bytes, bytes + length), false);
     }
-    throw RtMidiError("no MIDI system available", RtMidiError::DRIVER_ERROR);
-}
+    void midiSystemGone() override { synth.TetherMidiSystemGone(); }
 
-// RtMidi's JACK back end only warns when no server runs, and its output side then allocates
-// anew at every query, leaking the previous buffer: an input without a server means that
-// there is no MIDI system to use.
-bool reachesMidiSystem(RtMidiIn& input)
-{
-    if (input.getCurrentApi() != RtMidi::UNIX_JACK)
-        return true;
-    bool refused = false;
-    input.setErrorCallback([](RtMidiError::Type, const std::string&, void* flag)
-                           { *static_cast<bool*>(flag) = true; },
-                           &refused);
-    input.getPortCount();
-    input.setErrorCallback(nullptr, nullptr);
-    return !refused;
-}
-
-// Copies the port names, at most kTetherMaxPorts of them, cut to fit their slots.
-template <typename Port>
-std::uint32_t listPorts(Port& port, char (&names)[kTetherMaxPorts][kTetherPortNameLength])
-{
-    std::uint32_t count = port.getPortCount();
-    if (count > kTetherMaxPorts)
-        count = kTetherMaxPorts;
-    for (std::uint32_t i = 0; i < count; ++i)
-    {
-        const std::string name = port.getPortName(i);
-        std::snprintf(names[i], kTetherPortNameLength, "%s", name.c_str());
-    }
-    return count;
-}
-
-// The index that a listed port has now: other programs' ports may have come or gone since
-// the list was taken, and the system opens ports by their index of the moment.
-template <typename Port> unsigned currentIndexOf(Port& port, const char* listedName)
-{
-    const unsigned count = port.getPortCount();
-    for (unsigned i = 0; i < count; ++i)
-    {
-        char name[kTetherPortNameLength];
-        std::snprintf(name, sizeof name, "%s", port.getPortName(i).c_str());
-        if (std::strcmp(name, listedName) == 0)
-            return i;
-    }
-    throw RtMidiError("the port has gone", RtMidiError::INVALID_DEVICE);
-}
-
-// Opens a listed port; the listed index now open, or -1. setUp runs once the port is open.
-template <typename Port, typename SetUp>
-std::int32_t openListedPort(Port& port, std::uint32_t index, const char* listedName, const char* portName,
-                            SetUp setUp)
-{
-    try
-    {
-        port.openPort(currentIndexOf(port, listedName), portName);
-        setUp();
-        return static_cast<std::int32_t>(index);
-    }
-    catch (const RtMidiError&)
-    {
-        return -1;
-    }
-}
-
-// Closes a port; false when the system refused, and the port stays as it was.
-template <typename Port> bool closePortQuietly(Port& port)
-{
-    try
-    {
-        port.closePort();
-        return true;
-    }
-    catch (const RtMidiError&)
-    {
-        return false;
-    }
-}
-
-void TetherMidiReceiveCbk(double, std::vector<unsigned char>* message, void* user)
-{
-    if (message && user)
-        static_cast<SynthCommons*>(user)->TetherMidiReceiveFromPort(*message);
-}
+private:
+    SynthCommons& synth;
+};
 
 void TetherMidi_MidiOutThread(void* argument)
 {
@@ -136,7 +49,36 @@ void TetherMidi_MidiClockThread(void* argument)
 {
     static_cast<SynthCommons*>(argument)->TetherMidiClockCycles();
 }
+
+std::int32_t indexOfName(const char (&names)[kTetherMaxPorts][kTetherPortNameLength], std::uint32_t count,
+                         const char* name)
+{
+    for (std::uint32_t i = 0; i < count; ++i)
+        if (std::strcmp(names[i], name) == 0)
+            return static_cast<std::int32_t>(i);
+    return -1;
+}
 } // namespace
+
+// One direction's members, so that both directions share their steps.
+struct SynthCommons::t_TetherSide
+{
+    midi::Direction direction;
+    std::atomic<std::int32_t>& port;
+    std::uint32_t& count;
+    char (&names)[kTetherMaxPorts][kTetherPortNameLength];
+    char (&openName)[kTetherPortNameLength];
+    std::mutex& lock;
+};
+
+SynthCommons::t_TetherSide SynthCommons::tetherSide(midi::Direction direction)
+{
+    if (direction == midi::Direction::Output)
+        return {direction,          tetherMidiOutPort,     tetherMidiOutCount,
+                tetherMidiOutNames, tetherMidiOutOpenName, tetherOutPortLock};
+    return {direction,         tetherMidiInPort,     tetherMidiInCount,
+            tetherMidiInNames, tetherMidiInOpenName, tetherInPortLock};
+}
 
 void SynthCommons::TetherMidiQueue_InitQueue()
 {
@@ -148,33 +90,33 @@ void SynthCommons::TetherMidiQueue_InitQueue()
 
 void SynthCommons::TetherMidiInitialize()
 {
-    try
-    {
-        tetherMidiIn = createPort<RtMidiIn>("RtMidi Input Client");
-        if (!reachesMidiSystem(*tetherMidiIn))
-            throw RtMidiError("no MIDI server running", RtMidiError::DRIVER_ERROR);
-        tetherMidiOut = createPort<RtMidiOut>("RtMidi Output Client");
-        tetherMidiOutCount = listPorts(*tetherMidiOut, tetherMidiOutNames);
-        tetherMidiInCount = listPorts(*tetherMidiIn, tetherMidiInNames);
-    }
-    catch (const RtMidiError&)
-    {
-        delete tetherMidiIn;
-        delete tetherMidiOut;
-        tetherMidiIn = nullptr;
-        tetherMidiOut = nullptr;
-        tetherMidiOutCount = tetherMidiInCount = 0;
+    if (tetherMidiInitialized)
         return;
+    if (!tetherMidiReceiver)
+        tetherMidiReceiver = std::make_unique<TetherReceiver>(*this);
+    std::unique_ptr<midi::Backend> backend = midi::createBackend(*tetherMidiReceiver);
+    if (!backend)
+        return;
+    {
+        std::scoped_lock lock(tetherOutPortLock, tetherInPortLock);
+        tetherMidiBackend = std::move(backend);
+        tetherMidiOutPort = -1;
+        tetherMidiInPort = -1;
     }
-    tetherMidiOutPort = -1;
-    tetherMidiInPort = -1;
     tetherMidiThreadsRunning = true;
     tetherMidiOutThread = std::make_unique<platform::Thread>(TetherMidi_MidiOutThread, this);
     if (tetherMidiOutThread->started())
         tetherMidiClockThread = std::make_unique<platform::Thread>(TetherMidi_MidiClockThread, this);
-    tetherMidiInitialized = tetherMidiClockThread && tetherMidiClockThread->started();
-    if (!tetherMidiInitialized)
-        stopTetherThreads();
+    if (tetherMidiClockThread && tetherMidiClockThread->started())
+    {
+        tetherMidiInitialized = true;
+        listTetherPorts(tetherSide(midi::Direction::Output));
+        listTetherPorts(tetherSide(midi::Direction::Input));
+        return;
+    }
+    stopTetherThreads();
+    std::scoped_lock lock(tetherOutPortLock, tetherInPortLock);
+    tetherMidiBackend.reset();
 }
 
 void SynthCommons::stopTetherThreads()
@@ -191,35 +133,79 @@ void SynthCommons::stopTetherThreads()
 
 void SynthCommons::TetherMidiDeInitialize()
 {
+    TetherMidiInClose();
+    TetherMidiOutClose();
     if (tetherMidiInitialized)
     {
         stopTetherThreads();
         tetherMidiInitialized = false;
     }
-    {
-        std::lock_guard<std::mutex> lock(tetherInPortLock);
-        closeReceiveGate();
-        delete tetherMidiIn;
-        tetherMidiIn = nullptr;
-        tetherMidiInPort = -1;
-    }
-    {
-        std::lock_guard<std::mutex> lock(tetherOutPortLock);
-        delete tetherMidiOut;
-        tetherMidiOut = nullptr;
-        tetherMidiOutPort = -1;
-    }
+    std::scoped_lock lock(tetherOutPortLock, tetherInPortLock);
+    tetherMidiBackend.reset();
+    tetherMidiOutCount = tetherMidiInCount = 0;
+    tetherMidiOutPort = -1;
+    tetherMidiInPort = -1;
     tetherMidiDeviceAttached = false;
+}
+
+// The layer as the port menus need it: created on first use, and created anew when the MIDI
+// system went away since (a JACK server that was restarted).
+bool SynthCommons::ensureTetherMidi()
+{
+    if (tetherMidiInitialized && tetherMidiBackend->usable())
+        return true;
+    TetherMidiDeInitialize();
+    TetherMidiInitialize();
+    return tetherMidiInitialized;
+}
+
+void SynthCommons::TetherMidiSystemGone()
+{
+    tetherMidiOutPort = -1;
+    tetherMidiInPort = -1;
+    tetherMidiDeviceAttached = false;
+    tetherInquiryRepeats = 0;
+    TetherMidiShowPortState();
+}
+
+// The panel's lamps follow the open ports; the device is unknown until it answers again.
+void SynthCommons::TetherMidiShowPortState()
+{
+    if (!synthEditor)
+        return;
+    synthEditor->setLamp(RES_LAMP_OUT, tetherMidiOutPort >= 0);
+    synthEditor->setLamp(RES_LAMP_IN, tetherMidiInPort >= 0);
+    synthEditor->setDeviceStatus("ESX Not detected");
+}
+
+// Takes the system's port list anew; an open port whose other end has gone is closed.
+std::uint32_t SynthCommons::listTetherPorts(const t_TetherSide& side)
+{
+    const std::vector<std::string> names = tetherMidiBackend->listPorts(side.direction);
+    std::lock_guard<std::mutex> lock(side.lock);
+    side.count = static_cast<std::uint32_t>(names.size() < kTetherMaxPorts ? names.size() : kTetherMaxPorts);
+    for (std::uint32_t i = 0; i < side.count; ++i)
+        std::snprintf(side.names[i], kTetherPortNameLength, "%s", names[i].c_str());
+    if (side.port < 0)
+        return side.count;
+    side.port = indexOfName(side.names, side.count, side.openName);
+    if (side.port < 0)
+    {
+        tetherMidiDeviceAttached = false;
+        tetherMidiBackend->closePort(side.direction);
+        TetherMidiShowPortState();
+    }
+    return side.count;
 }
 
 std::uint32_t SynthCommons::TetherMidiOutGetNbDevices()
 {
-    return tetherMidiInitialized ? tetherMidiOutCount : 0;
+    return ensureTetherMidi() ? listTetherPorts(tetherSide(midi::Direction::Output)) : 0;
 }
 
 std::uint32_t SynthCommons::TetherMidiInGetNbDevices()
 {
-    return tetherMidiInitialized ? tetherMidiInCount : 0;
+    return ensureTetherMidi() ? listTetherPorts(tetherSide(midi::Direction::Input)) : 0;
 }
 
 const char* SynthCommons::TetherMidiOutGetDeviceName(std::uint32_t index)
@@ -232,62 +218,93 @@ const char* SynthCommons::TetherMidiInGetDeviceName(std::uint32_t index)
     return tetherMidiInitialized && index < tetherMidiInCount ? tetherMidiInNames[index] : nullptr;
 }
 
+const char* SynthCommons::TetherMidiOutGetOpenName()
+{
+    return tetherMidiOutPort >= 0 ? tetherMidiOutOpenName : nullptr;
+}
+
+const char* SynthCommons::TetherMidiInGetOpenName()
+{
+    return tetherMidiInPort >= 0 ? tetherMidiInOpenName : nullptr;
+}
+
+std::uint32_t SynthCommons::openListedTetherPort(const t_TetherSide& side, std::uint32_t index)
+{
+    if (!ensureTetherMidi())
+        return kNoTetherPort;
+    if (static_cast<std::int32_t>(index) == side.port)
+        return index;
+    closeTetherPort(side);
+    if (index >= side.count)
+        return kNoTetherPort;
+    char name[kTetherPortNameLength];
+    std::memcpy(name, side.names[index], sizeof name);
+    return openTetherPort(side, name, index);
+}
+
+std::uint32_t SynthCommons::openNamedTetherPort(const t_TetherSide& side, const char* name)
+{
+    if (!name || !ensureTetherMidi())
+        return kNoTetherPort;
+    if (side.port >= 0 && std::strcmp(side.openName, name) == 0)
+        return static_cast<std::uint32_t>(side.port.load());
+    closeTetherPort(side);
+    listTetherPorts(side);
+    const std::int32_t index = indexOfName(side.names, side.count, name);
+    return index < 0 ? kNoTetherPort
+                     : openTetherPort(side, side.names[index], static_cast<std::uint32_t>(index));
+}
+
+std::uint32_t SynthCommons::openTetherPort(const t_TetherSide& side, const char* name, std::uint32_t index)
+{
+    std::lock_guard<std::mutex> lock(side.lock);
+    if (!tetherMidiBackend->openPort(side.direction, name))
+        return kNoTetherPort;
+    std::snprintf(side.openName, kTetherPortNameLength, "%s", name);
+    side.port = static_cast<std::int32_t>(index);
+    if (!tetherMidiBackend->usable()) // the system went away while the port opened
+        side.port = -1;
+    return side.port < 0 ? kNoTetherPort : index;
+}
+
+void SynthCommons::closeTetherPort(const t_TetherSide& side)
+{
+    tetherMidiDeviceAttached = false;
+    std::lock_guard<std::mutex> lock(side.lock);
+    if (!tetherMidiInitialized || side.port < 0)
+        return;
+    tetherMidiBackend->closePort(side.direction);
+    side.port = -1;
+}
+
 std::uint32_t SynthCommons::TetherMidiOutOpen(std::uint32_t index)
 {
-    if (!tetherMidiInitialized)
-        return static_cast<std::uint32_t>(-1);
-    if (static_cast<std::int32_t>(index) == tetherMidiOutPort)
-        return index;
-    TetherMidiOutClose();
-    if (index >= tetherMidiOutCount)
-        return static_cast<std::uint32_t>(-1);
-    std::lock_guard<std::mutex> lock(tetherOutPortLock);
-    tetherMidiOutPort =
-        openListedPort(*tetherMidiOut, index, tetherMidiOutNames[index], "RtMidi Output", [] {});
-    return static_cast<std::uint32_t>(tetherMidiOutPort.load());
+    return openListedTetherPort(tetherSide(midi::Direction::Output), index);
 }
 
 std::uint32_t SynthCommons::TetherMidiInOpen(std::uint32_t index)
 {
-    if (!tetherMidiInitialized)
-        return static_cast<std::uint32_t>(-1);
-    if (static_cast<std::int32_t>(index) == tetherMidiInPort)
-        return index;
-    TetherMidiInClose();
-    if (index >= tetherMidiInCount)
-        return static_cast<std::uint32_t>(-1);
-    std::lock_guard<std::mutex> lock(tetherInPortLock);
-    tetherMidiInPort = openListedPort(
-        *tetherMidiIn, index, tetherMidiInNames[index], "RtMidi Input",
-        [this]
-        {
-            tetherMidiIn->setCallback(TetherMidiReceiveCbk, this);
-            tetherMidiIn->ignoreTypes(false, true, true); // SysEx passed; time code, clock, sensing dropped
-            tetherReceiveGateOpen = true;
-        });
-    return static_cast<std::uint32_t>(tetherMidiInPort.load());
+    return openListedTetherPort(tetherSide(midi::Direction::Input), index);
+}
+
+std::uint32_t SynthCommons::TetherMidiOutOpenByName(const char* name)
+{
+    return openNamedTetherPort(tetherSide(midi::Direction::Output), name);
+}
+
+std::uint32_t SynthCommons::TetherMidiInOpenByName(const char* name)
+{
+    return openNamedTetherPort(tetherSide(midi::Direction::Input), name);
 }
 
 void SynthCommons::TetherMidiOutClose()
 {
-    tetherMidiDeviceAttached = false;
-    std::lock_guard<std::mutex> lock(tetherOutPortLock);
-    if (!tetherMidiInitialized || tetherMidiOutPort < 0)
-        return;
-    if (closePortQuietly(*tetherMidiOut))
-        tetherMidiOutPort = -1;
+    closeTetherPort(tetherSide(midi::Direction::Output));
 }
 
 void SynthCommons::TetherMidiInClose()
 {
-    tetherMidiDeviceAttached = false;
-    std::lock_guard<std::mutex> lock(tetherInPortLock);
-    if (!tetherMidiInitialized || tetherMidiInPort < 0)
-        return;
-    closeReceiveGate();
-    tetherMidiIn->cancelCallback();
-    if (closePortQuietly(*tetherMidiIn))
-        tetherMidiInPort = -1;
+    closeTetherPort(tetherSide(midi::Direction::Input));
 }
 
 bool SynthCommons::TetherMidiHardwareAttached()
@@ -306,16 +323,8 @@ void SynthCommons::TetherMidiSend(const unsigned char* bytes, std::uint32_t leng
     if (!bytes || length == 0 || midiMode != MIDI_MODE_TETHER || !tetherMidiInitialized)
         return;
     std::lock_guard<std::mutex> lock(tetherOutPortLock);
-    if (tetherMidiOutPort < 0 || !tetherMidiOut)
-        return;
-    try
-    {
-        tetherMidiOut->sendMessage(bytes, length);
-    }
-    catch (const RtMidiError&)
-    {
-        // a message the port refused is dropped
-    }
+    if (tetherMidiOutPort >= 0 && tetherMidiBackend)
+        tetherMidiBackend->send(bytes, length); // a message the port refused is dropped
 }
 
 void SynthCommons::TetherMidiSend(VstEvents* events)
@@ -391,7 +400,10 @@ void SynthCommons::TetherMidiSendCycles()
     {
         const int count = takeTetherCycle(taken);
         for (int i = 0; i < count; ++i)
-            TetherMidiSend(reinterpret_cast<const unsigned char*>(taken[i].midiData), 3);
+        {
+            const auto* bytes = reinterpret_cast<const unsigned char*>(taken[i].midiData);
+            TetherMidiSend(bytes, midiMessageLength(bytes[0]));
+        }
         if (count > 0)
         {
             platform::sleepMs(kBusyCycleWaitMs);
@@ -399,34 +411,49 @@ void SynthCommons::TetherMidiSendCycles()
         }
         // Idle: sleep until something is queued (or the queues were busy a moment ago).
         std::unique_lock<std::mutex> lock(tetherWakeLock);
-        tetherWake.wait_for(lock, std::chrono::milliseconds(count < 0 ? 2 : kIdleWaitMs),
-                            [this] { return tetherWakePending || !tetherMidiThreadsRunning; });
+        const auto woken = [this] { return tetherWakePending || !tetherMidiThreadsRunning; };
+        if (count < 0)
+            tetherWake.wait_for(lock, std::chrono::milliseconds(kQueueBusyWaitMs), woken);
+        else
+            tetherWake.wait(lock, woken);
         tetherWakePending = false;
     }
 }
 
+// Asks again for the device's identity until it answers: the clock thread sends the repeats.
+void SynthCommons::repeatInquiryUntilAnswered()
+{
+    {
+        std::lock_guard<std::mutex> lock(tetherWakeLock);
+        tetherInquiryRepeats = kInquiryRepeats;
+        tetherNextInquiry = std::chrono::steady_clock::now() + kInquiryInterval;
+    }
+    tetherClockWake.notify_all();
+}
+
+// Waits in 100 ms steps while an identity request is outstanding, otherwise until woken.
 void SynthCommons::TetherMidiClockCycles()
 {
     std::unique_lock<std::mutex> lock(tetherWakeLock);
     while (tetherMidiThreadsRunning)
-        tetherClockWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
-}
-
-void SynthCommons::TetherMidiReceiveFromPort(const std::vector<unsigned char>& message)
-{
-    ++tetherReceiveInFlight;
-    if (tetherReceiveGateOpen)
-        TetherMidiReceive(message, false);
-    --tetherReceiveInFlight;
-}
-
-// Lets a message being handled finish before the input goes: a MIDI system may cut its
-// receive thread short when the port closes, which must not happen inside our handling.
-void SynthCommons::closeReceiveGate()
-{
-    tetherReceiveGateOpen = false;
-    for (unsigned waited = 0; tetherReceiveInFlight > 0 && waited < kReceiveDrainMs; ++waited)
-        platform::sleepMs(1);
+    {
+        if (tetherInquiryRepeats > 0)
+            tetherClockWake.wait_for(lock, std::chrono::milliseconds(kClockStepMs));
+        else
+            tetherClockWake.wait(lock);
+        if (tetherInquiryRepeats <= 0 || std::chrono::steady_clock::now() < tetherNextInquiry)
+            continue;
+        if (tetherMidiDeviceAttached || tetherMidiOutPort < 0 || tetherMidiInPort < 0)
+        {
+            tetherInquiryRepeats = 0;
+            continue;
+        }
+        --tetherInquiryRepeats;
+        tetherNextInquiry += kInquiryInterval;
+        lock.unlock();
+        TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
+        lock.lock();
+    }
 }
 
 void SynthCommons::TetherMidiFilterRealTime(std::vector<unsigned char>* message)
@@ -441,12 +468,30 @@ void SynthCommons::TetherMidiReceive(std::vector<unsigned char> message, bool sn
     if (message.empty())
         return;
     if (!snapshot)
+    {
         TetherMidiFilterRealTime(&message);
+        // A status byte inside a SysEx reception ends it; what follows is a message of its own.
+        const std::size_t cut = sysexCutPoint(message);
+        if (cut < message.size())
+        {
+            std::vector<unsigned char> rest(message.begin() + static_cast<std::ptrdiff_t>(cut),
+                                            message.end());
+            message.resize(cut);
+            if (!message.empty())
+                processEvent_CheckForSysex(message, false);
+            endSysexReceptionEarly(true);
+            TetherMidiReceive(std::move(rest), false);
+            return;
+        }
+    }
     if (message.empty() || processEvent_CheckForSysex(message, snapshot))
         return;
     const unsigned char* bytes = message.data();
-    if (message.size() != 3 || bytes[0] < 0x80 || bytes[0] >= 0xF0 || bytes[1] > 0x7F || bytes[2] > 0x7F)
-        return; // program changes, pressure, system messages and anything malformed
+    // Channel messages of three bytes, and the song position; program changes, pressure and
+    // anything malformed stay here.
+    const bool channelMessage = bytes[0] >= 0x80 && bytes[0] < 0xF0;
+    if (message.size() != 3 || !(channelMessage || bytes[0] == 0xF2) || bytes[1] > 0x7F || bytes[2] > 0x7F)
+        return;
     if ((bytes[0] & 0xF0) != 0xB0)
     {
         // What is played on the device goes to the host.

@@ -94,11 +94,19 @@ bool parameter_IsQuestionMode(SynthCommons* synth)
 
 namespace
 {
-// The real parameter's number 0 to 255 at the host row's index.
+// Numbers 0 to 255 are a low half 0 to 127 and a high half 0 or 64 (128 added); 256 is "Off",
+// which the high half shows as 1.0. While a number is "Off" the low half that the host writes
+// is kept, so that automation replayed in any order of the two halves restores the number.
+constexpr unsigned kNumberOff = 256;
+constexpr unsigned kHighHalf = 128;
+constexpr unsigned kHalfOff = 127;
+constexpr unsigned kHalfHigh = 64;
+
 unsigned readNumber(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real)
 {
     t_Parameter* r = synth->parameterLib_GetParameter(real);
-    return r ? floatToInt(synth->parameterLib_GetParameterValueFromHost(h, r)) : 0;
+    const unsigned n = r ? floatToInt(synth->parameterLib_GetParameterValueFromHost(h, r)) : 0;
+    return n > kNumberOff ? kNumberOff : n;
 }
 
 void writeNumber(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real, unsigned number)
@@ -107,31 +115,42 @@ void writeNumber(SynthCommons* synth, const t_HostParameter* h, e_ParameterID re
         synth->parameterLib_SetParameterValueFromHost(h, r, IntToFloat(number));
 }
 
+// The low half of a number, or the one kept while it is "Off".
+unsigned lowHalfOf(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real, unsigned number)
+{
+    return number == kNumberOff ? synth->hostLowHalfKept(real, h->index) : number % kHighHalf;
+}
+
 float readLowHalf(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real)
 {
-    const unsigned n = readNumber(synth, h, real);
-    return IntToFloat(n > 127 ? n - 128 : n);
+    return IntToFloat(lowHalfOf(synth, h, real, readNumber(synth, h, real)));
 }
 
 float readHighHalf(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real)
 {
-    return readNumber(synth, h, real) > 127 ? IntToFloat(64) : 0.0f;
+    const unsigned n = readNumber(synth, h, real);
+    return IntToFloat(n == kNumberOff ? kHalfOff : n >= kHighHalf ? kHalfHigh : 0);
 }
 
 void writeLowHalf(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real, float value)
 {
     const unsigned n = readNumber(synth, h, real);
     const unsigned m = floatToInt(value);
-    writeNumber(synth, h, real, n > 127 ? m + 128 : m);
+    synth->hostLowHalfKept(real, h->index) = m;
+    if (n != kNumberOff)
+        writeNumber(synth, h, real, (n >= kHighHalf ? kHighHalf : 0) + m);
 }
 
 void writeHighHalf(SynthCommons* synth, const t_HostParameter* h, e_ParameterID real, float value)
 {
     const unsigned n = readNumber(synth, h, real);
-    if (floatToInt(value) > 63)
-        writeNumber(synth, h, real, n <= 127 ? n + 128 : n);
+    const unsigned low = lowHalfOf(synth, h, real, n);
+    const unsigned half = floatToInt(value);
+    synth->hostLowHalfKept(real, h->index) = low;
+    if (half >= kHalfOff)
+        writeNumber(synth, h, real, kNumberOff);
     else
-        writeNumber(synth, h, real, n >= 128 ? n - 128 : n);
+        writeNumber(synth, h, real, (half >= kHalfHigh ? kHighHalf : 0) + low);
 }
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "ParameterValues.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <new>
@@ -10,7 +11,7 @@ char* floatTo8bitDec(float f)
 {
     char* text = new (std::nothrow) char[4];
     if (text)
-        std::snprintf(text, 4, "%u", floatToInt(f) & 0xFF);
+        std::snprintf(text, 4, "%u", std::min(floatToInt(f), 999u)); // no wrap past 255
     return text;
 }
 

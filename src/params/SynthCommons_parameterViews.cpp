@@ -141,3 +141,14 @@ const char* SynthCommons::parameterLib_GetParameterNameStringFromHost(e_HostPara
     const t_HostParameter* row = parameterLib_GetHostParameter(id);
     return row ? row->name : nullptr;
 }
+
+unsigned& SynthCommons::hostLowHalfKept(e_ParameterID real, unsigned index)
+{
+    for (unsigned i = 0; i < hostLowHalvesUsed; ++i)
+        if (hostLowHalves[i].parameter == real && hostLowHalves[i].index == index)
+            return hostLowHalves[i].low;
+    if (hostLowHalvesUsed == std::size(hostLowHalves)) // more numbers than the host rows reach
+        return hostLowHalves[hostLowHalvesUsed - 1].low;
+    hostLowHalves[hostLowHalvesUsed] = {real, index, 0};
+    return hostLowHalves[hostLowHalvesUsed++].low;
+}

@@ -16,6 +16,8 @@ constexpr unsigned kIncompleteDumpCheckMs = 3000;
 constexpr unsigned kSyncingHideDelayMs = 3000;
 // A reception that grows beyond this cannot be a dump of the device: it is dropped.
 constexpr std::uint32_t kMaxReceptionLength = 4 * kBankDumpLength;
+// Room that a reception buffer keeps between messages: pattern dumps in pieces fit.
+constexpr std::uint32_t kKeptReceptionCapacity = 16 * 1024;
 
 bool isPatternOrBank(int dumpType)
 {
@@ -48,14 +50,22 @@ void SynthCommons::showInfo(const char* text)
 void SynthCommons::TetherMidi_SendInquirySysex()
 {
     tetherMidiDeviceAttached = false;
-    if (tetherMidiInitialized && tetherMidiInPort >= 0 && tetherMidiOutPort >= 0)
-        TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
+    if (!tetherMidiInitialized || tetherMidiInPort < 0 || tetherMidiOutPort < 0)
+        return;
+    repeatInquiryUntilAnswered();
+    TetherMidiSend(kIdentityRequest, sizeof kIdentityRequest);
 }
 
+// The buffer stays for the next message, unless a bank dump made it large.
 void SynthCommons::abandonSysexReception()
 {
     sysexReceiving = false;
     sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
+    if (sysexReceiveCapacity <= kKeptReceptionCapacity)
+        return;
+    delete[] sysexReceiveBuffer;
+    sysexReceiveBuffer = nullptr;
+    sysexReceiveCapacity = 0;
 }
 
 void SynthCommons::showReceiveProgress(std::uint32_t count)
@@ -167,7 +177,33 @@ bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& 
     return true;
 }
 
+// Where a status byte ends the SysEx in a message (the MIDI rule; real-time bytes are gone by
+// now): inside an open reception, or after the F0 that starts one. The size when none does.
+std::size_t SynthCommons::sysexCutPoint(const std::vector<unsigned char>& message)
+{
+    bool receiving = false;
+    {
+        std::lock_guard<std::mutex> lock(sysexReceiveLock);
+        receiving = sysexReceiving;
+    }
+    const bool starts = message.size() > 4 && message[0] == kSysexStart;
+    if (!receiving && !starts)
+        return message.size();
+    for (std::size_t i = receiving ? 0 : 1; i < message.size() && message[i] != kSysexEnd; ++i)
+        if (message[i] & 0x80)
+            return i;
+    return message.size();
+}
+
 void SynthCommons::sysex_IncompleteDumpCheck()
+{
+    endSysexReceptionEarly(false);
+}
+
+// A reception that stopped short: a dump is completed from the initial pattern or bank, what
+// cannot be completed is dropped with "Dump error". At the check a reception already longer
+// than a dump stays open for its end; a cut one is dropped.
+void SynthCommons::endSysexReceptionEarly(bool cut)
 {
     std::vector<unsigned char> tail;
     {
@@ -175,13 +211,13 @@ void SynthCommons::sysex_IncompleteDumpCheck()
         if (!sysexReceiving)
             return;
         const int type = sysexReceiveDumpType;
-        if (sysexReceiveLength > 4 && isPatternOrBank(type))
+        if (sysexReceiveLength > 4 && isPatternOrBank(type) && sysexReceiveLength < fullLengthOf(type))
         {
-            if (sysexReceiveLength >= fullLengthOf(type))
-                return; // longer than a dump: the next end of message closes it
             const std::vector<std::uint8_t>& initial = initialDumpOf(type);
             tail.assign(initial.begin() + sysexReceiveLength, initial.end());
         }
+        else if (sysexReceiveLength > 4 && isPatternOrBank(type) && !cut)
+            return; // longer than a dump: the next end of message closes it
         else
             abandonSysexReception();
     }
@@ -239,14 +275,27 @@ void SynthCommons::dispatchIdentityReply(const unsigned char* reply, std::uint32
         synthEditor->setDeviceStatus(status);
 }
 
+// Unpacks a dump's data into dumpReceiveData, which gets a block of the instance's own at the
+// first dump; "Dump error" when the data does not unpack (or no memory is left).
+bool SynthCommons::unpackDump(VstMidiSysexEvent* event, std::uint32_t length)
+{
+    if (!dumpReceiveStore)
+    {
+        dumpReceiveStore.reset(new (std::nothrow) std::uint8_t[kBankDataSize]());
+        if (dumpReceiveStore)
+            dumpReceiveData = dumpReceiveStore.get();
+    }
+    if (dumpReceiveStore &&
+        sysex_MidiDataToData(dumpReceiveData, length, sysex_GetMidiData(event), sysex_GetMidiDataLen(event)))
+        return true;
+    showInfo("Dump error");
+    return false;
+}
+
 void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
 {
-    if (!sysex_MidiDataToData(dumpReceiveData, kPatternDataSize, sysex_GetMidiData(event),
-                              sysex_GetMidiDataLen(event)))
-    {
-        showInfo("Dump error");
+    if (!unpackDump(event, kPatternDataSize))
         return;
-    }
     lastDumpType = SYSEX_CURRENT_PATTERN_DUMP;
     // The processing thread may be here (Host mode) and must not wait: while the host is
     // copying the programs, the requested dump is asked about like any other.
@@ -274,12 +323,8 @@ void SynthCommons::dispatchBankDump(VstMidiSysexEvent* event)
     int bank = sysex_GetBankNumber(event);
     if (bank >= 4)
         bank = 0;
-    if (!sysex_MidiDataToData(dumpReceiveData, kBankDataSize, sysex_GetMidiData(event),
-                              sysex_GetMidiDataLen(event)))
-    {
-        showInfo("Dump error");
+    if (!unpackDump(event, kBankDataSize))
         return;
-    }
     dumpBankNumber = bank;
     lastDumpType = SYSEX_BANK_DUMP;
     if (bank == 0 && synthEditor)

@@ -58,7 +58,7 @@ vst::intptr AudioEffectX::dispatcher(vst::int32 opcode, vst::int32 index, vst::i
     switch (opcode)
     {
     case effProcessEvents:
-        return ptr ? processEvents(static_cast<VstEvents*>(ptr)) : 0;
+        return ptr ? processEvents(static_cast<VstEvents*>(ptr)) : 1;
     case effCanBeAutomated:
         return index >= 0 && index < numParams && canParameterBeAutomated(index) ? 1 : 0;
     case effGetProgramNameIndexed:
@@ -78,7 +78,7 @@ vst::intptr AudioEffectX::dispatcher(vst::int32 opcode, vst::int32 index, vst::i
     case effGetVendorVersion:
         return getVendorVersion();
     case effCanDo:
-        return text ? canDo(text) : 0;
+        return text ? canDo(text) : -1;
     case effGetTailSize:
         return getGetTailSize();
     case effGetVstVersion:
@@ -86,7 +86,7 @@ vst::intptr AudioEffectX::dispatcher(vst::int32 opcode, vst::int32 index, vst::i
     case effGetMidiProgramName:
         return ptr ? getMidiProgramName(channel, ptr) : 0;
     case effGetCurrentMidiProgram:
-        return ptr ? getCurrentMidiProgram(channel, ptr) : -1;
+        return ptr ? getCurrentMidiProgram(channel, ptr) : 0;
     case effGetMidiProgramCategory:
         return ptr ? getMidiProgramCategory(channel, ptr) : 0;
     case effHasMidiProgramsChanged:

@@ -268,6 +268,8 @@ TEST_F(Controls, NumberEditorsWrapAtTheirEndsAndShowTheShiftedNumber)
     EXPECT_EQ(slice->getNumericalValue(), 255);
     slice->setNumericalValue(1000);
     EXPECT_EQ(slice->getNumericalValue(), 255) << "far outside is limited, not wrapped";
+    slice->setNumericalValue(-1000);
+    EXPECT_EQ(slice->getNumericalValue(), 0) << "far below too";
 
     std::unique_ptr<CTextEdit> sample(numberEditor(256, 0, showOff, &listener));
     sample->setNumericalValue(0);

@@ -128,12 +128,30 @@ TEST(CallOrder, NullPointersToPointerOpcodes)
 {
     PluginInstance plugin;
     const PluginSnapshot before = snapshotOf(plugin);
-    for (int opcode :
-         {effSetProgramName, effGetProgramName, effGetParamLabel, effGetParamDisplay, effGetParamName,
-          effGetChunk, effSetChunk, effProcessEvents, effGetProgramNameIndexed, effGetInputProperties,
-          effGetOutputProperties, effGetEffectName, effGetVendorString, effGetProductString,
-          effGetMidiProgramName, effGetMidiProgramCategory, effGetMidiKeyName, effCanDo})
-        EXPECT_EQ(plugin.dispatch(opcode, 0, 8, nullptr), 0) << "opcode " << opcode;
+    // The answer each opcode gives with a pointer too, where that answer does not depend on it.
+    const std::pair<int, vst::intptr> cases[] = {
+        {effSetProgramName, 0},
+        {effGetProgramName, 0},
+        {effGetParamLabel, 0},
+        {effGetParamDisplay, 0},
+        {effGetParamName, 0},
+        {effGetChunk, 0},
+        {effSetChunk, 0},
+        {effProcessEvents, 1},
+        {effGetProgramNameIndexed, 0},
+        {effGetInputProperties, 0},
+        {effGetOutputProperties, 0},
+        {effGetEffectName, 0},
+        {effGetVendorString, 0},
+        {effGetProductString, 0},
+        {effGetMidiProgramName, 0},
+        {effGetCurrentMidiProgram, 0},
+        {effGetMidiProgramCategory, 0},
+        {effGetMidiKeyName, 0},
+        {effCanDo, -1},
+    };
+    for (const auto& [opcode, answer] : cases)
+        EXPECT_EQ(plugin.dispatch(opcode, 0, 8, nullptr), answer) << "opcode " << opcode;
     EXPECT_EQ(snapshotOf(plugin), before);
 }
 

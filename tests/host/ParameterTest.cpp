@@ -73,8 +73,8 @@ float expectedReadBack(int index, float written)
     {
     case Coding::LowHalf:
         return static_cast<float>(n) / 127.0f;
-    case Coding::HighHalf:
-        return n > 63 ? 64.0f / 127.0f : 0.0f;
+    case Coding::HighHalf: // 127 stands for "Off"
+        return n == 127 ? 1.0f : n > 63 ? 64.0f / 127.0f : 0.0f;
     case Coding::MuteBit:
         return n < 64 ? 0.0f : 1.0f;
     default:
@@ -152,7 +152,7 @@ TEST(HostParameters, SampleHalvesComposeOneNumberPerPart)
     PluginInstance plugin;
     plugin.setParameter(kK1SampleHigh, 0.0f);
     plugin.setParameter(kK1SampleLow, midi(37));
-    plugin.setParameter(kD1SampleHigh, 1.0f);
+    plugin.setParameter(kD1SampleHigh, midi(64));
     plugin.setParameter(kD1SampleLow, midi(72));
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleHigh), midi(64));
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleLow), midi(72));
@@ -160,8 +160,8 @@ TEST(HostParameters, SampleHalvesComposeOneNumberPerPart)
     plugin.setParameter(kD1SampleHigh, 0.0f); // 72
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleLow), midi(72));
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleHigh), 0.0f);
-    plugin.setParameter(kD1SampleLow, midi(100)); // 100
-    plugin.setParameter(kD1SampleHigh, 1.0f);     // 228
+    plugin.setParameter(kD1SampleLow, midi(100));  // 100
+    plugin.setParameter(kD1SampleHigh, midi(100)); // 228
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleLow), midi(100));
     EXPECT_FLOAT_EQ(plugin.getParameter(kD1SampleHigh), midi(64));
 

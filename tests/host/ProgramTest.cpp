@@ -36,9 +36,9 @@ struct Edit
     float readBack;
 };
 const Edit kEdits[] = {
-    {kD1Cutoff, midi(100), midi(100)}, {kD1Level, midi(17), midi(17)},     {kK1Level, midi(90), midi(90)},
-    {kFx1Edit1, midi(33), midi(33)},   {kSwing, midi(55), midi(55)},       {kMuteDrum1, 0.0f, 0.0f},
-    {kD1SampleHigh, 1.0f, midi(64)},   {kD1SampleLow, midi(72), midi(72)},
+    {kD1Cutoff, midi(100), midi(100)},   {kD1Level, midi(17), midi(17)},     {kK1Level, midi(90), midi(90)},
+    {kFx1Edit1, midi(33), midi(33)},     {kSwing, midi(55), midi(55)},       {kMuteDrum1, 0.0f, 0.0f},
+    {kD1SampleHigh, midi(64), midi(64)}, {kD1SampleLow, midi(72), midi(72)},
 };
 
 void applyEdits(const PluginInstance& plugin)

@@ -18,22 +18,26 @@ TEST(EsxSimTool, ServesThePluginAndObeysItsCommands)
     esxsim::EsxSimProcess device(ESX_SIM_EXECUTABLE, client);
     ASSERT_TRUE(device.ready()) << "esx-sim did not open its ports";
 
+    ASSERT_TRUE(device.command("version 258 3"));
+    ASSERT_TRUE(device.command("drop-identity 1"));
     RecordingHost host;
     SynthCommons synth(RecordingHost::callback);
     SynthEditor* editor = synth.getSynthEditor();
     ASSERT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
-    ASSERT_TRUE(deviceDetected(synth));
+    synth.TetherMidi_SendInquirySysex();
+    ASSERT_TRUE(waitUntil([&] { return synth.TetherMidiHardwareAttached(); }));
+    EXPECT_EQ(editor->deviceStatusText(), "ESX v258.3 detected");
 
-    ASSERT_TRUE(device.command("knob 49 0 90")); // Drum1 cutoff
-    EXPECT_TRUE(waitUntil([&] { return synth.getParameter(6) == IntToFloat(90); }));
+    EXPECT_TRUE(repeatedUntil([&] { device.command("knob 49 0 90"); }, // Drum1 cutoff
+                              [&] { return synth.getParameter(6) == IntToFloat(90); }));
 
     editor->editorControlsLib_RemoveQuestion();
-    ASSERT_TRUE(device.command("dump"));
-    EXPECT_TRUE(waitUntil([&] { return editor->questionPending.load(); }));
+    EXPECT_TRUE(
+        repeatedUntil([&] { device.command("dump"); }, [&] { return editor->questionPending.load(); }));
     EXPECT_EQ(editor->questionText(), "Accept pattern dump ?");
 
-    ASSERT_TRUE(device.command("corrupt"));
-    EXPECT_TRUE(waitUntil([&] { return editor->infoLineText() == "Dump error"; }));
+    EXPECT_TRUE(repeatedUntil([&] { device.command("corrupt"); },
+                              [&] { return editor->infoLineText() == "Dump error"; }));
 
     EXPECT_TRUE(device.quit(5s));
 }

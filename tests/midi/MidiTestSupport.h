@@ -44,15 +44,16 @@ template <typename Condition> bool waitUntil(Condition condition, std::chrono::m
     return true;
 }
 
-// Does the action and waits for the condition, up to three times. A message sent in the
-// first cycles of a JACK port that has just been connected is lost now and then on a busy
-// machine; a user would do it again.
-template <typename Action, typename Condition> bool repeatedUntil(Action action, Condition condition)
+// Does the action and waits for the condition, up to three times. A JACK server in its
+// asynchronous mode drops what a client sends in a cycle that its receiver misses, which a
+// busy machine makes happen now and then; a user would do it again.
+template <typename Action, typename Condition>
+bool repeatedUntil(Action action, Condition condition, std::chrono::milliseconds each = 2s)
 {
     for (int attempt = 0; attempt < 3; ++attempt)
     {
         action();
-        if (waitUntil(condition, 2s))
+        if (waitUntil(condition, each))
             return true;
     }
     return false;

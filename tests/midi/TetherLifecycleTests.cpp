@@ -3,10 +3,14 @@
 #include "EsxSimulator.h"
 #include "core/SynthCommons.h"
 #include "support/RecordingHost.h"
+#include "sysex/SysexFormat.h"
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 namespace
 {
@@ -95,5 +99,49 @@ TEST_F(TetherLifecycle, AHundredInstancesInARowLeaveNoThreadPortOrFileBehind)
     EXPECT_EQ(threadCount(), threadsBefore);
     EXPECT_EQ(openFileCount(), filesBefore);
     EXPECT_EQ(listedPorts(), portsBefore);
+}
+// Instances come and go with both ports open while MIDI flows both ways and two busy threads
+// load the machine: the MIDI system's threads must never touch what an instance has freed.
+TEST_F(TetherLifecycle, ThreeHundredInstancesWithTrafficOnABusyMachine)
+{
+    std::atomic<bool> stop{false};
+    std::vector<std::thread> load;
+    for (int i = 0; i < 2; ++i)
+        load.emplace_back(
+            [&stop]
+            {
+                std::atomic<unsigned> spin{0};
+                while (!stop)
+                    spin.fetch_add(1, std::memory_order_relaxed);
+            });
+    std::thread knobs(
+        [&]
+        {
+            for (unsigned value = 0; !stop; ++value)
+            {
+                simulator.turnKnob(PARAM_PART_FILTER_CUTOFF, value % 9, value % 128);
+                std::this_thread::sleep_for(1ms);
+            }
+        });
+
+    int connected = 0;
+    for (int i = 0; i < 300; ++i)
+    {
+        SynthCommons synth(RecordingHost::callback);
+        if (!connectToDevice(synth, simulator.inputPortName(), simulator.outputPortName()))
+            continue;
+        ++connected;
+        synth.TetherMidi_SendInquirySysex();
+        for (int change = 0; change < 20; ++change)
+            synth.setParameter(6, static_cast<float>((i + change) % 128) / 127.0f);
+        if (i % 10 == 0)
+            synth.TetherMidiSend(kCurrentPatternRequest, sizeof kCurrentPatternRequest);
+    }
+
+    stop = true;
+    knobs.join();
+    for (std::thread& thread : load)
+        thread.join();
+    EXPECT_EQ(connected, 300);
 }
 } // namespace

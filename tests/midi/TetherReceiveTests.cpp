@@ -119,15 +119,55 @@ TEST_F(TetherReceive, RealTimeBytesInsideSysexAreRemovedBeforeJoining)
     EXPECT_TRUE(received(pattern));
 }
 
-TEST_F(TetherReceive, ControlChangeBetweenTwoSysexPiecesIsJoinedIntoTheMessage)
+// A status byte inside a reception ends it: the piece before it is completed from the initial
+// pattern (and, requested, becomes the current program); what follows is a message of its own.
+TEST_F(TetherReceive, AStatusByteInsideASysexReceptionEndsIt)
 {
     const Bytes dump = patternDumpOf(pattern);
-    deliver(Bytes(dump.begin(), dump.begin() + 2000));
-    deliver({0xB0, 0x4A, 0x10}); // Keyboard1 cutoff
-    deliver(Bytes(dump.begin() + 2000, dump.end()));
+    const Bytes cut(dump.begin(), dump.begin() + 2000);
+    const Bytes controlChange = {0xB0, 0x4A, 0x10}; // Keyboard1 cutoff
+    Bytes glued = cut;
+    glued.insert(glued.end(), dump.begin(), dump.end());
+    struct Case
+    {
+        const char* name;
+        std::vector<Bytes> messages;
+        bool nextDumpOffered;
+    };
+    const Case cases[] = {
+        {"a control change between two pieces",
+         {cut, controlChange, Bytes(dump.begin() + 2000, dump.end())},
+         false},
+        {"the next dump", {cut, dump}, true},
+        {"the next dump glued to the cut one", {glued}, true},
+        {"a control change glued to the cut one",
+         {Bytes{0xF0, 0x42, 0x30, 0x71, 0x40, 0x01, 0xB0, 0x4A, 0x10}},
+         false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.name);
+        host.clear();
+        auto fresh = std::make_unique<SynthCommons>(RecordingHost::callback);
+        SynthEditor* freshEditor = fresh->getSynthEditor();
+        freshEditor->editorControlsLib_RemoveQuestion();
+        fresh->expectedDumpType = SYSEX_CURRENT_PATTERN_DUMP;
+        for (const Bytes& message : c.messages)
+            fresh->TetherMidiReceive(message, false);
 
-    EXPECT_EQ(editor->infoLineText(), "Dump error");
-    expectNothingHappened();
+        EXPECT_FALSE(fresh->sysexReceiving);
+        EXPECT_EQ(freshEditor->infoLineText(), "Warning incomplete dump");
+        EXPECT_EQ(fresh->expectedDumpType, kNoDumpType) << "the cut dump was taken as the requested one";
+        EXPECT_EQ(freshEditor->questionPending, c.nextDumpOffered);
+        if (c.nextDumpOffered)
+        {
+            EXPECT_TRUE(std::equal(pattern.begin(), pattern.end(), fresh->dumpReceiveData));
+        }
+        else
+        {
+            EXPECT_FALSE(host.automation().empty()) << "the control change reached the parameter";
+        }
+    }
 }
 
 TEST_F(TetherReceive, SysexGrowingBeyondFourBankDumpsIsDroppedWithDumpError)
@@ -201,7 +241,6 @@ TEST_F(TetherReceive, ShortAndOddMessagesAreIgnored)
         {0xF8, 0xFE},       // real time only
         {0x4A, 0x10, 0x20}, // no status byte
         {0xB0, 0xCA, 0x10}, // a data byte out of range
-        {0xF2, 0x10, 0x20}, // song position
         {kSysexEnd},
     };
     for (const Bytes& message : messages)
@@ -215,7 +254,7 @@ TEST_F(TetherReceive, ShortAndOddMessagesAreIgnored)
 TEST_F(TetherReceive, WhatIsPlayedOnTheDeviceReachesTheHost)
 {
     const std::vector<std::vector<std::uint8_t>> played = {
-        {0x99, 36, 100}, {0xA9, 36, 20}, {0xE1, 0x00, 0x40}};
+        {0x99, 36, 100}, {0xA9, 36, 20}, {0xE1, 0x00, 0x40}, {0xF2, 0x10, 0x20}};
     for (const auto& message : played)
         deliver(Bytes(message.begin(), message.end()));
 
@@ -243,6 +282,20 @@ TEST_F(TetherReceive, DumpCutShortIsCompletedFromTheInitialPatternAfterThreeSeco
     // 2995 packed bytes carry the first 2620 bytes of the pattern; the rest is the initial one.
     EXPECT_TRUE(std::equal(pattern.begin(), pattern.begin() + 2620, synth.dumpReceiveData));
     EXPECT_TRUE(std::equal(INIT_PATCH.begin() + 2627, INIT_PATCH.end(), synth.dumpReceiveData + 2627));
+}
+
+TEST_F(TetherReceive, AWholeDumpWithoutItsEndIsCompletedByTheCheck)
+{
+    const Bytes dump = patternDumpOf(pattern);
+    deliverAll(fragmentsOf(Bytes(dump.begin(), dump.end() - 1), 1024));
+    ASSERT_TRUE(synth.sysexReceiving);
+
+    editor->postProcessRunPending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
+
+    EXPECT_FALSE(synth.sysexReceiving);
+    EXPECT_EQ(editor->infoLineText(), "Warning incomplete dump");
+    EXPECT_TRUE(patternDumpAsked());
+    EXPECT_TRUE(received(pattern)) << "only the F7 came from the initial pattern";
 }
 
 struct Abandoned

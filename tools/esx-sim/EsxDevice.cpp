@@ -216,6 +216,11 @@ Message EsxDevice::receiveSysex(const Message& message)
         storeDump(message);
         return {};
     }
+    if (isIdentityRequest(message) && identityRequestsToDrop > 0)
+    {
+        --identityRequestsToDrop;
+        return {};
+    }
     return silent ? Message{} : answerTo(message);
 }
 
@@ -247,6 +252,11 @@ void EsxDevice::storeDump(const Message& message)
         std::copy_n(dump.image(i), kPatternSize, memories[dump.bank * kPatternsPerBank + i].begin());
 }
 
+bool versionNumberFits(unsigned number)
+{
+    return number % 256 < 128 && number < 128 * 256;
+}
+
 Message EsxDevice::identityReply() const
 {
     return {kSysexStart,
@@ -260,9 +270,9 @@ Message EsxDevice::identityReply() const
             0x00,
             0x00,
             static_cast<std::uint8_t>(version.minor & 0x7F),
-            0x00,
+            static_cast<std::uint8_t>((version.minor >> 8) & 0x7F),
             static_cast<std::uint8_t>(version.major & 0x7F),
-            0x00,
+            static_cast<std::uint8_t>((version.major >> 8) & 0x7F),
             kSysexEnd};
 }
 

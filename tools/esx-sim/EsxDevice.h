@@ -18,11 +18,15 @@ constexpr unsigned kPatternMemories = 256;
 constexpr unsigned kPatternsPerBank = 64;
 using PatternImage = std::array<std::uint8_t, kPatternSize>;
 
+// Each number travels as two 7-bit bytes, low and high (0 to 127 + 256 x 0 to 127).
 struct Version
 {
     unsigned major = 1;
     unsigned minor = 3; // 1.03
 };
+
+// False for a number that the identity reply cannot carry (its low byte above 127).
+bool versionNumberFits(unsigned number);
 
 // Where one value of a device parameter travels on the wire.
 struct ParameterAddress
@@ -60,6 +64,9 @@ public:
 
     // A silent device answers no request (identity, dumps).
     bool silent = false;
+    // So many identity requests are lost on the way before the next one is answered.
+    unsigned identityRequestsToDrop = 0;
+    Version version;
 
 private:
     struct NrpnReceive
@@ -77,7 +84,6 @@ private:
     void write(const ParameterAddress& address, unsigned value);
     Message identityReply() const;
 
-    Version version;
     std::vector<ParameterAddress> addresses;
     std::array<NrpnReceive, 16> nrpn{};
     std::vector<PatternImage> memories;

@@ -178,6 +178,18 @@ void EsxSimulator::setSilent(bool silent)
     device.silent = silent;
 }
 
+void EsxSimulator::dropIdentityRequests(unsigned count)
+{
+    std::lock_guard<std::mutex> lock(deviceLock);
+    device.identityRequestsToDrop = count;
+}
+
+void EsxSimulator::setVersion(Version version)
+{
+    std::lock_guard<std::mutex> lock(deviceLock);
+    device.version = version;
+}
+
 PatternImage EsxSimulator::currentPattern() const
 {
     std::lock_guard<std::mutex> lock(deviceLock);

@@ -41,6 +41,9 @@ public:
     void sendCorruptedPattern();
     void sendBank(unsigned bank);
     void setSilent(bool silent);
+    // The next count identity requests get lost on the way, as on a busy machine.
+    void dropIdentityRequests(unsigned count);
+    void setVersion(Version version);
 
     // The device's memory, for the tests.
     PatternImage currentPattern() const;

@@ -12,6 +12,9 @@
 //   corrupt                            send the current pattern with a damaged header
 //   bank <0-3>                         send a pattern bank
 //   silent on|off                      stop or resume answering requests
+//   drop-identity <n>                  lose the next <n> identity requests
+//   version <major> <minor>            the version the identity reply gives; each number's
+//                                      low byte must be below 128 (e.g. 258 = bytes 2 and 1)
 //   quit
 //
 // At the end of its input it goes on serving; SIGINT or SIGTERM end it.
@@ -51,6 +54,11 @@ bool runCommand(esxsim::EsxSimulator& simulator, const std::string& line)
         simulator.sendBank(a);
     else if (command == "silent" && words >> flag && (flag == "on" || flag == "off"))
         simulator.setSilent(flag == "on");
+    else if (command == "drop-identity" && words >> a)
+        simulator.dropIdentityRequests(a);
+    else if (command == "version" && words >> a >> b && esxsim::versionNumberFits(a) &&
+             esxsim::versionNumberFits(b))
+        simulator.setVersion({a, b});
     else
         return false;
     return true;

@@ -141,8 +141,10 @@ TEST_F(HostModeTest, TheHostSeesSampleNumbersAsTwoHalves)
     EXPECT_EQ(synth.getParameter(kD1SampleMsb), IntToFloat(64));
     EXPECT_EQ(synth.getParameter(kD1SampleLsb), IntToFloat(72));
 
-    const std::pair<int, float> writes[] = {
-        {kD1SampleMsb, 0.0f}, {kD1SampleLsb, IntToFloat(100)}, {kD1SampleMsb, 1.0f}, {kD1SampleLsb, 0.0f}};
+    const std::pair<int, float> writes[] = {{kD1SampleMsb, 0.0f},
+                                            {kD1SampleLsb, IntToFloat(100)},
+                                            {kD1SampleMsb, IntToFloat(64)},
+                                            {kD1SampleLsb, 0.0f}};
     const unsigned numbers[] = {72, 100, 228, 128};
     for (unsigned i = 0; i < std::size(writes); ++i)
     {
@@ -164,12 +166,47 @@ TEST_F(HostModeTest, SliceHalvesAddressTheSliceOfTheirPart)
 TEST_F(HostModeTest, KeyboardSampleHalvesAddressKeyboard1)
 {
     const float drum1 = partValue(synth, PARAM_PART_WAVE, 0);
-    synth.setParameter(kK1SampleMsb, 1.0f);
+    synth.setParameter(kK1SampleMsb, IntToFloat(100));
     synth.setParameter(kK1SampleLsb, IntToFloat(1));
     EXPECT_EQ(partValue(synth, PARAM_PART_WAVE, PART_KEYBOARD1), IntToFloat(129));
     EXPECT_EQ(partValue(synth, PARAM_PART_WAVE, 0), drum1);
     EXPECT_EQ(synth.getParameter(kK1SampleMsb), IntToFloat(64));
     EXPECT_EQ(synth.getParameter(kK1SampleLsb), IntToFloat(1));
+}
+
+// Sample numbers that the device sends reach the host's automation as two halves in 0..1, and
+// the automation replayed, in either order of the halves, restores each number, "Off" (256)
+// among them.
+TEST_F(HostModeTest, SampleNumbersRecordedFromTheDeviceReplayToTheSameNumbers)
+{
+    const unsigned numbers[] = {5, 256, 133, 127, 128, 256, 0, 255, 200, 256, 256, 7};
+    // What the two automation lanes hold after each number: the last value told of each half.
+    std::vector<std::map<int, float>> lanes;
+    for (unsigned n : numbers)
+    {
+        HostEventList change(longNrpn(9, 12, 0, n));
+        synth.processEvents(change.get());
+        lanes.push_back(lanes.empty() ? std::map<int, float>{} : lanes.back());
+        for (const AutomationCall& call : newAutomation())
+        {
+            EXPECT_TRUE(call.value >= 0.0f && call.value <= 1.0f) << n << ": host value " << call.value;
+            lanes.back()[call.index] = call.value;
+        }
+    }
+    for (bool reversed : {false, true})
+    {
+        SynthCommons replay(RecordingHost::callback);
+        for (std::size_t i = 0; i < std::size(numbers); ++i)
+        {
+            std::vector<std::pair<int, float>> halves(lanes[i].begin(), lanes[i].end());
+            if (reversed)
+                std::reverse(halves.begin(), halves.end());
+            for (const auto& [index, value] : halves)
+                replay.setParameter(index, value);
+            EXPECT_EQ(partValue(replay, PARAM_PART_WAVE, 0), IntToFloat(numbers[i]))
+                << "step " << i << (reversed ? ", halves reversed" : "");
+        }
+    }
 }
 
 // --- The effect send menu ---------------------------------------------------------------------------

@@ -163,6 +163,18 @@ TEST_F(HostModeTest, ANewNumberDeliversAPendingOneWithTheLastData)
     EXPECT_EQ(newAutomation(), (Automation{{kD1FilterCutoff, IntToFloat(40)}}));
 }
 
+TEST_F(HostModeTest, ASecondNumberLsbDeliversTheFirstWithTheLastData)
+{
+    deviceSends({{0xB9, 99, 12}, {0xB9, 98, 4}, {0xB9, 6, 3}}); // D1 pitch 3
+    synth.setParameter(kD1FilterCutoff, 0.0f);
+    newAutomation();
+
+    deviceSends({{0xB9, 98, 6}});
+    EXPECT_EQ(synth.getParameter(kD1FilterCutoff), 0.0f) << "not delivered before the next number";
+    deviceSends({{0xB9, 98, 7}});
+    EXPECT_EQ(newAutomation(), (Automation{{kD1FilterCutoff, IntToFloat(3)}}));
+}
+
 TEST_F(HostModeTest, TheNumberControllersAlsoReachTheControllerPath)
 {
     HostEventList list({{0xB0, 99, 1}});
@@ -249,6 +261,12 @@ TEST_F(HostModeTest, TheSameNoteOnAnotherChannelIsAnotherSlot)
 {
     deviceSends({{0x90, 60, 100}, {0x91, 60, 100}, {0x91, 60, 100}});
     EXPECT_EQ(runBlock(), (MessageList{{0x81, 60, 64}}));
+}
+
+TEST_F(HostModeTest, ANoteOffOnAnotherChannelLeavesTheHeldNote)
+{
+    deviceSends({{0x90, 60, 100}, {0x81, 60, 0}, {0x90, 60, 90}});
+    EXPECT_EQ(runBlock(), (MessageList{{0x80, 60, 64}}));
 }
 
 TEST_F(HostModeTest, ANinthHeldNoteIsNotRecorded)

@@ -48,10 +48,26 @@ protected:
     std::unique_ptr<t_MidiEventQueue> queue = std::make_unique<t_MidiEventQueue>();
 };
 
-TEST_F(QueueTest, EveryEventPointerPointsAtItsRecord)
+// What a host reads: the first numEvents pointers, each at its record, through fills,
+// removals and a new start.
+TEST_F(QueueTest, EveryEventPointerAHostReadsPointsAtItsRecord)
 {
-    for (int i = 0; i < kMidiQueueCapacity; ++i)
-        ASSERT_EQ(queue->events[i], reinterpret_cast<VstEvent*>(&queue->records[i]));
+    const auto expectPointersAtRecords = [this]
+    {
+        for (int i = 0; i < queue->numEvents; ++i)
+            ASSERT_EQ(queue->events[i], reinterpret_cast<VstEvent*>(&queue->records[i])) << i;
+    };
+    for (unsigned char data1 = 0; data1 < 100; ++data1)
+        midiQueueEnqueueSingle(*queue, makeMidiEvent(0xB0, data1, 1));
+    expectPointersAtRecords();
+    midiQueueRemoveFront(*queue, 60);
+    for (unsigned char data1 = 0; data1 < 80; ++data1)
+        midiQueueEnqueueSingle(*queue, makeMidiEvent(0xB1, data1, 1));
+    EXPECT_EQ(queue->numEvents, 120);
+    expectPointersAtRecords();
+    midiQueueInit(*queue);
+    midiQueueEnqueueSingle(*queue, makeMidiEvent(0x90, 60, 100));
+    expectPointersAtRecords();
     EXPECT_EQ(reinterpret_cast<VstEvents*>(queue.get()), queue->asVstEvents());
 }
 

@@ -30,7 +30,11 @@ TEST(Conversions, FloatToIntRoundsHalvesUpAndNegativesToZero)
 
 TEST(TextHelpers, TheHostDisplayIsTheDecimalMidiValue)
 {
-    const std::pair<float, const char*> cases[] = {{0.5f, "64"}, {1.0f, "127"}, {0.0f, "0"}};
+    const std::pair<float, const char*> cases[] = {{0.5f, "64"},
+                                                   {1.0f, "127"},
+                                                   {0.0f, "0"},
+                                                   {IntToFloat(256), "256"},
+                                                   {1e9f, "999"}}; // no wrap past 255
     for (const auto& [f, text] : cases)
     {
         std::unique_ptr<char[]> display(floatTo8bitDec(f));

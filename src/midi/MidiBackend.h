@@ -1,0 +1,54 @@
+// What the Tether MIDI layer needs of a MIDI system: its ports listed by name, one input and
+// one output opened by name, messages sent, bytes received as they arrive, and word when the
+// system goes away. One class per MIDI system implements it (src/midi/<system>/).
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace midi
+{
+// Output: a port the plug-in sends to (the interface's MIDI OUT socket). Input: a port it
+// receives from.
+enum class Direction
+{
+    Output,
+    Input,
+};
+
+// Told by a back end, from threads of its own.
+class Receiver
+{
+public:
+    virtual ~Receiver() = default;
+    // Bytes from the open input as the system delivers them: a channel message whole, a
+    // SysEx message whole or in pieces, in order. One call at a time, on one thread.
+    virtual void midiReceived(const unsigned char* bytes, std::size_t length) = 0;
+    // The system has gone: both ports are closed and nothing more arrives. May come on any
+    // thread, also during a call into the back end; it must not call back into the back end.
+    virtual void midiSystemGone() = 0;
+};
+
+class Backend
+{
+public:
+    virtual ~Backend() = default;
+    // Full port names as the system shows them, the plug-in's own ports left out.
+    virtual std::vector<std::string> listPorts(Direction direction) = 0;
+    // Closes the open port of that direction first; false when the port does not open.
+    virtual bool openPort(Direction direction, const std::string& name) = 0;
+    // Returns once no receive call runs any more. Closing a closed port does nothing.
+    virtual void closePort(Direction direction) = 0;
+    // One whole message, or a piece of a SysEx message, from one thread at a time; false when
+    // it was dropped (no output open, no room).
+    virtual bool send(const unsigned char* bytes, std::size_t length) = 0;
+    // False once the system has gone: a new back end must be created to go on.
+    virtual bool usable() const = 0;
+};
+
+// The back end of the system chosen by PAVONIS_MIDI_API (alsa or jack), else the first of
+// the ALSA sequencer and JACK that can be reached; null when none can.
+std::unique_ptr<Backend> createBackend(Receiver& receiver);
+} // namespace midi

@@ -1,0 +1,37 @@
+// A ring of bytes between one writing thread and one reading thread, without locks: a MIDI
+// system's callback on one side, a thread of the plug-in on the other. Each call moves all
+// the bytes asked for or none; nothing allocates after construction.
+#pragma once
+
+#include <atomic>
+#include <cstddef>
+#include <memory>
+
+namespace midi
+{
+class SpscRing
+{
+public:
+    // Room for at least capacity bytes.
+    explicit SpscRing(std::size_t capacity);
+
+    // The writer's side.
+    std::size_t writeSpace() const;
+    bool write(const void* bytes, std::size_t count);
+
+    // The reader's side.
+    std::size_t readSpace() const;
+    bool peek(void* bytes, std::size_t count) const;
+    bool read(void* bytes, std::size_t count);
+    void skip(std::size_t count);
+
+private:
+    void copyOut(std::size_t from, void* bytes, std::size_t count) const;
+
+    std::size_t size; // a power of two
+    std::unique_ptr<unsigned char[]> buffer;
+    // Bytes written and read since the start; only their writer changes each.
+    std::atomic<std::size_t> written{0};
+    std::atomic<std::size_t> taken{0};
+};
+} // namespace midi

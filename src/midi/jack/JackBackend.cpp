@@ -1,0 +1,322 @@
+// The JACK back end. One client with at most two ports, active only while a port is open.
+// The process callback never locks, allocates or blocks: it moves bytes between the ports
+// and two single-producer single-consumer ring buffers. Received bytes are handed on from a
+// thread of the back end's own, woken by a semaphore that the callback posts.
+#include "JackBackend.h"
+#include "../SpscRing.h"
+
+#include <jack/jack.h>
+#include <jack/midiport.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdint>
+#include <cstring>
+#include <mutex>
+#include <new>
+#include <semaphore.h>
+#include <thread>
+
+namespace midi
+{
+namespace
+{
+constexpr std::size_t kOutputRingSize = 64 * 1024;
+constexpr std::size_t kInputRingSize = 128 * 1024;
+// How long a sender waits for room in the output ring before it drops the message.
+constexpr auto kSendRoomWait = std::chrono::milliseconds(200);
+constexpr const char* kPortNames[] = {"MIDI out", "MIDI in"};
+
+using Length = std::uint32_t;
+
+int indexOf(Direction direction)
+{
+    return direction == Direction::Output ? 0 : 1;
+}
+
+// A message in a ring: its length, then its bytes. The reader takes it only once whole.
+bool ringHoldsWholeMessage(const SpscRing& ring, Length* length)
+{
+    const std::size_t available = ring.readSpace();
+    return ring.peek(length, sizeof(Length)) && available - sizeof(Length) >= *length;
+}
+
+bool ringPut(SpscRing& ring, const void* bytes, Length length)
+{
+    if (ring.writeSpace() < sizeof(Length) + length)
+        return false;
+    ring.write(&length, sizeof(Length));
+    ring.write(bytes, length);
+    return true;
+}
+
+std::unique_ptr<SpscRing> newRing(std::size_t size)
+{
+    try
+    {
+        return std::make_unique<SpscRing>(size);
+    }
+    catch (const std::bad_alloc&)
+    {
+        return nullptr;
+    }
+}
+
+class JackBackend final : public Backend
+{
+public:
+    JackBackend(Receiver& receiver, jack_client_t* client) : receiver(receiver), client(client)
+    {
+        sem_init(&inputArrived, 0, 0);
+        jack_set_process_callback(client, processCallback, this);
+        jack_on_info_shutdown(client, shutdownCallback, this);
+    }
+
+    ~JackBackend() override
+    {
+        closePort(Direction::Output);
+        closePort(Direction::Input);
+        // A client whose server has died is left alone: closing it would talk to the dead server.
+        if (!gone)
+            jack_client_close(client);
+        sem_destroy(&inputArrived);
+    }
+
+    std::vector<std::string> listPorts(Direction direction) override
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        std::vector<std::string> names;
+        if (gone)
+            return names;
+        // We send to the others' inputs and receive from their outputs.
+        const unsigned long flags = direction == Direction::Output ? JackPortIsInput : JackPortIsOutput;
+        const char** ports = jack_get_ports(client, nullptr, JACK_DEFAULT_MIDI_TYPE, flags);
+        const std::string own = std::string(jack_get_client_name(client)) + ":";
+        for (const char** port = ports; port && *port; ++port)
+            if (std::strncmp(*port, own.c_str(), own.size()) != 0)
+                names.emplace_back(*port);
+        jack_free(ports);
+        return names;
+    }
+
+    bool openPort(Direction direction, const std::string& name) override
+    {
+        closePort(direction);
+        std::lock_guard<std::mutex> lock(stateLock);
+        if (gone)
+            return false;
+        Side& side = sides[indexOf(direction)];
+        const bool output = direction == Direction::Output;
+        side.port = jack_port_register(client, kPortNames[indexOf(direction)], JACK_DEFAULT_MIDI_TYPE,
+                                       output ? JackPortIsOutput : JackPortIsInput, 0);
+        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
+        if (side.port && side.ring && !output)
+            startReceiving();
+        const bool ready = side.port && side.ring && activate();
+        if (ready)
+        {
+            std::lock_guard<std::mutex> sending(sendLock);
+            side.live = side.port;
+        }
+        const char* own = side.port ? jack_port_name(side.port) : nullptr;
+        if (ready &&
+            (output ? jack_connect(client, own, name.c_str()) : jack_connect(client, name.c_str(), own)) == 0)
+            return true;
+        releaseSide(direction);
+        return false;
+    }
+
+    void closePort(Direction direction) override
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        releaseSide(direction);
+    }
+
+    bool send(const unsigned char* bytes, std::size_t length) override
+    {
+        std::lock_guard<std::mutex> lock(sendLock);
+        const Side& side = sides[indexOf(Direction::Output)];
+        if (!side.live.load() || length == 0 || length > kOutputRingSize / 2)
+            return false;
+        // The callback empties the ring every cycle; a message waits for room only behind a burst.
+        const auto end = std::chrono::steady_clock::now() + kSendRoomWait;
+        while (!ringPut(*side.ring, bytes, static_cast<Length>(length)))
+        {
+            if (gone || !active || std::chrono::steady_clock::now() >= end)
+                return false;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return true;
+    }
+
+    bool usable() const override { return !gone; }
+
+private:
+    struct Side
+    {
+        jack_port_t* port = nullptr;
+        std::unique_ptr<SpscRing> ring;
+        std::atomic<jack_port_t*> live{nullptr}; // what the process callback may touch
+    };
+
+    static int processCallback(jack_nframes_t frames, void* self)
+    {
+        static_cast<JackBackend*>(self)->process(frames);
+        return 0;
+    }
+
+    static void shutdownCallback(jack_status_t, const char*, void* self)
+    {
+        auto* backend = static_cast<JackBackend*>(self);
+        backend->gone = true;
+        backend->receiver.midiSystemGone();
+    }
+
+    void process(jack_nframes_t frames)
+    {
+        inCycle.store(true);
+        if (jack_port_t* port = sides[0].live.load())
+            writeOutput(jack_port_get_buffer(port, frames), *sides[0].ring);
+        if (jack_port_t* port = sides[1].live.load())
+            readInput(jack_port_get_buffer(port, frames), *sides[1].ring);
+        inCycle.store(false);
+    }
+
+    // Whole messages from the ring into the cycle's buffer, as many as fit; the rest waits.
+    static void writeOutput(void* buffer, SpscRing& ring)
+    {
+        jack_midi_clear_buffer(buffer);
+        const std::size_t largest = jack_midi_max_event_size(buffer);
+        Length length = 0;
+        while (ringHoldsWholeMessage(ring, &length))
+        {
+            if (length > largest) // never fits: dropped
+            {
+                ring.skip(sizeof(Length) + length);
+                continue;
+            }
+            jack_midi_data_t* event = jack_midi_event_reserve(buffer, 0, length);
+            if (!event)
+                return;
+            ring.skip(sizeof(Length));
+            ring.read(event, length);
+        }
+    }
+
+    // Every event of the cycle into the ring (dropped when the receiver lags far behind).
+    void readInput(void* buffer, SpscRing& ring)
+    {
+        const jack_nframes_t count = jack_midi_get_event_count(buffer);
+        bool put = false;
+        for (jack_nframes_t i = 0; i < count; ++i)
+        {
+            jack_midi_event_t event;
+            if (jack_midi_event_get(&event, buffer, i) == 0 && event.size > 0)
+                put = ringPut(ring, event.buffer, static_cast<Length>(event.size)) || put;
+        }
+        if (put)
+            sem_post(&inputArrived);
+    }
+
+    void startReceiving()
+    {
+        receiving = true;
+        receiveThread = std::thread([this] { receiveCycles(); });
+    }
+
+    void receiveCycles()
+    {
+        SpscRing& ring = *sides[1].ring;
+        std::vector<unsigned char> message;
+        while (receiving)
+        {
+            while (sem_wait(&inputArrived) != 0)
+                ; // interrupted: wait again
+            Length length = 0;
+            while (receiving && ringHoldsWholeMessage(ring, &length))
+            {
+                message.resize(length);
+                ring.skip(sizeof(Length));
+                ring.read(message.data(), length);
+                receiver.midiReceived(message.data(), length);
+            }
+        }
+    }
+
+    void stopReceiving()
+    {
+        if (!receiveThread.joinable())
+            return;
+        receiving = false;
+        sem_post(&inputArrived);
+        receiveThread.join();
+    }
+
+    bool activate()
+    {
+        if (!active && jack_activate(client) == 0)
+            active = true;
+        return active;
+    }
+
+    // Waits until the process callback has let go of a side it may have been using.
+    void waitForCycleEnd()
+    {
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+        while (inCycle.load() && !gone && std::chrono::steady_clock::now() < end)
+            std::this_thread::yield();
+    }
+
+    // The callback stops touching the side (the client goes inactive when no port is left)
+    // before its port and ring are freed.
+    void releaseSide(Direction direction)
+    {
+        std::unique_lock<std::mutex> sending(sendLock, std::defer_lock);
+        if (direction == Direction::Output)
+            sending.lock();
+        Side& side = sides[indexOf(direction)];
+        Side& other = sides[1 - indexOf(direction)];
+        // Unconnected first: an output buffer that the callback no longer clears would be
+        // read again by the other end in the cycles before the port goes.
+        if (side.port && active && !gone)
+            jack_port_disconnect(client, side.port);
+        side.live.store(nullptr);
+        if (active && !other.port)
+        {
+            if (!gone)
+                jack_deactivate(client);
+            active = false;
+        }
+        else
+            waitForCycleEnd();
+        if (direction == Direction::Input)
+            stopReceiving();
+        if (side.port && !gone)
+            jack_port_unregister(client, side.port);
+        side.port = nullptr;
+        side.ring.reset();
+    }
+
+    Receiver& receiver;
+    jack_client_t* client;
+    std::mutex stateLock; // listing, opening and closing
+    std::mutex sendLock;  // a send and the output's ring going away
+    Side sides[2];
+    std::atomic<bool> active{false};
+    std::atomic<bool> inCycle{false};
+    std::atomic<bool> gone{false};
+    std::atomic<bool> receiving{false};
+    sem_t inputArrived;
+    std::thread receiveThread;
+};
+} // namespace
+
+std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
+{
+    jack_status_t status;
+    jack_client_t* client = jack_client_open(clientName, JackNoStartServer, &status);
+    if (!client)
+        return nullptr;
+    return std::make_unique<JackBackend>(receiver, client);
+}
+} // namespace midi
