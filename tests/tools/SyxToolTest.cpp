@@ -132,6 +132,12 @@ struct BadCase
     const char* error;
 };
 
+// CTest lists each case by what it tries, not by the bytes of its record.
+void PrintTo(const BadCase& badCase, std::ostream* out)
+{
+    *out << badCase.what;
+}
+
 class SyxToolBadFile : public SyxTool, public ::testing::WithParamInterface<BadCase>
 {
 };
