@@ -84,6 +84,36 @@ void makeSteppers(SynthEditor* editor, const t_EditorControl* row, int width, e_
                                pictures[i], CPoint(), target, i == 0 ? -1 : +1);
 }
 
+// --- Controls with a name label: knobs and buttons ---------------------------------------------
+
+template <typename Record, auto Control> CControl* mainOf(const t_EditorControl* row)
+{
+    return recordOf<Record>(row)->*Control;
+}
+
+template <typename Record, auto Control>
+void placeLabelled(const t_EditorControl* row, CViewContainer* target)
+{
+    auto* r = recordOf<Record>(row);
+    target->addView(r->*Control);
+    target->addView(r->label);
+}
+
+template <typename Record, auto Control> void releaseLabelled(t_EditorControl* row)
+{
+    auto* r = recordOf<Record>(row);
+    forgetView(r->*Control);
+    forgetView(r->label);
+    delete r;
+}
+
+constexpr auto mainKnob = mainOf<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto placeKnob = placeLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto releaseKnob = releaseLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto mainButton = mainOf<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+constexpr auto placeButton = placeLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+constexpr auto releaseButton = releaseLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+
 // --- Knob ------------------------------------------------------------------------------------
 
 void buildKnob(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter* e)
@@ -100,26 +130,6 @@ void buildKnob(SynthEditor* editor, t_EditorControl* row, const t_EditorParamete
     k->knob->setValue(editor->getSynth()->parameterLib_GetParameterValueFromEditor(e->id));
     k->label = makeLabel(CRect(row->x - 10, row->y - 10, row->x + 61, row->y), e->name, kNormalFontVerySmall,
                          kWhiteCColor, kNormalFace, kCenterText);
-}
-
-void placeKnob(const t_EditorControl* row, CViewContainer* target)
-{
-    auto* k = recordOf<t_Knob_TypeStruct>(row);
-    target->addView(k->knob);
-    target->addView(k->label);
-}
-
-void releaseKnob(t_EditorControl* row)
-{
-    auto* k = recordOf<t_Knob_TypeStruct>(row);
-    forgetView(k->knob);
-    forgetView(k->label);
-    delete k;
-}
-
-CControl* mainKnob(const t_EditorControl* row)
-{
-    return recordOf<t_Knob_TypeStruct>(row)->knob;
 }
 
 // --- LED group ------------------------------------------------------------------------------------
@@ -266,26 +276,6 @@ void buildButton(SynthEditor* editor, t_EditorControl* row, const t_EditorParame
         b->label = makeLabel(size, e->name, kNormalFontBig, kWhiteCColor, kBoldFace, kCenterText);
     else
         b->label = makeLabel(size, e->name, kNormalFontVerySmall, kBlackCColor, kBoldFace, kCenterText);
-}
-
-void placeButton(const t_EditorControl* row, CViewContainer* target)
-{
-    auto* b = recordOf<t_Button_TypeStruct>(row);
-    target->addView(b->control);
-    target->addView(b->label);
-}
-
-void releaseButton(t_EditorControl* row)
-{
-    auto* b = recordOf<t_Button_TypeStruct>(row);
-    forgetView(b->control);
-    forgetView(b->label);
-    delete b;
-}
-
-CControl* mainButton(const t_EditorControl* row)
-{
-    return recordOf<t_Button_TypeStruct>(row)->control;
 }
 
 void pushToggle(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter* e, float value,
