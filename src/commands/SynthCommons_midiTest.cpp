@@ -166,11 +166,9 @@ void SynthCommons::midiTest_OnSysex(const unsigned char* message, std::uint32_t 
 void SynthEditor::editorControlsLib_MidiTestResult()
 {
     synth->midiTestRunning = false;
-    static const e_EditorResourceID kLines[kMidiTestResultLines] = {RES_MIDI_TEST_TITLE, RES_MIDI_TEST_LINE1,
-                                                                    RES_MIDI_TEST_LINE2, RES_MIDI_TEST_LINE3};
     if (const Verdict* verdict = verdictOf(synth->midiTestStep))
         for (int line = 0; line < kMidiTestResultLines; ++line)
-            setResourceText(kLines[line], verdict->lines[line]);
+            setResourceText(kMidiTestLines[line], verdict->lines[line]);
     synth->pluginMode = PLUGIN_MODE_MIDI_TEST;
     editorControlsLib_SetAllControlValue(nullptr);
     editorControlsLib_ResetParameterInfo();

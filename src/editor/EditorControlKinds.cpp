@@ -67,6 +67,53 @@ void tagControl(CControl* control, long tag, long extraTag)
     control->setExtraTag(extraTag);
 }
 
+// The minus stepper left of a control of the given width and the plus stepper right of it.
+template <typename Stepper, typename Target>
+void makeSteppers(SynthEditor* editor, const t_EditorControl* row, int width, e_EditorResourceID minusPicture,
+                  e_EditorResourceID plusPicture, Target* target, Stepper** minus, Stepper** plus)
+{
+    CBitmap* pictures[2] = {editor->editorControlsLib_GetBitmapResourceObj(minusPicture),
+                            editor->editorControlsLib_GetBitmapResourceObj(plusPicture)};
+    const CCoord widths[2] = {pictures[0] ? pictures[0]->getWidth() : 0,
+                              pictures[1] ? pictures[1]->getWidth() : 0};
+    const CRect places[2] = {CRect(row->x - widths[0], row->y, row->x, row->y + kMenuHeight),
+                             CRect(row->x + width, row->y, row->x + width + widths[1], row->y + kMenuHeight)};
+    Stepper** made[2] = {minus, plus};
+    for (int i = 0; i < 2; ++i)
+        *made[i] = new Stepper(places[i], editor, -1, pictures[i] ? pictures[i]->getHeight() / 2 : 0,
+                               pictures[i], CPoint(), target, i == 0 ? -1 : +1);
+}
+
+// --- Controls with a name label: knobs and buttons ---------------------------------------------
+
+template <typename Record, auto Control> CControl* mainOf(const t_EditorControl* row)
+{
+    return recordOf<Record>(row)->*Control;
+}
+
+template <typename Record, auto Control>
+void placeLabelled(const t_EditorControl* row, CViewContainer* target)
+{
+    auto* r = recordOf<Record>(row);
+    target->addView(r->*Control);
+    target->addView(r->label);
+}
+
+template <typename Record, auto Control> void releaseLabelled(t_EditorControl* row)
+{
+    auto* r = recordOf<Record>(row);
+    forgetView(r->*Control);
+    forgetView(r->label);
+    delete r;
+}
+
+constexpr auto mainKnob = mainOf<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto placeKnob = placeLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto releaseKnob = releaseLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
+constexpr auto mainButton = mainOf<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+constexpr auto placeButton = placeLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+constexpr auto releaseButton = releaseLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+
 // --- Knob ------------------------------------------------------------------------------------
 
 void buildKnob(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter* e)
@@ -83,26 +130,6 @@ void buildKnob(SynthEditor* editor, t_EditorControl* row, const t_EditorParamete
     k->knob->setValue(editor->getSynth()->parameterLib_GetParameterValueFromEditor(e->id));
     k->label = makeLabel(CRect(row->x - 10, row->y - 10, row->x + 61, row->y), e->name, kNormalFontVerySmall,
                          kWhiteCColor, kNormalFace, kCenterText);
-}
-
-void placeKnob(const t_EditorControl* row, CViewContainer* target)
-{
-    auto* k = recordOf<t_Knob_TypeStruct>(row);
-    target->addView(k->knob);
-    target->addView(k->label);
-}
-
-void releaseKnob(t_EditorControl* row)
-{
-    auto* k = recordOf<t_Knob_TypeStruct>(row);
-    forgetView(k->knob);
-    forgetView(k->label);
-    delete k;
-}
-
-CControl* mainKnob(const t_EditorControl* row)
-{
-    return recordOf<t_Knob_TypeStruct>(row)->knob;
 }
 
 // --- LED group ------------------------------------------------------------------------------------
@@ -251,26 +278,6 @@ void buildButton(SynthEditor* editor, t_EditorControl* row, const t_EditorParame
         b->label = makeLabel(size, e->name, kNormalFontVerySmall, kBlackCColor, kBoldFace, kCenterText);
 }
 
-void placeButton(const t_EditorControl* row, CViewContainer* target)
-{
-    auto* b = recordOf<t_Button_TypeStruct>(row);
-    target->addView(b->control);
-    target->addView(b->label);
-}
-
-void releaseButton(t_EditorControl* row)
-{
-    auto* b = recordOf<t_Button_TypeStruct>(row);
-    forgetView(b->control);
-    forgetView(b->label);
-    delete b;
-}
-
-CControl* mainButton(const t_EditorControl* row)
-{
-    return recordOf<t_Button_TypeStruct>(row)->control;
-}
-
 void pushToggle(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter* e, float value,
                 CControl* leaveAlone)
 {
@@ -300,18 +307,8 @@ void buildMenu(SynthEditor* editor, t_EditorControl* row, const t_EditorParamete
     if (!m->steppers)
         return;
     const bool dark = *m->colour == kBlackCColor;
-    CBitmap* minus =
-        editor->editorControlsLib_GetBitmapResourceObj(dark ? RES_STEPPER_MINUS_DARK : RES_STEPPER_MINUS);
-    CBitmap* plus =
-        editor->editorControlsLib_GetBitmapResourceObj(dark ? RES_STEPPER_PLUS_DARK : RES_STEPPER_PLUS);
-    const CCoord minusWidth = minus ? minus->getWidth() : 0;
-    const CCoord plusWidth = plus ? plus->getWidth() : 0;
-    m->minus =
-        new CMenuSelectorKickButton(CRect(row->x - minusWidth, row->y, row->x, row->y + kMenuHeight), editor,
-                                    -1, minus ? minus->getHeight() / 2 : 0, minus, CPoint(), m->menu, -1);
-    m->plus = new CMenuSelectorKickButton(
-        CRect(row->x + m->width, row->y, row->x + m->width + plusWidth, row->y + kMenuHeight), editor, -1,
-        plus ? plus->getHeight() / 2 : 0, plus, CPoint(), m->menu, +1);
+    makeSteppers(editor, row, m->width, dark ? RES_STEPPER_MINUS_DARK : RES_STEPPER_MINUS,
+                 dark ? RES_STEPPER_PLUS_DARK : RES_STEPPER_PLUS, m->menu, &m->minus, &m->plus);
 }
 
 void placeMenu(const t_EditorControl* row, CViewContainer* target)
@@ -562,16 +559,7 @@ void buildNumberEdit(SynthEditor* editor, t_EditorControl* row, const t_EditorPa
     n->edit->setHoriAlign(n->align);
     if (!n->steppers)
         return;
-    CBitmap* minus = editor->editorControlsLib_GetBitmapResourceObj(RES_STEPPER_MINUS);
-    CBitmap* plus = editor->editorControlsLib_GetBitmapResourceObj(RES_STEPPER_PLUS);
-    const CCoord minusWidth = minus ? minus->getWidth() : 0;
-    const CCoord plusWidth = plus ? plus->getWidth() : 0;
-    n->minus =
-        new CNumEditKickButton(CRect(row->x - minusWidth, row->y, row->x, row->y + kMenuHeight), editor, -1,
-                               minus ? minus->getHeight() / 2 : 0, minus, CPoint(), n->edit, -1);
-    n->plus = new CNumEditKickButton(
-        CRect(row->x + n->width, row->y, row->x + n->width + plusWidth, row->y + kMenuHeight), editor, -1,
-        plus ? plus->getHeight() / 2 : 0, plus, CPoint(), n->edit, +1);
+    makeSteppers(editor, row, n->width, RES_STEPPER_MINUS, RES_STEPPER_PLUS, n->edit, &n->minus, &n->plus);
 }
 
 void placeNumberEdit(const t_EditorControl* row, CViewContainer* target)

@@ -6,7 +6,9 @@
 
 #include "../params/ParameterIds.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <new>
 
 class SynthCommons;
 class SynthEditor;
@@ -387,14 +389,26 @@ extern const t_VisibleEditorContainers pVisibleEditorContainers[];
 extern const t_EditorControl c_EditorControls[];
 
 constexpr int kLcdFontGlyphs = 93;
-constexpr int kLcdGlyphWidth = 15;
-constexpr int kLcdGlyphHeight = 24;
 extern const char LCD_FONT_CHARS[];
 extern const int LCD_FONT_CHARS_WIDTH[];
 
 constexpr int kFxTypes = 16;
 extern const char* const FX_EDIT1_KNOB_LABELS[];
 extern const char* const FX_EDIT2_KNOB_LABELS[];
+
+// A heap copy of a table, end row included (the first row for which isEnd holds); null when
+// memory runs out.
+template <typename T, typename IsEnd> T* editorTables_Copy(const T* table, IsEnd isEnd)
+{
+    std::size_t count = 0;
+    while (!isEnd(table[count]))
+        ++count;
+    T* copy = new (std::nothrow) T[count + 1];
+    if (copy)
+        for (std::size_t i = 0; i <= count; ++i)
+            copy[i] = table[i];
+    return copy;
+}
 
 // Look-ups by linear walk; null when absent.
 const t_EditorPicture* editorTables_FindPicture(int number);

@@ -7,7 +7,7 @@
 
 namespace
 {
-constexpr int kQuestionsAskedAgainDelayMs = 0;
+constexpr int kShownAgainAtOnceMs = 0;
 } // namespace
 
 SynthEditor::SynthEditor(SynthCommons* owner)
@@ -58,8 +58,7 @@ bool SynthEditor::open(void* ptr)
     if (questionPending)
         editorControlsLib_AskQuestion(questionType);
     if (syncingFlag)
-        postProcessAdd(POSTPROCESS_SYNCING_NOTIFICATION, 1, 0, syncingText().c_str(),
-                       kQuestionsAskedAgainDelayMs);
+        postProcessAdd(POSTPROCESS_SYNCING_NOTIFICATION, 1, 0, syncingText().c_str(), kShownAgainAtOnceMs);
     applyPendingResources();
     frame->open(ptr);
     windowOpen = true;
@@ -193,9 +192,7 @@ std::string SynthEditor::syncingText() const
 
 std::string SynthEditor::midiTestResultLine(int line) const
 {
-    static const e_EditorResourceID kLines[kMidiTestResultLines] = {RES_MIDI_TEST_TITLE, RES_MIDI_TEST_LINE1,
-                                                                    RES_MIDI_TEST_LINE2, RES_MIDI_TEST_LINE3};
-    return line >= 0 && line < kMidiTestResultLines ? resourceText(kLines[line]) : std::string();
+    return line >= 0 && line < kMidiTestResultLines ? resourceText(kMidiTestLines[line]) : std::string();
 }
 
 void SynthEditor::editorControlsLib_DisplayCurrentPatchPrefix()
@@ -209,10 +206,4 @@ void SynthEditor::editorControlsLib_DisplayCurrentPatchPrefix()
     prefixPending = true;
     if (onPanelThread())
         applyPendingResources();
-}
-
-std::string SynthEditor::programPrefixText() const
-{
-    std::lock_guard<std::mutex> lock(textLock);
-    return programPrefix;
 }

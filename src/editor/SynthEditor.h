@@ -34,10 +34,7 @@ enum e_QuestionType : int
     QUESTION_ACCEPT_PATTERN_DUMP = 1,
     QUESTION_ACCEPT_BANK_A_DUMP = 2,
     QUESTION_RESET_PATTERN = 6,
-    QUESTION_RESET_DRUM1 = 7,
-    QUESTION_RESET_KEYBOARD1 = 16,
-    QUESTION_RESET_KEYBOARD2 = 17,
-    QUESTION_RESET_STRETCH1 = 18,
+    QUESTION_RESET_KEYBOARD2 = 17, // the parts from 7 (Drum1) to 21 (AudioIn)
     QUESTION_RESET_FX = 22,
 };
 
@@ -56,6 +53,9 @@ enum e_EditorPostProcessType : int
 constexpr int kInfoTextLength = 100;
 constexpr int kPostProcessEntries = 128;
 constexpr int kMidiTestResultLines = 4;
+// The labels of the MIDI test's result page, line by line.
+constexpr e_EditorResourceID kMidiTestLines[kMidiTestResultLines] = {
+    RES_MIDI_TEST_TITLE, RES_MIDI_TEST_LINE1, RES_MIDI_TEST_LINE2, RES_MIDI_TEST_LINE3};
 
 struct t_PostProcessEntry
 {
@@ -120,7 +120,6 @@ public:
     void editorControlsLib_SetAllControlValue(CControl* leaveAlone);
     void editorControlsLib_UpdateProgramName();
     void editorControlsLib_DisplayCurrentPatchPrefix();
-    std::string programPrefixText() const;
     void editorControlsLib_SubMenusAddEntries(t_EditorParameter* e, t_Menu_TypeStruct* menu);
     void editorControlsLib_AllocateSubMenuObjs(t_EditorParameter* e, t_Menu_TypeStruct* menu,
                                                const CRect& rect, long tag);

@@ -18,14 +18,9 @@ e_EditorContainer containerOfBit(int word, int bit)
 
 void SynthEditor::editorControlsLib_AllocateAndInitContainers(CFrame* target)
 {
-    std::size_t count = 0;
-    while (c_EditorContainers[count].id != CONT_FRAME)
-        ++count;
-    containers = new (std::nothrow) t_EditorContainer[count + 1];
-    if (!containers)
-        return;
-    std::copy(c_EditorContainers, c_EditorContainers + count + 1, containers);
-    for (t_EditorContainer* c = containers; c->id != CONT_FRAME; ++c)
+    containers =
+        editorTables_Copy(c_EditorContainers, [](const t_EditorContainer& c) { return c.id == CONT_FRAME; });
+    for (t_EditorContainer* c = containers; c && c->id != CONT_FRAME; ++c)
     {
         c->view = new CViewContainer(CRect(c->x, c->y, c->x + c->width, c->y + c->height), target);
         c->view->setTransparency(true);

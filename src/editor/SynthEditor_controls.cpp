@@ -22,12 +22,9 @@ bool isSubMenuHeader(const char* text)
 
 void SynthEditor::editorControlsLib_AllocateAndInitControls(CFrame*)
 {
-    std::size_t count = 0;
-    while (c_EditorControls[count].id != EPARAM_END)
-        ++count;
-    controls = new t_EditorControl[count + 1];
-    std::copy(c_EditorControls, c_EditorControls + count + 1, controls);
-    for (t_EditorControl* row = controls; row->id != EPARAM_END; ++row)
+    controls =
+        editorTables_Copy(c_EditorControls, [](const t_EditorControl& row) { return row.id == EPARAM_END; });
+    for (t_EditorControl* row = controls; row && row->id != EPARAM_END; ++row)
     {
         const t_EditorParameter* e = synth->parameterLib_GetEditorParameter(row->id);
         const t_ControlKindOps* ops = editorControlKind(row->kind);

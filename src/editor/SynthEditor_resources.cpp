@@ -126,12 +126,9 @@ constexpr t_BuildResource kBuilders[] = {buildBitmap, buildPicture, buildLabel, 
 
 void SynthEditor::editorControlsLib_AllocateAndInitResources()
 {
-    std::size_t count = 0;
-    while (c_EditorResources[count].id != RES_END)
-        ++count;
-    resources = new t_EditorResource[count + 1];
-    std::copy(c_EditorResources, c_EditorResources + count + 1, resources);
-    for (t_EditorResource* r = resources; r->id != RES_END; ++r)
+    resources =
+        editorTables_Copy(c_EditorResources, [](const t_EditorResource& r) { return r.id == RES_END; });
+    for (t_EditorResource* r = resources; r && r->id != RES_END; ++r)
         kBuilders[r->kind](*r, resources, frame);
     editorControlsLib_DisplayCurrentPatchPrefix();
     editorControlsLib_ResetParameterInfo();
