@@ -441,6 +441,10 @@ void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* 
     if (!opened)
         return;
     if (synthEditor)
+    {
+        synthEditor->setLamp(RES_LAMP_OUT, tetherMidiOutPort >= 0);
+        synthEditor->setLamp(RES_LAMP_IN, tetherMidiInPort >= 0);
         synthEditor->setDeviceStatus("ESX Not detected");
+    }
     TetherMidi_SendInquirySysex();
 }
