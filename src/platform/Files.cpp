@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace platform
@@ -18,12 +19,6 @@ bool isFolder(const std::string& path)
 {
     struct stat status;
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-bool isRegularFile(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 bool writeAll(int descriptor, const std::uint8_t* bytes, std::size_t length)
@@ -57,6 +52,12 @@ void flushFolder(const std::string& folder)
     close(descriptor);
 }
 } // namespace
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
 
 std::string userDataFolder()
 {
@@ -94,6 +95,11 @@ bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std
     }
     flushFolder(folderOf(path));
     return true;
+}
+
+bool renameFile(const std::string& from, const std::string& to)
+{
+    return rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes)

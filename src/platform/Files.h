@@ -12,12 +12,18 @@ namespace platform
 // ~/.local/share; empty when neither is known.
 std::string userDataFolder();
 
+// True when the path names a regular file (or a link to one).
+bool isRegularFile(const std::string& path);
+
 // Creates a folder and the folders above it that are missing; true when it exists.
 bool makeFolders(const std::string& path);
 
 // Writes a file whole or not at all: the bytes go to a new file beside it, are flushed to
 // the disk, and the new file then takes the name. False when any step failed.
 bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std::size_t length);
+
+// Gives a file another name (in the same file system); false when it could not.
+bool renameFile(const std::string& from, const std::string& to);
 
 // The whole file, when it can be read and holds at most maxLength bytes.
 bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes);
