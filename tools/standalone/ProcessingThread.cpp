@@ -48,7 +48,6 @@ void ProcessingThread::loop()
     while (!stopping)
     {
         plugin.process(inputs, outputs, kBlockFrames);
-        ++blockCount;
         due += kBlockPeriod;
         if (Clock::now() > due + kMostBlocksBehind * kBlockPeriod)
             due = Clock::now();

@@ -25,10 +25,6 @@ public:
     ProcessingThread(const ProcessingThread&) = delete;
     ProcessingThread& operator=(const ProcessingThread&) = delete;
 
-    bool running() const { return thread && thread->started(); }
-    // Processing calls made so far.
-    long blocks() const { return blockCount; }
-
 private:
     static void run(void* self);
     void loop();
@@ -36,7 +32,6 @@ private:
     const HostedPlugin& plugin;
     std::vector<float> buffers[4]; // two inputs, two outputs
     std::atomic<bool> stopping{false};
-    std::atomic<long> blockCount{0};
     std::unique_ptr<platform::Thread> thread;
 };
 } // namespace standalone
