@@ -40,6 +40,8 @@ public:
     // The panel opened on a page ("part", "mix", "global", "setup"), after the pattern image
     // (null: the initial one) became the current program.
     Picture render(const std::string& page, const std::uint8_t* pattern = nullptr);
+    // The plug-in that draws, for what a test does to it first.
+    SynthCommons& plugin() { return *synth; }
 
 private:
     std::unique_ptr<SynthCommons> synth;

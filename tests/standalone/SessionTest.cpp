@@ -9,6 +9,7 @@
 #include "EsxSimulator.h"
 #include "ReferencePanel.h"
 #include "StandaloneProcess.h"
+#include "editor/SynthEditor.h"
 
 #include <RtMidi.h>
 #include <X11/Xlib.h>
@@ -215,6 +216,34 @@ TEST_F(Session, TheDeviceIsDetectedKnobsTravelBothWaysAndTheProgramsStay)
     StandaloneProcess nextRun({"--screenshot", picture, "--page", "part"});
     EXPECT_EQ(nextRun.exitStatus(), 0);
     EXPECT_EQ(differingPixels(readPng(picture), turned, knobArea), 0) << "the next run has the program";
+}
+
+// The ports as a user picks them in the Setup page's interface menus.
+void chooseInMenus(SynthEditor* editor, const EsxSimulator& simulator)
+{
+    SynthCommons* synth = editor->getSynth();
+    for (std::uint32_t i = 0; i < synth->TetherMidiOutGetNbDevices(); ++i)
+        if (synth->TetherMidiOutGetDeviceName(i) == simulator.inputPortName())
+            editorControlsMenuItemCbk_MidiOutDevices(editor, i, true, true);
+    for (std::uint32_t i = 0; i < synth->TetherMidiInGetNbDevices(); ++i)
+        if (synth->TetherMidiInGetDeviceName(i) == simulator.outputPortName())
+            editorControlsMenuItemCbk_MidiInDevices(editor, i, true, true);
+}
+
+TEST_F(Session, ConnectingByNameShowsWhatAChoiceInTheMenusShows)
+{
+    const std::string picture = (folder / "connected.png").string();
+    StandaloneProcess pavonis({"--connect", "ESX-SIM-TEST", "--page", "setup", "--screenshot", picture});
+    EXPECT_EQ(pavonis.exitStatus(), 0);
+
+    ReferencePanel reference;
+    SynthEditor* editor = reference.plugin().getSynthEditor();
+    chooseInMenus(editor, *simulator);
+    ASSERT_TRUE(waitUntil([&] { return editor->deviceStatusText() == "ESX v1.3 detected"; }, 5s));
+    EXPECT_EQ(
+        differingPixels(readPng(picture), reference.render("setup"), CRect(0, 0, kPanelWidth, kPanelHeight)),
+        0)
+        << "lamps, port names and device status";
 }
 
 TEST_F(Session, EveryWayOfEndingExitsWithZeroAndLeavesNoPortBehind)
