@@ -2,9 +2,10 @@
 // by line, signals sent to it, its exit status.
 #pragma once
 
+#include "platform/Process.h"
+
 #include <chrono>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 namespace standalonetest
@@ -14,27 +15,19 @@ using namespace std::chrono_literals;
 class StandaloneProcess
 {
 public:
-    // Starts pavonis with the built plug-in and the given arguments; started() tells.
+    // Starts pavonis with the built plug-in and the given arguments.
     explicit StandaloneProcess(const std::vector<std::string>& arguments);
-    // Kills the program if it still runs.
-    ~StandaloneProcess();
-    StandaloneProcess(const StandaloneProcess&) = delete;
-    StandaloneProcess& operator=(const StandaloneProcess&) = delete;
 
-    bool started() const { return child > 0; }
     // Reads the output until a line contains the text; false at the end of the output or
     // after the time-out. Every line read is kept in output().
     bool waitForLine(const std::string& text, std::chrono::milliseconds timeout = 10s);
     const std::string& output() const { return lines; }
-    void signal(int number) const;
-    // The exit status; -1 when the program has not ended in time (it is then killed), -2
-    // when it ended by a signal.
-    int exitStatus(std::chrono::milliseconds timeout = 10s);
+    void signal(int number) const { process.signal(number); }
+    // The exit status; -1 when the program has not ended in time, -2 when a signal ended it.
+    int exitStatus(std::chrono::milliseconds timeout = 10s) { return process.waitForExit(timeout); }
 
 private:
-    pid_t child = -1;
-    int fromChild = -1;
+    platform::ChildProcess process;
     std::string lines;
-    std::string partial;
 };
 } // namespace standalonetest
