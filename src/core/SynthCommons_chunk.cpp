@@ -2,6 +2,7 @@
 // the MIDI and knob modes and the chosen Tether ports) or in a preset (the current
 // program). The layout is described in ChunkFormat.h.
 #include "../editor/SynthEditor.h"
+#include "../params/ParameterValues.h"
 #include "ChunkFormat.h"
 #include "SynthCommons.h"
 
@@ -426,20 +427,43 @@ void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
     std::snprintf(inName, kTetherPortNameLength, "%s", in ? in : "");
 }
 
+namespace
+{
+using PortCount = std::uint32_t (SynthCommons::*)();
+using PortName = const char* (SynthCommons::*)(std::uint32_t);
+using PortOpen = std::uint32_t (SynthCommons::*)(std::uint32_t);
+
+// The listed port of that name opened; its index, or -1 when it is not listed or did not open.
+std::int32_t openPortNamed(SynthCommons& synth, PortCount count, PortName nameOf, PortOpen open,
+                           const char* name)
+{
+    for (std::uint32_t i = 0; *name && i < (synth.*count)(); ++i)
+        if (std::strcmp((synth.*nameOf)(i), name) == 0)
+            return (synth.*open)(i) == i ? static_cast<std::int32_t>(i) : -1;
+    return -1;
+}
+} // namespace
+
 // Opens the named ports that are listed now; a name that is not listed, or empty, leaves
-// that direction as it is. Once both directions are open the device is asked who it is,
-// as after a choice in the interface menus.
+// that direction as it is. What opened is shown as after a choice in the interface menus: the
+// menu's entry (which the panel would otherwise open again when it shows the menu), the lamp;
+// and the device is asked who it is.
 void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
 {
-    bool opened = false;
-    for (std::uint32_t i = 0; *outName && i < TetherMidiOutGetNbDevices(); ++i)
-        if (std::strcmp(TetherMidiOutGetDeviceName(i), outName) == 0)
-            opened = TetherMidiOutOpen(i) == i || opened;
-    for (std::uint32_t i = 0; *inName && i < TetherMidiInGetNbDevices(); ++i)
-        if (std::strcmp(TetherMidiInGetDeviceName(i), inName) == 0)
-            opened = TetherMidiInOpen(i) == i || opened;
-    if (!opened)
+    const std::int32_t out =
+        openPortNamed(*this, &SynthCommons::TetherMidiOutGetNbDevices,
+                      &SynthCommons::TetherMidiOutGetDeviceName, &SynthCommons::TetherMidiOutOpen, outName);
+    const std::int32_t in =
+        openPortNamed(*this, &SynthCommons::TetherMidiInGetNbDevices,
+                      &SynthCommons::TetherMidiInGetDeviceName, &SynthCommons::TetherMidiInOpen, inName);
+    if (out < 0 && in < 0)
         return;
+    if (out >= 0)
+        parameterLib_SetParameterValue(PARAM_MIDI_OUT_DEVICE, IntToFloat(static_cast<unsigned>(out)),
+                                       UPDATE_EDITOR);
+    if (in >= 0)
+        parameterLib_SetParameterValue(PARAM_MIDI_IN_DEVICE, IntToFloat(static_cast<unsigned>(in)),
+                                       UPDATE_EDITOR);
     if (synthEditor)
     {
         synthEditor->setLamp(RES_LAMP_OUT, tetherMidiOutPort >= 0);

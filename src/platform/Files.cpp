@@ -2,6 +2,7 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -140,5 +141,20 @@ std::vector<std::string> listFiles(const std::string& folder)
     closedir(directory);
     std::sort(names.begin(), names.end());
     return names;
+}
+FileLock::FileLock(const std::string& path)
+{
+    descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor >= 0 && flock(descriptor, LOCK_EX | LOCK_NB) != 0)
+    {
+        close(descriptor);
+        descriptor = -1;
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (descriptor >= 0)
+        close(descriptor); // lets go of the lock
 }
 } // namespace platform

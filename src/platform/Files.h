@@ -28,6 +28,22 @@ bool renameFile(const std::string& from, const std::string& to);
 // The whole file, when it can be read and holds at most maxLength bytes.
 bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes);
 
+// A lock that one process at a time holds on a file (created when missing), for as long as
+// the object lives; held() tells whether this one got it.
+class FileLock
+{
+public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return descriptor >= 0; }
+
+private:
+    int descriptor = -1;
+};
+
 // Names of the regular files in a folder, sorted; none when it cannot be read.
 std::vector<std::string> listFiles(const std::string& folder);
 } // namespace platform

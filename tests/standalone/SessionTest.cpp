@@ -10,6 +10,8 @@
 #include "ReferencePanel.h"
 #include "StandaloneProcess.h"
 #include "editor/SynthEditor.h"
+#include "params/ParameterValues.h"
+#include "support/FileBytes.h"
 
 #include <RtMidi.h>
 #include <X11/Xlib.h>
@@ -29,6 +31,7 @@ namespace fs = std::filesystem;
 using namespace standalonetest;
 using esxsim::EsxSimulator;
 using esxsim::PatternImage;
+using Bytes = std::vector<std::uint8_t>;
 
 constexpr int kKnobWidth = 52;
 constexpr int kKnobHeight = 50;
@@ -69,6 +72,9 @@ protected:
             GTEST_SKIP() << "no X server (scripts/test starts Xvfb)";
         try
         {
+            // Listed before the simulator: pavonis must open the ports it is asked for, not the first ones.
+            decoy = std::make_unique<EsxSimulator>("decoy-" + std::to_string(getpid()) + "-" +
+                                                   std::to_string(testNumber));
             simulator = std::make_unique<EsxSimulator>(simulatorName);
         }
         catch (const RtMidiError&)
@@ -82,6 +88,7 @@ protected:
     void TearDown() override
     {
         simulator.reset();
+        decoy.reset();
         fs::remove_all(folder);
         if (display)
             XCloseDisplay(display);
@@ -172,7 +179,11 @@ protected:
     }
 
     Display* display = nullptr;
-    std::string simulatorName = "esx-sim-test-" + std::to_string(getpid());
+    // Names of each test's own: a JACK client's name is taken a moment after it has gone.
+    inline static int testCount = 0;
+    int testNumber = ++testCount;
+    std::string simulatorName = "esx-sim-test-" + std::to_string(getpid()) + "-" + std::to_string(testNumber);
+    std::unique_ptr<EsxSimulator> decoy;
     std::unique_ptr<EsxSimulator> simulator;
     fs::path folder = fs::temp_directory_path() / ("pavonis-session-" + std::to_string(getpid()));
     std::vector<std::string> portsBefore;
@@ -218,16 +229,23 @@ TEST_F(Session, TheDeviceIsDetectedKnobsTravelBothWaysAndTheProgramsStay)
     EXPECT_EQ(differingPixels(readPng(picture), turned, knobArea), 0) << "the next run has the program";
 }
 
-// The ports as a user picks them in the Setup page's interface menus.
+// The ports as a user picks them in the Setup page's interface menus: the menu's value, then
+// its entry's action.
 void chooseInMenus(SynthEditor* editor, const EsxSimulator& simulator)
 {
     SynthCommons* synth = editor->getSynth();
     for (std::uint32_t i = 0; i < synth->TetherMidiOutGetNbDevices(); ++i)
         if (synth->TetherMidiOutGetDeviceName(i) == simulator.inputPortName())
+        {
+            synth->parameterLib_SetParameterValueFromEditor(EPARAM_MIDI_OUT_DEVICE, IntToFloat(i));
             editorControlsMenuItemCbk_MidiOutDevices(editor, i, true, true);
+        }
     for (std::uint32_t i = 0; i < synth->TetherMidiInGetNbDevices(); ++i)
         if (synth->TetherMidiInGetDeviceName(i) == simulator.outputPortName())
+        {
+            synth->parameterLib_SetParameterValueFromEditor(EPARAM_MIDI_IN_DEVICE, IntToFloat(i));
             editorControlsMenuItemCbk_MidiInDevices(editor, i, true, true);
+        }
 }
 
 TEST_F(Session, ConnectingByNameShowsWhatAChoiceInTheMenusShows)
@@ -269,5 +287,27 @@ TEST_F(Session, EveryWayOfEndingExitsWithZeroAndLeavesNoPortBehind)
         EXPECT_TRUE(fs::is_regular_file(folder / "Pavonis" / "standalone.chunk")) << ending.how;
         fs::remove_all(folder / "Pavonis");
     }
+}
+TEST_F(Session, AnUnreadableSaveIsKeptAsideAndASecondPavonisSavesNothing)
+{
+    const fs::path saved = folder / "Pavonis" / "standalone.chunk";
+    fs::create_directories(saved.parent_path());
+    std::ofstream(saved) << "Pavonis\1 of a later version";
+    const Bytes unreadable = contentOf(saved);
+
+    StandaloneProcess first({});
+    ASSERT_TRUE(first.waitForLine("pavonis: ESX")) << first.output();
+    EXPECT_FALSE(fs::exists(saved));
+    EXPECT_EQ(contentOf(saved.string() + ".unusable"), unreadable);
+
+    StandaloneProcess second({});
+    ASSERT_TRUE(second.waitForLine("pavonis: ESX")) << second.output();
+    second.signal(SIGTERM);
+    EXPECT_EQ(second.exitStatus(5s), 0);
+    EXPECT_FALSE(fs::exists(saved)) << "only the first one saves";
+
+    first.signal(SIGTERM);
+    EXPECT_EQ(first.exitStatus(5s), 0);
+    EXPECT_TRUE(fs::is_regular_file(saved));
 }
 } // namespace

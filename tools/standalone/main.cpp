@@ -52,7 +52,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "pavonis: %s\n", plugin.error().c_str());
         return 1;
     }
-    StateFile state;
+    StateFile state(options.screenshot.empty());
     prepare(plugin, state, options);
     return !options.screenshot.empty() ? runScreenshot(plugin, options.screenshot, !options.connect.empty())
                                        : runWindow(plugin, state);
