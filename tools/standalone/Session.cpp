@@ -20,6 +20,47 @@ constexpr unsigned kIdlePeriodMs = 30;
 constexpr std::uint32_t kSavePeriodMs = 60000;
 constexpr std::uint32_t kDetectionWaitMs = 5000;
 constexpr unsigned kDetectionPollMs = 20;
+// The first message on a port that has just opened can be lost, and a device may be switched
+// on late: the device is asked again this often, this many times.
+constexpr std::uint32_t kConnectRetryMs = 1500;
+constexpr int kConnectRetries = 3;
+
+// The ports asked for with --connect, opened at once and again while the device is silent.
+class Connection
+{
+public:
+    Connection(const HostedPlugin& plugin, const std::string& name) : plugin(plugin), name(name)
+    {
+        if (!name.empty() && !connect())
+            std::fprintf(stderr, "pavonis: no MIDI output and input whose names contain \"%s\"\n",
+                         name.c_str());
+    }
+    // Asks again when it is time; true once the device has answered.
+    bool update()
+    {
+        std::string status;
+        if (plugin.deviceStatus(status))
+            return true;
+        if (!name.empty() && retries < kConnectRetries && platform::tickMs() - lastTry >= kConnectRetryMs)
+        {
+            ++retries;
+            connect();
+        }
+        return false;
+    }
+
+private:
+    bool connect()
+    {
+        lastTry = platform::tickMs();
+        return plugin.vendorCall(VENDOR_CALL_CONNECT, name.c_str());
+    }
+
+    const HostedPlugin& plugin;
+    std::string name;
+    int retries = 0;
+    std::uint32_t lastTry = 0;
+};
 
 // Prints the device status when it changes (the two spellings of "not detected" are one).
 class StatusReport
@@ -58,7 +99,7 @@ void noDisplay()
 }
 } // namespace
 
-int runWindow(const HostedPlugin& plugin, StateFile& state)
+int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
 {
     int width = 0;
     int height = 0;
@@ -74,6 +115,7 @@ int runWindow(const HostedPlugin& plugin, StateFile& state)
         return 1;
     }
     ProcessingThread processing(plugin);
+    Connection connection(plugin, connectTo);
     plugin.dispatch(effEditOpen, 0, 0, window->handle());
     window->show();
     StatusReport status(plugin);
@@ -81,6 +123,7 @@ int runWindow(const HostedPlugin& plugin, StateFile& state)
     while (window->processEvents() && !platform::stopRequested())
     {
         plugin.dispatch(effEditIdle);
+        connection.update();
         status.update();
         if (platform::tickMs() - lastSave >= kSavePeriodMs)
         {
@@ -94,14 +137,15 @@ int runWindow(const HostedPlugin& plugin, StateFile& state)
     return 0;
 }
 
-int runScreenshot(const HostedPlugin& plugin, const std::string& path, bool waitForDevice)
+int runScreenshot(const HostedPlugin& plugin, const std::string& path, const std::string& connectTo)
 {
-    std::string status;
+    Connection connection(plugin, connectTo);
     const std::uint32_t start = platform::tickMs();
-    while (waitForDevice && !plugin.deviceStatus(status) && platform::tickMs() - start < kDetectionWaitMs &&
+    while (!connectTo.empty() && !connection.update() && platform::tickMs() - start < kDetectionWaitMs &&
            !platform::stopRequested())
         platform::sleepMs(kDetectionPollMs);
-    if (waitForDevice && !plugin.deviceStatus(status))
+    std::string status;
+    if (!connectTo.empty() && !plugin.deviceStatus(status))
         std::fprintf(stderr, "pavonis: the device did not answer; the picture shows \"%s\"\n",
                      status.c_str());
     if (!plugin.vendorCall(VENDOR_CALL_RENDER_PNG, path.c_str()))

@@ -12,14 +12,11 @@ using namespace standalone;
 
 namespace
 {
-// The saved programs, the ports and the first page, as the options ask.
+// The saved programs and the first page, as the options ask.
 void prepare(const HostedPlugin& plugin, StateFile& state, const Options& options)
 {
     if (const std::string trouble = state.restore(plugin); !trouble.empty())
         std::fprintf(stderr, "pavonis: %s\n", trouble.c_str());
-    if (!options.connect.empty() && !plugin.vendorCall(VENDOR_CALL_CONNECT, options.connect.c_str()))
-        std::fprintf(stderr, "pavonis: no MIDI output and input whose names contain \"%s\"\n",
-                     options.connect.c_str());
     if (!options.page.empty())
         plugin.vendorCall(VENDOR_CALL_SHOW_PAGE, options.page.c_str());
 }
@@ -54,6 +51,6 @@ int main(int argc, char** argv)
     }
     StateFile state(options.screenshot.empty());
     prepare(plugin, state, options);
-    return !options.screenshot.empty() ? runScreenshot(plugin, options.screenshot, !options.connect.empty())
-                                       : runWindow(plugin, state);
+    return !options.screenshot.empty() ? runScreenshot(plugin, options.screenshot, options.connect)
+                                       : runWindow(plugin, state, options.connect);
 }
