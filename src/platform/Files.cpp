@@ -142,6 +142,7 @@ std::vector<std::string> listFiles(const std::string& folder)
     std::sort(names.begin(), names.end());
     return names;
 }
+
 FileLock::FileLock(const std::string& path)
 {
     descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);

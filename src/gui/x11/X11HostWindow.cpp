@@ -32,6 +32,7 @@ public:
         deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &deleteWindow, 1);
         XSelectInput(display, window, StructureNotifyMask);
+        XSync(display, False); // the editor looks the window up on a connection of its own
     }
     ~X11HostWindow() override
     {
