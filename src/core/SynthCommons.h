@@ -126,6 +126,8 @@ public:
     vst::int32 getMidiProgramCategory(vst::int32, void*) override { return 0; }
     bool hasMidiProgramsChanged(vst::int32) override { return false; }
     bool getMidiKeyName(vst::int32, void*) override { return false; }
+    // The plug-in's own calls for a host made for it (VendorCalls.h).
+    vst::intptr vendorSpecific(vst::int32 index, vst::intptr value, void* ptr, float opt) override;
 
     void detectHost();
     int getHostKind() const { return hostKind; }
@@ -259,6 +261,9 @@ public:
     // The names of the open ports ("" for none), and opening ports by name.
     void TetherMidiChosenPortNames(char* outName, char* inName);
     void TetherMidiReopenPortsByName(const char* outName, const char* inName);
+    // Tether MIDI mode, and the first listed output and input whose names contain the text
+    // (letter case ignored) opened; false when a side has no such port or it did not open.
+    bool TetherMidiConnectByName(const char* text);
     // Everything that arrives from the input port: SysEx pieces, control changes, notes.
     void TetherMidiReceive(std::vector<unsigned char> message, bool snapshot);
     // The MIDI system went away (a JACK server that stopped): both ports are closed.

@@ -2,6 +2,7 @@
 // the MIDI and knob modes and the chosen Tether ports) or in a preset (the current
 // program). The layout is described in ChunkFormat.h.
 #include "../editor/SynthEditor.h"
+#include "../params/ParameterValues.h"
 #include "ChunkFormat.h"
 #include "SynthCommons.h"
 
@@ -427,16 +428,19 @@ void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
 }
 
 // Opens the named ports that are listed now; an empty name leaves that direction as it is.
-// Once a port is open the device is asked who it is, as after a choice in the interface menus.
+// What opened is shown as after a choice in the interface menus: the menu's entry (which the
+// panel would otherwise open again when it shows the menu), the lamp; and the device is asked
+// who it is.
 void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
 {
-    bool opened = false;
-    if (*outName)
-        opened = TetherMidiOutOpenByName(outName) != kNoTetherPort;
-    if (*inName)
-        opened = TetherMidiInOpenByName(inName) != kNoTetherPort || opened;
-    if (!opened)
+    const std::uint32_t out = *outName ? TetherMidiOutOpenByName(outName) : kNoTetherPort;
+    const std::uint32_t in = *inName ? TetherMidiInOpenByName(inName) : kNoTetherPort;
+    if (out == kNoTetherPort && in == kNoTetherPort)
         return;
+    if (out != kNoTetherPort)
+        parameterLib_SetParameterValue(PARAM_MIDI_OUT_DEVICE, IntToFloat(out), UPDATE_EDITOR);
+    if (in != kNoTetherPort)
+        parameterLib_SetParameterValue(PARAM_MIDI_IN_DEVICE, IntToFloat(in), UPDATE_EDITOR);
     TetherMidiShowPortState();
     TetherMidi_SendInquirySysex();
 }

@@ -389,6 +389,8 @@ extern const t_VisibleEditorContainers pVisibleEditorContainers[];
 extern const t_EditorControl c_EditorControls[];
 
 constexpr int kLcdFontGlyphs = 93;
+constexpr int kLcdGlyphWidth = 15; // one glyph cell of the font picture
+constexpr int kLcdGlyphHeight = 24;
 extern const char LCD_FONT_CHARS[];
 extern const int LCD_FONT_CHARS_WIDTH[];
 

@@ -2,12 +2,14 @@
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 
 namespace platform
@@ -18,12 +20,6 @@ bool isFolder(const std::string& path)
 {
     struct stat status;
     return stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-}
-
-bool isRegularFile(const std::string& path)
-{
-    struct stat status;
-    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
 bool writeAll(int descriptor, const std::uint8_t* bytes, std::size_t length)
@@ -57,6 +53,12 @@ void flushFolder(const std::string& folder)
     close(descriptor);
 }
 } // namespace
+
+bool isRegularFile(const std::string& path)
+{
+    struct stat status;
+    return stat(path.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
 
 std::string userDataFolder()
 {
@@ -94,6 +96,11 @@ bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std
     }
     flushFolder(folderOf(path));
     return true;
+}
+
+bool renameFile(const std::string& from, const std::string& to)
+{
+    return rename(from.c_str(), to.c_str()) == 0;
 }
 
 bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes)
@@ -134,5 +141,21 @@ std::vector<std::string> listFiles(const std::string& folder)
     closedir(directory);
     std::sort(names.begin(), names.end());
     return names;
+}
+
+FileLock::FileLock(const std::string& path)
+{
+    descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (descriptor >= 0 && flock(descriptor, LOCK_EX | LOCK_NB) != 0)
+    {
+        close(descriptor);
+        descriptor = -1;
+    }
+}
+
+FileLock::~FileLock()
+{
+    if (descriptor >= 0)
+        close(descriptor); // lets go of the lock
 }
 } // namespace platform

@@ -12,6 +12,9 @@ namespace platform
 // ~/.local/share; empty when neither is known.
 std::string userDataFolder();
 
+// True when the path names a regular file (or a link to one).
+bool isRegularFile(const std::string& path);
+
 // Creates a folder and the folders above it that are missing; true when it exists.
 bool makeFolders(const std::string& path);
 
@@ -19,8 +22,27 @@ bool makeFolders(const std::string& path);
 // the disk, and the new file then takes the name. False when any step failed.
 bool writeFileAtomically(const std::string& path, const std::uint8_t* bytes, std::size_t length);
 
+// Gives a file another name (in the same file system); false when it could not.
+bool renameFile(const std::string& from, const std::string& to);
+
 // The whole file, when it can be read and holds at most maxLength bytes.
 bool readFile(const std::string& path, std::size_t maxLength, std::vector<std::uint8_t>& bytes);
+
+// A lock that one process at a time holds on a file (created when missing), for as long as
+// the object lives; held() tells whether this one got it.
+class FileLock
+{
+public:
+    explicit FileLock(const std::string& path);
+    ~FileLock();
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    bool held() const { return descriptor >= 0; }
+
+private:
+    int descriptor = -1;
+};
 
 // Names of the regular files in a folder, sorted; none when it cannot be read.
 std::vector<std::string> listFiles(const std::string& folder);

@@ -79,6 +79,8 @@ vst::intptr AudioEffectX::dispatcher(vst::int32 opcode, vst::int32 index, vst::i
         return getVendorVersion();
     case effCanDo:
         return text ? canDo(text) : -1;
+    case effVendorSpecific:
+        return vendorSpecific(index, value, ptr, opt);
     case effGetTailSize:
         return getGetTailSize();
     case effGetVstVersion:

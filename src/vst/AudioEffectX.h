@@ -41,6 +41,12 @@ public:
     virtual vst::int32 getGetTailSize() { return 0; }
     virtual vst::int32 getNumMidiInputChannels() { return 0; }
     virtual vst::int32 getNumMidiOutputChannels() { return 0; }
+    // Calls of the plug-in's own that a host made for it may send; 0 for none.
+    virtual vst::intptr vendorSpecific(vst::int32 /*index*/, vst::intptr /*value*/, void* /*ptr*/,
+                                       float /*opt*/)
+    {
+        return 0;
+    }
 
     // MIDI program names.
     virtual vst::int32 getMidiProgramName(vst::int32 /*channel*/, void* /*program*/) { return 0; }

@@ -428,9 +428,10 @@ TEST_F(TetherDevice, AReopenedProjectTalksToTheDeviceWithoutAVisitToTheSetupPage
     EXPECT_STREQ(reopenedOut, outName);
     EXPECT_STREQ(reopenedIn, inName);
     EXPECT_TRUE(deviceDetected(*synth));
-    for (const Message& message : simulator->received())
+    const auto received = simulator->received(); // a copy: begin and end of one list
+    for (const Message& message : received)
         EXPECT_NE(message[0] & 0xF0, 0xB0) << "a restore sends no parameter";
-    EXPECT_TRUE(std::none_of(simulator->received().begin(), simulator->received().end(),
+    EXPECT_TRUE(std::none_of(received.begin(), received.end(),
                              [](const Message& m) { return m.size() == kPatternDumpLength; }))
         << "a restore sends no pattern";
 }
