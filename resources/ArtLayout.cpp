@@ -1,7 +1,7 @@
 #include "ArtLayout.h"
 
-#include "gui/CDrawContext.h"
 #include "gui/GuiTypes.h"
+#include "gui/cairo/CairoDrawContext.h"
 #include "params/ParameterTables.h"
 
 #include <cmath>
@@ -330,8 +330,8 @@ namespace
 // The toolkit's context on a scratch surface: texts are measured as the toolkit draws them.
 CDrawContext& measuringContext()
 {
-    static cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
-    static CDrawContext context(surface);
+    static gui::Image scratch(1, 1);
+    static CDrawContext context(scratch);
     return context;
 }
 
@@ -352,7 +352,7 @@ Box inkBox(const TextSpot& spot)
         return {};
     CDrawContext& context = measuringContext();
     selectFont(context, spot.font);
-    cairo_t* cr = context.getCairo();
+    cairo_t* cr = context.getNative().cr;
     cairo_font_extents_t font;
     cairo_font_extents(cr, &font);
     cairo_text_extents_t e;
@@ -373,10 +373,17 @@ Box inkBox(const TextSpot& spot)
 
 void drawTextSpot(cairo_surface_t* target, const TextSpot& spot)
 {
-    CDrawContext context(target);
-    selectFont(context, spot.font);
-    context.setFontColor({std::uint8_t(spot.colour.r * 255 + 0.5), std::uint8_t(spot.colour.g * 255 + 0.5),
-                          std::uint8_t(spot.colour.b * 255 + 0.5), 255});
-    context.drawString(spot.text.c_str(), rectOf(spot.box), static_cast<CHoriTxtAlign>(spot.align));
+    cairo_surface_flush(target);
+    gui::Image pixels(reinterpret_cast<std::uint32_t*>(cairo_image_surface_get_data(target)),
+                      cairo_image_surface_get_width(target), cairo_image_surface_get_height(target));
+    {
+        CDrawContext context(pixels);
+        selectFont(context, spot.font);
+        context.setFontColor({std::uint8_t(spot.colour.r * 255 + 0.5),
+                              std::uint8_t(spot.colour.g * 255 + 0.5),
+                              std::uint8_t(spot.colour.b * 255 + 0.5), 255});
+        context.drawString(spot.text.c_str(), rectOf(spot.box), static_cast<CHoriTxtAlign>(spot.align));
+    }
+    cairo_surface_mark_dirty(target);
 }
 } // namespace art

@@ -1,14 +1,13 @@
 // The one interface between the toolkit and a windowing system. A back end gives the frame a
 // window with an image to draw into, shows parts of that image, and delivers input to a sink.
-// Back ends: X11 (x11/), offscreen (offscreen/).
+// Back ends: X11 (x11/) on Linux, Win32 (win32/) on Windows, offscreen (offscreen/) on both.
 #pragma once
 
 #include "GuiTypes.h"
+#include "Image.h"
 #include "vst/AEffEditor.h"
 
 #include <memory>
-
-typedef struct _cairo_surface cairo_surface_t;
 
 namespace gui
 {
@@ -32,8 +31,8 @@ class Surface
 {
 public:
     virtual ~Surface() = default;
-    // An ARGB32 image of the window's size.
-    virtual cairo_surface_t* image() = 0;
+    // An image of the window's size.
+    virtual Image& image() = 0;
     virtual void present(const CRect& area) = 0;
     // Where the window is on the screen.
     virtual CRect screenRect() = 0;
@@ -57,10 +56,11 @@ public:
     virtual void releaseKeyboardFocus() = 0;
 };
 
-// A child window of parent (the host's X11 Window) on a connection of our own; null when
-// there is no X server or the window cannot be made.
-std::unique_ptr<FrameWindow> createX11Window(void* parent, const CRect& size, const char* title,
-                                             WindowEventSink* sink);
+// A child window of parent, the window that the host passes to effEditOpen: an X11 Window
+// (on a connection of our own) on Linux, an HWND on Windows. Null when there is no window
+// system or the window cannot be made.
+std::unique_ptr<FrameWindow> createSystemWindow(void* parent, const CRect& size, const char* title,
+                                                WindowEventSink* sink);
 // An image in memory, for tests and pictures of the panel.
 std::unique_ptr<FrameWindow> createOffscreenWindow(const CRect& size, WindowEventSink* sink);
 } // namespace gui

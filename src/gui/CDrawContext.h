@@ -1,16 +1,21 @@
-// Drawing on a cairo surface: colours, lines, rectangles, text in the standard fonts and
-// pictures. Coordinates are those of the current origin (see Scope).
+// Drawing on an image: colours, lines, rectangles, text in the standard fonts and pictures.
+// Coordinates are those of the current origin (see Scope). The drawing itself is the back end's:
+// cairo (cairo/) on Linux, GDI+ (gdiplus/) on Windows.
 #pragma once
 
 #include "GuiTypes.h"
 
-typedef struct _cairo cairo_t;
-typedef struct _cairo_surface cairo_surface_t;
+#include <memory>
+
+namespace gui
+{
+class Image;
+}
 
 class CDrawContext
 {
 public:
-    explicit CDrawContext(cairo_surface_t* target);
+    explicit CDrawContext(gui::Image& target);
     ~CDrawContext();
     CDrawContext(const CDrawContext&) = delete;
     CDrawContext& operator=(const CDrawContext&) = delete;
@@ -52,16 +57,21 @@ public:
     // One line of text in the font colour, vertically centred in rect, not clipped to it.
     void drawString(const char* text, const CRect& rect, CHoriTxtAlign align = kCenterText);
     CCoord getStringWidth(const char* text);
-    // Copies the surface's part at offset into dest.
-    void drawSurface(cairo_surface_t* surface, const CRect& dest, const CPoint& offset);
+    // Blends the image's part at offset into dest.
+    void drawImage(const gui::Image& image, const CRect& dest, const CPoint& offset);
+    // Completes the drawing so far in the target image.
+    void flush();
 
-    cairo_t* getCairo() const { return cr; }
+    // The drawing library's state, for code of the same back end (cairo/CairoDrawContext.h).
+    struct Native;
+    Native& getNative() const { return *native; }
 
 private:
-    void useColor(const CColor& color);
+    void save();
+    void restore();
     void applyFont();
 
-    cairo_t* cr;
+    std::unique_ptr<Native> native;
     CColor fillColor = kWhiteCColor;
     CColor frameColor = kBlackCColor;
     CColor fontColor = kBlackCColor;

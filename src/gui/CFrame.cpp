@@ -5,8 +5,6 @@
 #include "MenuSession.h"
 #include "vst/AEffGUIEditor.h"
 
-#include <cairo.h>
-
 namespace
 {
 constexpr size_t kMostSeparateAreas = 16;
@@ -57,7 +55,7 @@ bool CFrame::open(void* parentWindow)
 {
     close();
     if (parentWindow)
-        window = gui::createX11Window(parentWindow, size, title.c_str(), this);
+        window = gui::createSystemWindow(parentWindow, size, title.c_str(), this);
     if (!window)
         window = gui::createOffscreenWindow(size, this);
     context = std::make_unique<CDrawContext>(window->image());
@@ -113,7 +111,7 @@ void CFrame::redrawDirty()
     mergeAreas(areas, size);
     for (const CRect& area : areas)
         drawRect(context.get(), area);
-    cairo_surface_flush(window->image());
+    context->flush();
     for (const CRect& area : areas)
         window->present(area);
 }
@@ -157,7 +155,7 @@ bool CFrame::saveImage(const char* path) const
 {
     if (!window || !path)
         return false;
-    return cairo_surface_write_to_png(window->image(), path) == CAIRO_STATUS_SUCCESS;
+    return gui::writePng(window->image(), path);
 }
 
 void CFrame::viewLeaving(CView* view)

@@ -23,8 +23,8 @@ public:
     CFrame(const CRect& size, const char* title, AEffGUIEditor* editor);
     ~CFrame() override;
 
-    // Opens the window: a child of parentWindow (the host's X11 Window), or an image in memory
-    // when there is no parent or no X server. An open frame is closed first.
+    // Opens the window: a child of parentWindow (the host's window), or an image in memory
+    // when there is no parent or no window system. An open frame is closed first.
     bool open(void* parentWindow);
     void close();
     bool isOpen() const { return window != nullptr; }

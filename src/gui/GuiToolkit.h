@@ -16,5 +16,6 @@
 #include "CTextEdit.h"
 #include "CView.h"
 #include "CViewContainer.h"
+#include "Image.h"
 #include "MenuSession.h"
 #include "Pictures.h"

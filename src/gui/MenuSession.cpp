@@ -4,8 +4,6 @@
 #include "CFrame.h"
 #include "COptionMenu.h"
 
-#include <cairo.h>
-
 #include <algorithm>
 
 namespace gui
@@ -38,17 +36,14 @@ const char* shownText(const COptionMenu& menu, long index)
 
 CCoord widestEntry(const COptionMenu& menu)
 {
-    cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 1, 1);
+    Image scratch(1, 1);
+    CDrawContext context(scratch);
     CCoord widest = 0;
+    for (long i = 0; i < menu.getNbEntries(); ++i)
     {
-        CDrawContext context(scratch);
-        for (long i = 0; i < menu.getNbEntries(); ++i)
-        {
-            context.setFont(kMenuFont, 0, menu.isTitle(i) ? kBoldFace : kNormalFace);
-            widest = std::max(widest, context.getStringWidth(shownText(menu, i)));
-        }
+        context.setFont(kMenuFont, 0, menu.isTitle(i) ? kBoldFace : kNormalFace);
+        widest = std::max(widest, context.getStringWidth(shownText(menu, i)));
     }
-    cairo_surface_destroy(scratch);
     return widest;
 }
 } // namespace
@@ -232,7 +227,7 @@ void MenuSession::drawLevel(const Level& level) const
             context.drawString("\u25B8",
                                CRect(entry.right - kArrowWidth, entry.top, entry.right, entry.bottom));
     }
-    cairo_surface_flush(level.popup->image());
+    context.flush();
     level.popup->present(local);
 }
 

@@ -6,8 +6,6 @@
 #include "vst/AEffGUIEditor.h"
 #include "vst/AudioEffectX.h"
 
-#include <cairo.h>
-
 #include <string>
 #include <vector>
 
@@ -20,13 +18,11 @@ inline void registerTestPictures()
     gui::registerPictures(testPictures, testPicturesCount);
 }
 
-inline Rgb pixel(cairo_surface_t* image, int x, int y)
+inline Rgb pixel(const gui::Image& image, int x, int y)
 {
-    cairo_surface_flush(image);
-    const unsigned char* row = cairo_image_surface_get_data(image) +
-                               static_cast<std::ptrdiff_t>(y) * cairo_image_surface_get_stride(image);
-    const unsigned char* p = row + 4 * x;
-    return {p[2], p[1], p[0]};
+    const std::uint32_t p = image.at(x, y);
+    return {static_cast<unsigned char>(p >> 16), static_cast<unsigned char>(p >> 8),
+            static_cast<unsigned char>(p)};
 }
 
 // Records every listener call in order.

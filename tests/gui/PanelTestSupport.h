@@ -13,8 +13,7 @@
 #include "host/PluginHost.h"
 #include "params/ParameterValues.h"
 
-#include <cairo.h>
-
+#include <cstring>
 #include <functional>
 #include <memory>
 #include <string>
@@ -50,15 +49,11 @@ public:
         if (prepare)
             prepare(*synth, *editor);
         editor->idle();
-        cairo_surface_t* surface = editor->getFrame()->getPlatformWindow()->image();
-        cairo_surface_flush(surface);
+        const gui::Image& shown = editor->getFrame()->getPlatformWindow()->image();
         Image image(kWidth * kHeight);
-        const auto* data = cairo_image_surface_get_data(surface);
-        const int stride = cairo_image_surface_get_stride(surface);
         for (int y = 0; y < kHeight; ++y)
             for (int x = 0; x < kWidth; ++x)
-                image[y * kWidth + x] =
-                    reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFF;
+                image[y * kWidth + x] = shown.at(x, y) & 0xFFFFFF;
         editor->close();
         return image;
     }
@@ -75,15 +70,13 @@ inline void selectMode(SynthCommons& synth, SynthEditor& editor, e_EditorParamet
 
 inline void writePng(const Image& image, const std::string& path)
 {
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kWidth, kHeight);
-    auto* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (int y = 0; y < kHeight; ++y)
-        std::copy(image.begin() + y * kWidth, image.begin() + (y + 1) * kWidth,
-                  reinterpret_cast<std::uint32_t*>(data + y * stride));
-    cairo_surface_mark_dirty(surface);
-    cairo_surface_write_to_png(surface, path.c_str());
-    cairo_surface_destroy(surface);
+    gui::Image opaque(kWidth, kHeight);
+    for (std::size_t i = 0; i < image.size(); ++i)
+    {
+        const std::uint32_t pixel = image[i] | 0xFF000000u;
+        std::memcpy(opaque.data() + 4 * i, &pixel, sizeof pixel);
+    }
+    gui::writePng(opaque, path.c_str());
 }
 
 // Where the controls stand on the panel: their container's origin plus their place.

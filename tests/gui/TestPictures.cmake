@@ -1,8 +1,9 @@
 # The embedded test pictures (gui_test_pictures), made at build time by make_test_pictures.
 if(NOT TARGET gui_test_pictures)
   set(dir ${CMAKE_CURRENT_LIST_DIR})
+  pkg_check_modules(TEST_PICTURES_CAIRO REQUIRED IMPORTED_TARGET cairo)
   add_executable(make_test_pictures ${dir}/make_test_pictures.cpp ${dir}/TestPictures.cpp)
-  target_link_libraries(make_test_pictures PRIVATE pavonis_gui)
+  target_link_libraries(make_test_pictures PRIVATE pavonis_gui PkgConfig::TEST_PICTURES_CAIRO)
 
   set(out ${CMAKE_BINARY_DIR}/test_pictures)
   set(names background knob button led lcdfont values track handle stepper)

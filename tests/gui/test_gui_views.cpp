@@ -186,10 +186,9 @@ TEST(Pictures, LoadByNumberAndMissingOrBrokenOnesHaveNoImage)
     CBitmap broken(garbage, sizeof garbage);
     EXPECT_FALSE(broken.isLoaded());
 
-    cairo_surface_t* image = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, 10, 10);
+    gui::Image image(10, 10);
     CDrawContext context(image);
     missing.draw(&context, CRect(0, 0, 10, 10));
-    cairo_surface_destroy(image);
 }
 
 TEST(Pictures, ViewsShareBitmapsByReference)

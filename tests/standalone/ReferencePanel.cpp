@@ -4,8 +4,7 @@
 #include "editor/PanelPictures.h"
 #include "editor/SynthEditor.h"
 #include "gui/CFrame.h"
-
-#include <cairo.h>
+#include "support/FileBytes.h"
 
 namespace standalonetest
 {
@@ -29,29 +28,24 @@ vst::intptr quietHost(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
-Picture pictureOf(cairo_surface_t* surface)
+Picture pictureOf(const gui::Image& image)
 {
     Picture picture;
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS)
-        return picture;
-    cairo_surface_flush(surface);
-    picture.width = cairo_image_surface_get_width(surface);
-    picture.height = cairo_image_surface_get_height(surface);
-    const unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
+    picture.width = image.width();
+    picture.height = image.height();
     for (int y = 0; y < picture.height; ++y)
         for (int x = 0; x < picture.width; ++x)
-            picture.pixels.push_back(reinterpret_cast<const std::uint32_t*>(data + y * stride)[x] & 0xFFFFFF);
+            picture.pixels.push_back(image.at(x, y) & 0xFFFFFF);
     return picture;
 }
 } // namespace
 
 Picture readPng(const std::string& path)
 {
-    cairo_surface_t* surface = cairo_image_surface_create_from_png(path.c_str());
-    Picture picture = pictureOf(surface);
-    cairo_surface_destroy(surface);
-    return picture;
+    const std::vector<std::uint8_t> bytes = contentOf(path);
+    gui::Image image;
+    gui::decodePng(bytes.data(), bytes.size(), image);
+    return pictureOf(image);
 }
 
 int differingPixels(const Picture& a, const Picture& b, const CRect& area)

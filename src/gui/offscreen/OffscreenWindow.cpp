@@ -1,19 +1,10 @@
 #include "OffscreenWindow.h"
 
-#include <cairo.h>
-
 namespace gui
 {
 OffscreenSurface::OffscreenSurface(const CRect& screenRect)
-    : surface(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(screenRect.getWidth(), 1),
-                                         std::max(screenRect.getHeight(), 1))),
-      rect(screenRect)
+    : surface(std::max(screenRect.getWidth(), 1), std::max(screenRect.getHeight(), 1)), rect(screenRect)
 {
-}
-
-OffscreenSurface::~OffscreenSurface()
-{
-    cairo_surface_destroy(surface);
 }
 
 OffscreenWindow::OffscreenWindow(const CRect& size)

@@ -10,17 +10,14 @@ class OffscreenSurface : public Surface
 {
 public:
     explicit OffscreenSurface(const CRect& screenRect);
-    ~OffscreenSurface() override;
-    OffscreenSurface(const OffscreenSurface&) = delete;
-    OffscreenSurface& operator=(const OffscreenSurface&) = delete;
 
-    cairo_surface_t* image() override { return surface; }
+    Image& image() override { return surface; }
     // The image is the window: nothing to show it on.
     void present(const CRect& /*area*/) override {}
     CRect screenRect() override { return rect; }
 
 private:
-    cairo_surface_t* surface;
+    Image surface;
     CRect rect;
 };
 
@@ -32,7 +29,7 @@ public:
 
     explicit OffscreenWindow(const CRect& size);
 
-    cairo_surface_t* image() override { return surface.image(); }
+    Image& image() override { return surface.image(); }
     void present(const CRect& area) override { surface.present(area); }
     CRect screenRect() override { return surface.screenRect(); }
     void processEvents() override {}

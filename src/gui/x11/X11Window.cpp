@@ -4,11 +4,11 @@
 
 #include "X11Keys.h"
 #include "gui/Backend.h"
+#include "gui/cairo/CairoImage.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <cairo-xlib.h>
-#include <cairo.h>
 
 #include <algorithm>
 #include <chrono>
@@ -97,8 +97,7 @@ class X11Canvas
 {
 public:
     X11Canvas(Display* display, Window window, Visual* visual, CCoord width, CCoord height)
-        : display(display), window(window),
-          image(cairo_image_surface_create(CAIRO_FORMAT_ARGB32, std::max(width, 1), std::max(height, 1))),
+        : display(display), window(window), image(std::max(width, 1), std::max(height, 1)),
           target(cairo_xlib_surface_create(display, window, visual, std::max(width, 1), std::max(height, 1)))
     {
     }
@@ -106,7 +105,6 @@ public:
     {
         cairo_surface_finish(target);
         cairo_surface_destroy(target);
-        cairo_surface_destroy(image);
     }
     X11Canvas(const X11Canvas&) = delete;
     X11Canvas& operator=(const X11Canvas&) = delete;
@@ -115,19 +113,21 @@ public:
     {
         if (area.isEmpty())
             return;
+        cairo_surface_t* source = cairoSurfaceOf(image);
         cairo_t* cr = cairo_create(target);
         cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
-        cairo_set_source_surface(cr, image, 0, 0);
+        cairo_set_source_surface(cr, source, 0, 0);
         cairo_rectangle(cr, area.left, area.top, area.getWidth(), area.getHeight());
         cairo_fill(cr);
         cairo_destroy(cr);
+        cairo_surface_destroy(source);
         cairo_surface_flush(target);
         XFlush(display);
     }
 
     Display* display;
     Window window;
-    cairo_surface_t* image;
+    Image image;
     cairo_surface_t* target;
 };
 
@@ -144,7 +144,7 @@ public:
     X11Popup(X11FrameWindow& owner, const CRect& rect, WindowEventSink* sink);
     ~X11Popup() override;
 
-    cairo_surface_t* image() override { return canvas->image; }
+    Image& image() override { return canvas->image; }
     void present(const CRect& area) override { canvas->present(area); }
     CRect screenRect() override { return rect; }
     Window id() const { return canvas->window; }
@@ -165,7 +165,7 @@ public:
     X11FrameWindow(Display* display, Window window, Visual* visual, const CRect& size, WindowEventSink* sink);
     ~X11FrameWindow() override;
 
-    cairo_surface_t* image() override { return canvas.image; }
+    Image& image() override { return canvas.image; }
     void present(const CRect& area) override { canvas.present(area); }
     CRect screenRect() override;
     void processEvents() override;
@@ -460,8 +460,8 @@ void X11FrameWindow::processEvents()
 }
 } // namespace
 
-std::unique_ptr<FrameWindow> createX11Window(void* parent, const CRect& size, const char* title,
-                                             WindowEventSink* sink)
+std::unique_ptr<FrameWindow> createSystemWindow(void* parent, const CRect& size, const char* title,
+                                                WindowEventSink* sink)
 {
     return X11FrameWindow::create(static_cast<Window>(reinterpret_cast<std::uintptr_t>(parent)), size, title,
                                   sink);
