@@ -48,7 +48,8 @@ public:
     virtual bool usable() const = 0;
 };
 
-// The back end of the system chosen by PAVONIS_MIDI_API (alsa or jack), else the first of
-// the ALSA sequencer and JACK that can be reached; null when none can.
+// The back end of the system chosen by PAVONIS_MIDI_API (alsa, jack or winmm), else the
+// first that can be reached: the ALSA sequencer, then JACK on Linux; WinMM on Windows. Null
+// when none can.
 std::unique_ptr<Backend> createBackend(Receiver& receiver);
 } // namespace midi

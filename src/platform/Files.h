@@ -8,8 +8,9 @@
 
 namespace platform
 {
-// Where the user's data goes: $XDG_DATA_HOME when it is an absolute path, else
-// ~/.local/share; empty when neither is known.
+// Where the user's data goes: on Linux $XDG_DATA_HOME when it is an absolute path, else
+// ~/.local/share; on Windows %APPDATA%. Empty when none is known. Paths are UTF-8; '/'
+// separates folders on every system.
 std::string userDataFolder();
 
 // True when the path names a regular file (or a link to one).
@@ -38,10 +39,11 @@ public:
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
-    bool held() const { return descriptor >= 0; }
+    bool held() const { return lock != kNoLock; }
 
 private:
-    int descriptor = -1;
+    static constexpr std::intptr_t kNoLock = -1; // no descriptor, no handle
+    std::intptr_t lock = kNoLock;
 };
 
 // Names of the regular files in a folder, sorted; none when it cannot be read.

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <thread>
 
 namespace platform
 {
@@ -12,9 +11,10 @@ void sleepMs(unsigned milliseconds);
 // Milliseconds of a monotonic clock; wraps around after about 49 days.
 std::uint32_t tickMs();
 
-// Opens a web address in the user's browser: runs the opener (xdg-open, or the program that
-// PAVONIS_URL_OPENER names) with the address as its one argument, without a shell, and does
-// not wait for it. False when the opener could not be started.
+// Opens a web address in the user's browser and does not wait for it. Linux: runs the opener
+// (xdg-open, or the program that PAVONIS_URL_OPENER names) with the address as its one
+// argument, without a shell. Windows: the shell's "open" operation. False when it could not
+// be started.
 bool openInBrowser(const char* address);
 
 class Thread
@@ -22,7 +22,8 @@ class Thread
 public:
     using Function = void (*)(void* argument);
 
-    // Starts a joinable thread; started() is false when the system refused.
+    // Starts a joinable thread (on Windows with a 128 KB stack); started() is false when the
+    // system refused.
     Thread(Function function, void* argument);
     ~Thread(); // joins
     Thread(const Thread&) = delete;
@@ -32,6 +33,8 @@ public:
     void join();
 
 private:
-    std::thread thread;
+    Function function;
+    void* argument;
+    void* handle = nullptr; // the system's thread while it can be joined
 };
 } // namespace platform

@@ -1,6 +1,6 @@
-// The running program itself: the signals that ask it to stop, where its file lies, modules
-// loaded at run time, and programs run as its children. For programs (tools/, tests); the
-// plug-in never touches its host's process this way.
+// The running program itself: the signals that ask it to stop, where its file lies, and
+// programs run as its children. For programs (tools/, tests) on POSIX systems; the plug-in
+// never touches its host's process this way.
 #pragma once
 
 #include <chrono>
@@ -17,26 +17,6 @@ bool stopRequested();
 
 // The folder of the running program's file; empty when the system does not tell.
 std::string programFolder();
-
-// A shared library loaded at run time; unloaded on destruction.
-class Module
-{
-public:
-    // Loads the library; loaded() tells whether it did, error() why not.
-    explicit Module(const std::string& path);
-    ~Module();
-    Module(const Module&) = delete;
-    Module& operator=(const Module&) = delete;
-
-    bool loaded() const { return handle != nullptr; }
-    const std::string& error() const { return why; }
-    // The address of an exported symbol, or null.
-    void* symbol(const char* name) const;
-
-private:
-    void* handle = nullptr;
-    std::string why;
-};
 
 // A program run as a child, with this program's environment: its standard input written to
 // line by line, its standard output read line by line.

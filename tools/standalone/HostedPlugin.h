@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/VendorCalls.h"
+#include "platform/Module.h"
 #include "platform/Process.h"
 #include "vst/VstInterface.h"
 

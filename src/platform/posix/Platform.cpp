@@ -1,4 +1,4 @@
-#include "Platform.h"
+#include "../Platform.h"
 
 #include <chrono>
 #include <cstdlib>
@@ -6,6 +6,7 @@
 #include <string>
 #include <sys/wait.h>
 #include <system_error>
+#include <thread>
 
 extern char** environ;
 
@@ -45,15 +46,15 @@ bool openInBrowser(const char* address)
     return true;
 }
 
-Thread::Thread(Function function, void* argument)
+Thread::Thread(Function function, void* argument) : function(function), argument(argument)
 {
     try
     {
-        thread = std::thread(function, argument);
+        handle = new std::thread([this] { this->function(this->argument); });
     }
-    catch (const std::system_error&)
+    catch (const std::exception&)
     {
-        // started() reports the failure
+        // started() reports the failure (no memory, or the system refused a thread)
     }
 }
 
@@ -64,12 +65,16 @@ Thread::~Thread()
 
 bool Thread::started() const
 {
-    return thread.joinable();
+    return handle != nullptr;
 }
 
 void Thread::join()
 {
-    if (thread.joinable())
-        thread.join();
+    auto* thread = static_cast<std::thread*>(handle);
+    if (!thread)
+        return;
+    thread->join();
+    delete thread;
+    handle = nullptr;
 }
 } // namespace platform

@@ -1,4 +1,4 @@
-#include "Files.h"
+#include "../Files.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -145,17 +145,16 @@ std::vector<std::string> listFiles(const std::string& folder)
 
 FileLock::FileLock(const std::string& path)
 {
-    descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (descriptor >= 0 && flock(descriptor, LOCK_EX | LOCK_NB) != 0)
-    {
         close(descriptor);
-        descriptor = -1;
-    }
+    else
+        lock = descriptor;
 }
 
 FileLock::~FileLock()
 {
-    if (descriptor >= 0)
-        close(descriptor); // lets go of the lock
+    if (held())
+        close(static_cast<int>(lock)); // lets go of the lock
 }
 } // namespace platform

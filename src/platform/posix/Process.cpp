@@ -1,6 +1,5 @@
-#include "Process.h"
+#include "../Process.h"
 
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <limits.h>
 #include <poll.h>
@@ -65,27 +64,6 @@ std::string programFolder()
     const std::string file(path, static_cast<std::size_t>(length));
     const std::size_t slash = file.rfind('/');
     return slash == std::string::npos ? std::string() : file.substr(0, slash);
-}
-
-Module::Module(const std::string& path)
-{
-    handle = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!handle)
-    {
-        const char* message = dlerror();
-        why = message ? message : "cannot be loaded";
-    }
-}
-
-Module::~Module()
-{
-    if (handle)
-        dlclose(handle);
-}
-
-void* Module::symbol(const char* name) const
-{
-    return handle ? dlsym(handle, name) : nullptr;
 }
 
 // The input is a socket: writing to a child that has gone raises no SIGPIPE.

@@ -1,0 +1,10 @@
+#include "MidiSystems.h"
+#include "winmm/WinMmBackend.h"
+
+namespace midi
+{
+const t_MidiSystem c_MidiSystems[] = {
+    {"winmm", createWinMmBackend},
+    {nullptr, nullptr},
+};
+} // namespace midi
