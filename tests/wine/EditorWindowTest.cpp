@@ -1,0 +1,279 @@
+// The panel of the built Pavonis.dll in a Win32 window under wine (in an X server): a top-level
+// window of ours is the host's window, the editor opens in it through effEditOpen and lives on
+// effEditIdle and our message loop. Each page button is clicked with mouse messages and the
+// window is read back from the screen. Every page must look most like the Linux rendering of
+// the same page (fonts differ, the pictures do not); the pictures are kept for people to see.
+//
+//     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
+#include "editor/EditorTables.h"
+#include "vst/VstInterface.h"
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <objidl.h>
+
+#include <algorithm>
+using std::max;
+using std::min;
+#include <gdiplus.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace
+{
+struct Page
+{
+    const char* name;
+    e_EditorParameterID button;
+    const char* linuxPicture; // in panel_screenshots' directory
+};
+
+constexpr Page kPages[] = {
+    {"part", EPARAM_MODE_PARTS, "part-01-drum1.png"},
+    {"mix", EPARAM_MODE_MIX, "mix.png"},
+    {"global", EPARAM_MODE_GLOBAL, "global.png"},
+    {"setup", EPARAM_MODE_SETUP, "setup-tether.png"},
+};
+constexpr int kCount = static_cast<int>(sizeof kPages / sizeof kPages[0]);
+constexpr DWORD kIdleMilliseconds = 20;
+constexpr DWORD kSettleMilliseconds = 600;
+// A channel that differs by more than this is a different pixel (antialiasing differs a little).
+constexpr int kChannelTolerance = 40;
+
+struct Picture
+{
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels; // 0xRRGGBB
+};
+
+vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
+{
+    return opcode == audioMasterVersion ? 2400 : 0;
+}
+
+std::wstring wide(const std::string& text)
+{
+    return std::wstring(text.begin(), text.end());
+}
+
+bool fail(const std::string& message)
+{
+    std::fprintf(stderr, "editor_window_test: %s\n", message.c_str());
+    return false;
+}
+
+// Runs our message loop and the editor's idle for a while, as a host does.
+void runFor(AEffect* effect, DWORD milliseconds)
+{
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    while (GetTickCount64() < end)
+    {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE))
+        {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        effect->dispatcher(effect, effEditIdle, 0, 0, nullptr, 0);
+        Sleep(kIdleMilliseconds);
+    }
+}
+
+// The window's client area as the screen shows it.
+Picture readBack(HWND window, int width, int height)
+{
+    Picture picture;
+    HDC screen = GetDC(window);
+    HDC memory = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(memory, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap && bits)
+    {
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
+        GdiFlush();
+        picture.width = width;
+        picture.height = height;
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        picture.pixels.assign(p, p + static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+        for (std::uint32_t& pixel : picture.pixels)
+            pixel &= 0xFFFFFF;
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+    }
+    DeleteDC(memory);
+    ReleaseDC(window, screen);
+    return picture;
+}
+
+Picture readPng(const std::string& path)
+{
+    Picture picture;
+    Gdiplus::Bitmap bitmap(wide(path).c_str());
+    if (bitmap.GetLastStatus() != Gdiplus::Ok)
+        return picture;
+    picture.width = static_cast<int>(bitmap.GetWidth());
+    picture.height = static_cast<int>(bitmap.GetHeight());
+    for (int y = 0; y < picture.height; ++y)
+        for (int x = 0; x < picture.width; ++x)
+        {
+            Gdiplus::Color c;
+            bitmap.GetPixel(x, y, &c);
+            picture.pixels.push_back(c.GetValue() & 0xFFFFFF);
+        }
+    return picture;
+}
+
+bool writePng(const Picture& picture, const std::string& path)
+{
+    Gdiplus::Bitmap bitmap(picture.width, picture.height, picture.width * 4, PixelFormat32bppRGB,
+                           reinterpret_cast<BYTE*>(const_cast<std::uint32_t*>(picture.pixels.data())));
+    UINT count = 0;
+    UINT bytes = 0;
+    Gdiplus::GetImageEncodersSize(&count, &bytes);
+    std::vector<unsigned char> storage(bytes);
+    auto* codecs = reinterpret_cast<Gdiplus::ImageCodecInfo*>(storage.data());
+    Gdiplus::GetImageEncoders(count, bytes, codecs);
+    for (UINT i = 0; i < count; ++i)
+        if (std::wstring(codecs[i].MimeType) == L"image/png")
+            return bitmap.Save(wide(path).c_str(), &codecs[i].Clsid, nullptr) == Gdiplus::Ok;
+    return false;
+}
+
+// Share of pixels that differ beyond the tolerance; 1 when the sizes differ.
+double difference(const Picture& a, const Picture& b)
+{
+    if (a.width != b.width || a.height != b.height || a.pixels.empty())
+        return 1.0;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < a.pixels.size(); ++i)
+        for (int shift = 0; shift < 24; shift += 8)
+            if (std::abs(static_cast<int>((a.pixels[i] >> shift) & 0xFF) -
+                         static_cast<int>((b.pixels[i] >> shift) & 0xFF)) > kChannelTolerance)
+            {
+                ++differing;
+                break;
+            }
+    return static_cast<double>(differing) / static_cast<double>(a.pixels.size());
+}
+
+POINT centreOf(e_EditorParameterID id)
+{
+    for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+        if (row->id == id && row->kind == CTRL_SELECTOR_BUTTON)
+        {
+            const t_EditorContainer* c = editorTables_FindContainer(c_EditorContainers, row->container);
+            return POINT{(c ? c->x : 0) + row->x + 8, (c ? c->y : 0) + row->y + 6};
+        }
+    return POINT{-1, -1};
+}
+
+void click(HWND frame, POINT where)
+{
+    const LPARAM at = MAKELPARAM(where.x, where.y);
+    PostMessageW(frame, WM_MOUSEMOVE, 0, at);
+    PostMessageW(frame, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(frame, WM_LBUTTONUP, 0, at);
+}
+
+bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
+{
+    HMODULE module = LoadLibraryW(wide(dll).c_str());
+    if (!module)
+        return fail("cannot load " + dll);
+    auto entry = reinterpret_cast<AEffect* (*)(audioMasterCallback)>(
+        reinterpret_cast<void*>(GetProcAddress(module, "VSTPluginMain")));
+    AEffect* effect = entry ? entry(hostCallback) : nullptr;
+    if (!effect)
+        return fail("no effect from VSTPluginMain");
+    effect->dispatcher(effect, effOpen, 0, 0, nullptr, 0);
+    ERect* rect = nullptr;
+    effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0);
+    if (!rect)
+        return fail("effEditGetRect gives no size");
+    const int width = rect->right - rect->left;
+    const int height = rect->bottom - rect->top;
+
+    WNDCLASSW hostClass{};
+    hostClass.lpfnWndProc = DefWindowProcW;
+    hostClass.hInstance = GetModuleHandleW(nullptr);
+    hostClass.lpszClassName = L"EditorWindowTestHost";
+    RegisterClassW(&hostClass);
+    HWND host = CreateWindowExW(0, hostClass.lpszClassName, L"Pavonis under wine", WS_POPUP | WS_VISIBLE, 0,
+                                0, width, height, nullptr, nullptr, hostClass.hInstance, nullptr);
+    effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
+    HWND frame = FindWindowExW(host, nullptr, L"PavonisFrame", nullptr);
+    if (!frame)
+        return fail("effEditOpen made no child window in the host's window");
+    runFor(effect, kSettleMilliseconds);
+
+    CreateDirectoryW(wide(outDirectory).c_str(), nullptr);
+    std::vector<Picture> windows;
+    std::vector<Picture> linux;
+    for (const Page& page : kPages)
+    {
+        click(frame, centreOf(page.button));
+        runFor(effect, kSettleMilliseconds);
+        windows.push_back(readBack(host, width, height));
+        writePng(windows.back(), outDirectory + "/" + page.name + ".png");
+        linux.push_back(readPng(linuxDirectory + "/" + page.linuxPicture));
+        if (linux.back().pixels.empty())
+            return fail("cannot read " + linuxDirectory + "/" + page.linuxPicture);
+    }
+    bool passed = true;
+    for (int i = 0; i < kCount; ++i)
+    {
+        const double own =
+            difference(windows[static_cast<std::size_t>(i)], linux[static_cast<std::size_t>(i)]);
+        std::printf("%-6s differs from Linux's %-6s in %5.1f %% of the pixels;", kPages[i].name,
+                    kPages[i].name, 100 * own);
+        for (int j = 0; j < kCount; ++j)
+            if (j != i)
+            {
+                const double other =
+                    difference(windows[static_cast<std::size_t>(i)], linux[static_cast<std::size_t>(j)]);
+                std::printf(" %s %.1f %%", kPages[j].name, 100 * other);
+                if (other <= own)
+                    passed = fail(std::string(kPages[i].name) + " looks more like Linux's " + kPages[j].name);
+            }
+        std::printf("\n");
+    }
+    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
+    if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
+        passed = fail("effEditClose left the panel's window behind");
+    effect->dispatcher(effect, effClose, 0, 0, nullptr, 0);
+    DestroyWindow(host);
+    FreeLibrary(module);
+    return passed;
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 4)
+    {
+        std::fprintf(stderr,
+                     "usage: editor_window_test <Pavonis.dll> <Linux screenshots> <output directory>\n");
+        return 2;
+    }
+    ULONG_PTR token = 0;
+    Gdiplus::GdiplusStartupInput input;
+    Gdiplus::GdiplusStartup(&token, &input, nullptr);
+    const bool passed = run(argv[1], argv[2], argv[3]);
+    Gdiplus::GdiplusShutdown(token);
+    return passed ? 0 : 1;
+}
