@@ -22,6 +22,19 @@ double CDrawContext::standardFontSize(long font)
     return font >= 0 && font < kNumStandardFonts ? kStandardSizes[font] : kStandardSizes[kNormalFont];
 }
 
+CPoint CDrawContext::textOrigin(const char* text, const CRect& rect, CHoriTxtAlign align, double ascent,
+                                double descent)
+{
+    const CCoord width = getStringWidth(text);
+    CCoord x = rect.left;
+    if (align == kCenterText)
+        x = rect.left + (rect.getWidth() - width) / 2;
+    else if (align == kRightText)
+        x = rect.right - width;
+    const double baseline = rect.top + (rect.getHeight() + ascent - descent) / 2.0;
+    return CPoint(x, static_cast<CCoord>(baseline + 0.5));
+}
+
 void CDrawContext::setFont(long newFont, long size, long newFace)
 {
     font = newFont;

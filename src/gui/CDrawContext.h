@@ -67,6 +67,10 @@ public:
     Native& getNative() const { return *native; }
 
 private:
+    // Where drawString puts a text in rect: the left end of its line and its baseline, for a
+    // font of that ascent and descent (pixels).
+    CPoint textOrigin(const char* text, const CRect& rect, CHoriTxtAlign align, double ascent,
+                      double descent);
     void save();
     void restore();
     void applyFont();

@@ -109,15 +109,9 @@ void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign
         return;
     cairo_font_extents_t fontExtents;
     cairo_font_extents(native->cr, &fontExtents);
-    const CCoord width = getStringWidth(text);
-    CCoord x = rect.left;
-    if (align == kCenterText)
-        x = rect.left + (rect.getWidth() - width) / 2;
-    else if (align == kRightText)
-        x = rect.right - width;
-    const double baseline = rect.top + (rect.getHeight() + fontExtents.ascent - fontExtents.descent) / 2.0;
+    const CPoint origin = textOrigin(text, rect, align, fontExtents.ascent, fontExtents.descent);
     native->useColor(fontColor);
-    cairo_move_to(native->cr, x, static_cast<int>(baseline + 0.5));
+    cairo_move_to(native->cr, origin.x, origin.y);
     cairo_show_text(native->cr, text);
 }
 

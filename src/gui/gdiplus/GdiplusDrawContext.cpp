@@ -2,6 +2,7 @@
 // rectangles and lines cover the same pixels. The text is Tahoma, which every Windows (and
 // wine) has, in pixel sizes: a little narrower than DejaVu Sans, of about the same height.
 #include "GdiplusDrawContext.h"
+#include "gui/win32/WideText.h"
 
 #include <string>
 
@@ -22,17 +23,6 @@ Gdiplus::RectF rectOf(const CRect& r)
     return Gdiplus::RectF(static_cast<Gdiplus::REAL>(r.left), static_cast<Gdiplus::REAL>(r.top),
                           static_cast<Gdiplus::REAL>(r.getWidth()),
                           static_cast<Gdiplus::REAL>(r.getHeight()));
-}
-
-std::wstring wideText(const char* utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    if (length <= 1)
-        return {};
-    std::wstring text(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
-    text.pop_back(); // the terminating zero
-    return text;
 }
 
 // Typographic layout: no padding around the text, trailing spaces counted.
@@ -158,7 +148,7 @@ CCoord CDrawContext::getStringWidth(const char* text)
 {
     if (!text || !*text || !native->font)
         return 0;
-    const std::wstring wide = wideText(text);
+    const std::wstring wide = gui::wideText(text);
     Gdiplus::RectF box;
     native->graphics.MeasureString(wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
                                    Gdiplus::PointF(0, 0), native->format.get(), &box);
@@ -169,20 +159,13 @@ void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign
 {
     if (!text || !*text || !fontColor.isVisible() || !native->font)
         return;
-    const std::wstring wide = wideText(text);
-    const CCoord width = getStringWidth(text);
-    CCoord x = rect.left;
-    if (align == kCenterText)
-        x = rect.left + (rect.getWidth() - width) / 2;
-    else if (align == kRightText)
-        x = rect.right - width;
-    const double baseline = rect.top + (rect.getHeight() + native->ascent - native->descent) / 2.0;
-    const int y = static_cast<int>(baseline + 0.5);
+    const std::wstring wide = gui::wideText(text);
+    const CPoint origin = textOrigin(text, rect, align, native->ascent, native->descent);
     Gdiplus::SolidBrush brush(colorOf(fontColor));
-    native->graphics.DrawString(
-        wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
-        Gdiplus::PointF(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y - native->ascent)),
-        native->format.get(), &brush);
+    native->graphics.DrawString(wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
+                                Gdiplus::PointF(static_cast<Gdiplus::REAL>(origin.x),
+                                                static_cast<Gdiplus::REAL>(origin.y - native->ascent)),
+                                native->format.get(), &brush);
 }
 
 void CDrawContext::drawImage(const gui::Image& image, const CRect& dest, const CPoint& offset)

@@ -2,6 +2,7 @@
 // decoder that Windows has anyway, so the DLL carries no libpng), written by GDI+'s PNG encoder.
 #include "GdiplusSession.h"
 #include "gui/Image.h"
+#include "gui/win32/WideText.h"
 
 #include <shlwapi.h>
 
@@ -62,13 +63,6 @@ bool pngEncoder(CLSID& encoder)
     return false;
 }
 
-std::wstring widePath(const char* utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring path(static_cast<std::size_t>(std::max(length, 1)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, path.data(), length);
-    return path;
-}
 } // namespace
 
 bool decodePng(const unsigned char* png, std::size_t size, Image& out)
@@ -100,6 +94,6 @@ bool writePng(const Image& image, const char* path)
         return false;
     Gdiplus::Bitmap bitmap(image.width(), image.height(), image.stride(), PixelFormat32bppPARGB,
                            const_cast<BYTE*>(image.data()));
-    return bitmap.Save(widePath(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
+    return bitmap.Save(wideText(path).c_str(), &encoder, nullptr) == Gdiplus::Ok;
 }
 } // namespace gui

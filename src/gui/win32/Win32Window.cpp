@@ -4,6 +4,7 @@
 // by effEditIdle, hands the queue to the toolkit: no thread and no timer of our own. Drawing
 // goes to an image that is copied to the window where it changed or was uncovered.
 
+#include "WideText.h"
 #include "Win32Keys.h"
 #include "gui/Backend.h"
 
@@ -36,14 +37,6 @@ HINSTANCE thisModule()
     return module;
 }
 
-std::wstring wideText(const char* utf8)
-{
-    const int length = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(std::max(length, 1)), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, text.data(), length);
-    return text;
-}
-
 // Copies part of the image onto a device context at the same place.
 void blit(HDC dc, const Image& image, const CRect& area)
 {
@@ -62,12 +55,22 @@ void blit(HDC dc, const Image& image, const CRect& area)
                   part.getHeight(), rows, &info, DIB_RGB_COLORS, SRCCOPY);
 }
 
-void repaint(HWND window, const Image& image)
+// Painting, the same for every window of ours: from the image, never erasing first.
+bool paintMessage(HWND window, UINT message, const Image& image, LRESULT& result)
 {
+    if (message == WM_ERASEBKGND)
+    {
+        result = 1;
+        return true;
+    }
+    if (message != WM_PAINT)
+        return false;
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     blit(dc, image, CRect(paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom));
     EndPaint(window, &paint);
+    result = 0;
+    return true;
 }
 
 void present(HWND window, const Image& image, const CRect& area)
@@ -340,13 +343,11 @@ LRESULT Win32Popup::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
                      buttonsFromMouseFlags(static_cast<unsigned>(wParam)) | mouse->button});
         return 0;
     }
+    LRESULT result = 0;
+    if (paintMessage(hwnd, message, pixels, result))
+        return result;
     switch (message)
     {
-    case WM_PAINT:
-        repaint(hwnd, pixels);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_MOUSEACTIVATE:
         return MA_NOACTIVATE;
     case WM_CAPTURECHANGED:
@@ -375,9 +376,9 @@ bool Win32FrameWindow::create(HWND parent, const char* title)
 {
     if (!parent || !IsWindow(parent))
         return false;
-    window = CreateWindowExW(0, kFrameClass, wideText(title ? title : "").c_str(),
-                             WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, 0, pixels.width(), pixels.height(),
-                             parent, nullptr, thisModule(), static_cast<MessageTarget*>(this));
+    window = CreateWindowExW(0, kFrameClass, wideText(title).c_str(), WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS,
+                             0, 0, pixels.width(), pixels.height(), parent, nullptr, thisModule(),
+                             static_cast<MessageTarget*>(this));
     return window != nullptr;
 }
 
@@ -549,13 +550,11 @@ LRESULT Win32FrameWindow::handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
 {
     if (queueMouse(message, wParam, lParam) || queueKey(message, wParam))
         return 0;
+    LRESULT result = 0;
+    if (paintMessage(hwnd, message, pixels, result))
+        return result;
     switch (message)
     {
-    case WM_PAINT:
-        repaint(hwnd, pixels);
-        return 0;
-    case WM_ERASEBKGND:
-        return 1;
     case WM_MOUSELEAVE:
         trackingLeave = false;
         queue({hwnd, InputEvent::MouseExited, CPoint()});
