@@ -3,6 +3,8 @@
 // effEditIdle and our message loop. Each page button is clicked with mouse messages and the
 // window is read back from the screen. Every page must look most like the Linux rendering of
 // the same page (fonts differ, the pictures do not); the pictures are kept for people to see.
+// Then the input: a menu pops up as a topmost window and Escape closes it; the wheel turns a
+// knob, and turning it back gives the same picture again.
 //
 //     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
 #include "editor/EditorTables.h"
@@ -171,15 +173,27 @@ double difference(const Picture& a, const Picture& b)
     return static_cast<double>(differing) / static_cast<double>(a.pixels.size());
 }
 
-POINT centreOf(e_EditorParameterID id)
+// A point inside a control of the table: its container's origin, its place, and (dx, dy).
+POINT placeOf(e_EditorParameterID id, e_EditorControlKind kind, int dx, int dy)
 {
     for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
-        if (row->id == id && row->kind == CTRL_SELECTOR_BUTTON)
+        if (row->id == id && row->kind == kind)
         {
             const t_EditorContainer* c = editorTables_FindContainer(c_EditorContainers, row->container);
-            return POINT{(c ? c->x : 0) + row->x + 8, (c ? c->y : 0) + row->y + 6};
+            return POINT{(c ? c->x : 0) + row->x + dx, (c ? c->y : 0) + row->y + dy};
         }
     return POINT{-1, -1};
+}
+
+Picture part(const Picture& picture, const RECT& area)
+{
+    Picture cut;
+    cut.width = area.right - area.left;
+    cut.height = area.bottom - area.top;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            cut.pixels.push_back(picture.pixels[static_cast<std::size_t>(y * picture.width + x)]);
+    return cut;
 }
 
 void click(HWND frame, POINT where)
@@ -188,6 +202,49 @@ void click(HWND frame, POINT where)
     PostMessageW(frame, WM_MOUSEMOVE, 0, at);
     PostMessageW(frame, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageW(frame, WM_LBUTTONUP, 0, at);
+}
+
+// On the setup page: the MIDI output menu pops up below its control, on top of everything.
+bool checkMenu(AEffect* effect, HWND frame)
+{
+    const POINT menu = placeOf(EPARAM_MIDI_OUT_DEVICE, CTRL_MENU, 60, 8);
+    click(frame, menu);
+    runFor(effect, kSettleMilliseconds);
+    HWND popup = FindWindowW(L"PavonisPopup", nullptr);
+    if (!popup || !IsWindowVisible(popup))
+        return fail("a click on the MIDI output menu shows no popup");
+    RECT where{};
+    GetWindowRect(popup, &where);
+    if (!(GetWindowLongW(popup, GWL_EXSTYLE) & WS_EX_TOPMOST) || where.top < menu.y)
+        return fail("the popup menu is not a topmost window below its control");
+    PostMessageW(frame, WM_KEYDOWN, VK_ESCAPE, 0);
+    runFor(effect, kSettleMilliseconds);
+    if (FindWindowW(L"PavonisPopup", nullptr))
+        return fail("Escape leaves the popup menu up");
+    return true;
+}
+
+// On the part page: five wheel notches down turn the cutoff knob (it starts fully open), five
+// up turn it back.
+bool checkWheel(AEffect* effect, HWND host, HWND frame, int width, int height)
+{
+    click(frame, placeOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 8, 6));
+    runFor(effect, kSettleMilliseconds);
+    const POINT knob = placeOf(EPARAM_PART_FILTER_CUTOFF, CTRL_KNOB, 0, 0);
+    const RECT area{knob.x, knob.y, knob.x + 40, knob.y + 40};
+    const Picture before = part(readBack(host, width, height), area);
+    const LPARAM at = MAKELPARAM(knob.x + 20, knob.y + 20); // the host's window is at the screen's corner
+    PostMessageW(frame, WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-5 * WHEEL_DELTA)), at);
+    runFor(effect, kSettleMilliseconds);
+    const Picture turned = part(readBack(host, width, height), area);
+    PostMessageW(frame, WM_MOUSEWHEEL, MAKEWPARAM(0, 5 * WHEEL_DELTA), at);
+    runFor(effect, kSettleMilliseconds);
+    const Picture back = part(readBack(host, width, height), area);
+    if (difference(before, turned) == 0)
+        return fail("the wheel does not turn the cutoff knob");
+    if (difference(before, back) != 0)
+        return fail("turning the cutoff knob back does not give its picture back");
+    return true;
 }
 
 bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
@@ -226,7 +283,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     std::vector<Picture> linux;
     for (const Page& page : kPages)
     {
-        click(frame, centreOf(page.button));
+        click(frame, placeOf(page.button, CTRL_SELECTOR_BUTTON, 8, 6));
         runFor(effect, kSettleMilliseconds);
         windows.push_back(readBack(host, width, height));
         writePng(windows.back(), outDirectory + "/" + page.name + ".png");
@@ -252,6 +309,8 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
             }
         std::printf("\n");
     }
+    passed = checkMenu(effect, frame) && passed;
+    passed = checkWheel(effect, host, frame, width, height) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
     if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
         passed = fail("effEditClose left the panel's window behind");
