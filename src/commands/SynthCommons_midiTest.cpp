@@ -181,8 +181,9 @@ std::string midiTest_ReportAddress(const char* product, std::uint32_t step, cons
     const char* verdict = step >= TEST_NRPN && step <= TEST_PASSED ? verdictOf(step)->lines[0] : "";
     char enquiry[kEnquiryLength];
     std::snprintf(enquiry, sizeof enquiry,
-                  "\"%s 1.01 (Linux) Midi test report : %s. Midi in = %s ; Midi out = %s\"",
-                  product ? product : "", verdict, midiIn ? midiIn : "", midiOut ? midiOut : "");
+                  "\"%s 1.01 (%s) Midi test report : %s. Midi in = %s ; Midi out = %s\"",
+                  product ? product : "", platform::reportSystemName(), verdict, midiIn ? midiIn : "",
+                  midiOut ? midiOut : "");
     return std::string(PAVONIS_CONTACT_URL) + kContactPath + "?enquiry=" + percentEncoded(enquiry);
 }
 

@@ -17,6 +17,9 @@ std::uint32_t tickMs();
 // be started.
 bool openInBrowser(const char* address);
 
+// How the maker's MIDI test report names this system: "Linux", "PC" on Windows.
+const char* reportSystemName();
+
 class Thread
 {
 public:

@@ -1,6 +1,5 @@
 #include "PluginHost.h"
-
-#include <dlfcn.h>
+#include "platform/Module.h"
 
 #include <cmath>
 #include <cstddef>
@@ -108,12 +107,13 @@ pluginHost::EntryPoint pluginHost::entryPoint()
 {
     static const EntryPoint entry = []
     {
-        void* module = dlopen(PAVONIS_PLUGIN_PATH, RTLD_NOW | RTLD_LOCAL);
-        if (!module)
-            throw std::runtime_error(dlerror());
-        auto* symbol = reinterpret_cast<EntryPoint>(dlsym(module, "VSTPluginMain"));
+        // Loaded for the whole run, as a host keeps a plug-in it uses.
+        static platform::Module module(PAVONIS_PLUGIN_PATH);
+        if (!module.loaded())
+            throw std::runtime_error(PAVONIS_PLUGIN_PATH ": " + module.error());
+        auto* symbol = reinterpret_cast<EntryPoint>(module.symbol("VSTPluginMain"));
         if (!symbol)
-            throw std::runtime_error("Pavonis.so has no VSTPluginMain");
+            throw std::runtime_error(PAVONIS_PLUGIN_PATH " has no VSTPluginMain");
         return symbol;
     }();
     return entry;

@@ -6,9 +6,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <filesystem>
 #include <string>
-#include <unistd.h>
 
 namespace
 {
@@ -38,7 +38,9 @@ protected:
     }
 
     PluginInstance plugin;
-    fs::path folder = fs::temp_directory_path() / ("pavonis-vendor-" + std::to_string(getpid()));
+    fs::path folder =
+        fs::temp_directory_path() /
+        ("pavonis-vendor-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
 };
 
 // Width and height from a PNG's header; 0 x 0 for anything else.

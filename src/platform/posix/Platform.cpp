@@ -23,6 +23,11 @@ std::uint32_t tickMs()
     return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(now).count());
 }
 
+const char* reportSystemName()
+{
+    return "Linux";
+}
+
 bool openInBrowser(const char* address)
 {
     if (!address)

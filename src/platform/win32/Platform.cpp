@@ -23,6 +23,11 @@ std::uint32_t tickMs()
     return static_cast<std::uint32_t>(GetTickCount64());
 }
 
+const char* reportSystemName()
+{
+    return "PC";
+}
+
 bool openInBrowser(const char* address)
 {
     if (!address)

@@ -32,12 +32,6 @@ void put32(Bytes& bytes, std::size_t at, std::uint32_t value)
         bytes[at + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
-void append32(Bytes& bytes, std::uint32_t value)
-{
-    bytes.resize(bytes.size() + 4);
-    put32(bytes, bytes.size() - 4, value);
-}
-
 // A chunk made around a payload, as the plug-in packs it.
 Bytes chunkOf(const Bytes& payload, std::uint32_t version = 1)
 {
@@ -55,9 +49,10 @@ Bytes chunkOf(const Bytes& payload, std::uint32_t version = 1)
 
 Bytes section(const char* tag, const Bytes& body)
 {
-    Bytes bytes(tag, tag + 4);
-    append32(bytes, static_cast<std::uint32_t>(body.size()));
-    bytes.insert(bytes.end(), body.begin(), body.end());
+    Bytes bytes(8 + body.size());
+    std::copy(tag, tag + 4, bytes.begin());
+    put32(bytes, 4, static_cast<std::uint32_t>(body.size()));
+    std::copy(body.begin(), body.end(), bytes.begin() + 8);
     return bytes;
 }
 

@@ -1,0 +1,37 @@
+# cmake -DNATIVE=<program> -DNATIVE_PLUGIN=<module> -DTARGET=<emulator;program> -DTARGET_PLUGIN=<module>
+#       -DCHUNK=<chunk file> -DOUT=<folder> -P CompareAnswers.cmake
+# Runs plugin_answers of both builds and fails on the first line where they differ; the two
+# outputs stay in <folder> (answers-native.txt, answers-target.txt).
+function(answers name)
+  execute_process(COMMAND ${ARGN} OUTPUT_FILE ${OUT}/answers-${name}.txt RESULT_VARIABLE status
+    ERROR_VARIABLE errors)
+  if(NOT status EQUAL 0)
+    message(FATAL_ERROR "plugin_answers (${name}) failed with ${status}: ${errors}")
+  endif()
+  file(STRINGS ${OUT}/answers-${name}.txt lines)
+  set(${name}_lines "${lines}" PARENT_SCOPE)
+endfunction()
+
+answers(native ${NATIVE} ${NATIVE_PLUGIN} ${CHUNK})
+answers(target ${TARGET} ${TARGET_PLUGIN} ${CHUNK})
+list(LENGTH native_lines native_count)
+list(LENGTH target_lines target_count)
+if(native_count LESS 330)
+  message(FATAL_ERROR "the native build answered only ${native_count} lines")
+endif()
+math(EXPR last "${native_count} - 1")
+foreach(i RANGE ${last})
+  list(GET native_lines ${i} native_line)
+  if(i LESS target_count)
+    list(GET target_lines ${i} target_line)
+  else()
+    set(target_line "(nothing)")
+  endif()
+  if(NOT native_line STREQUAL target_line)
+    message(FATAL_ERROR "line ${i} differs:\n  native: ${native_line}\n  target: ${target_line}")
+  endif()
+endforeach()
+if(NOT native_count EQUAL target_count)
+  message(FATAL_ERROR "the target build answered ${target_count} lines, the native one ${native_count}")
+endif()
+message(STATUS "both builds gave the same ${native_count} answers")
