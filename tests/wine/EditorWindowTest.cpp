@@ -272,7 +272,9 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     RegisterClassW(&hostClass);
     HWND host = CreateWindowExW(0, hostClass.lpszClassName, L"Pavonis under wine", WS_POPUP | WS_VISIBLE, 0,
                                 0, width, height, nullptr, nullptr, hostClass.hInstance, nullptr);
+    const ULONGLONG opening = GetTickCount64();
     effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
+    std::printf("effEditOpen took %llu ms\n", GetTickCount64() - opening);
     HWND frame = FindWindowExW(host, nullptr, L"PavonisFrame", nullptr);
     if (!frame)
         return fail("effEditOpen made no child window in the host's window");

@@ -4,6 +4,7 @@
 #include "GdiplusDrawContext.h"
 #include "gui/win32/WideText.h"
 
+#include <cmath>
 #include <string>
 
 namespace
@@ -124,24 +125,48 @@ void CDrawContext::fillRect(const CRect& rect)
     native->graphics.FillRectangle(&brush, rectOf(rect));
 }
 
+// Outlines and lines are filled as the shapes their strokes cover: GDI+ puts fills on the
+// same pixels as cairo, while strokes land half a pixel off under wine.
 void CDrawContext::drawRect(const CRect& rect)
 {
     if (rect.isEmpty() || !frameColor.isVisible() || lineWidth <= 0)
         return;
-    Gdiplus::Pen pen(colorOf(frameColor), static_cast<Gdiplus::REAL>(lineWidth));
-    const Gdiplus::REAL inset = static_cast<Gdiplus::REAL>(lineWidth) / 2;
-    native->graphics.DrawRectangle(&pen, rect.left + inset, rect.top + inset,
-                                   static_cast<Gdiplus::REAL>(rect.getWidth() - lineWidth),
-                                   static_cast<Gdiplus::REAL>(rect.getHeight() - lineWidth));
+    Gdiplus::SolidBrush brush(colorOf(frameColor));
+    const CCoord w = lineWidth;
+    if (2 * w >= rect.getWidth() || 2 * w >= rect.getHeight())
+    {
+        native->graphics.FillRectangle(&brush, rectOf(rect));
+        return;
+    }
+    const CRect sides[] = {
+        CRect(rect.left, rect.top, rect.right, rect.top + w),
+        CRect(rect.left, rect.bottom - w, rect.right, rect.bottom),
+        CRect(rect.left, rect.top + w, rect.left + w, rect.bottom - w),
+        CRect(rect.right - w, rect.top + w, rect.right, rect.bottom - w),
+    };
+    for (const CRect& side : sides)
+        native->graphics.FillRectangle(&brush, rectOf(side));
 }
 
 void CDrawContext::drawLine(const CPoint& from, const CPoint& to)
 {
-    if (!frameColor.isVisible() || lineWidth <= 0)
+    if (!frameColor.isVisible() || lineWidth <= 0 || from == to)
         return;
-    Gdiplus::Pen pen(colorOf(frameColor), static_cast<Gdiplus::REAL>(lineWidth));
-    const Gdiplus::REAL half = lineWidth % 2 ? 0.5f : 0.0f; // keeps odd widths on whole pixels
-    native->graphics.DrawLine(&pen, from.x + half, from.y + half, to.x + half, to.y + half);
+    const double half = lineWidth % 2 ? 0.5 : 0.0; // keeps odd widths on whole pixels
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const double scale = lineWidth / 2.0 / std::sqrt(dx * dx + dy * dy);
+    const double nx = -dy * scale; // half the width, across the line
+    const double ny = dx * scale;
+    auto corner = [half](const CPoint& end, double ox, double oy)
+    {
+        return Gdiplus::PointF(static_cast<Gdiplus::REAL>(end.x + half + ox),
+                               static_cast<Gdiplus::REAL>(end.y + half + oy));
+    };
+    const Gdiplus::PointF band[] = {corner(from, nx, ny), corner(to, nx, ny), corner(to, -nx, -ny),
+                                    corner(from, -nx, -ny)};
+    Gdiplus::SolidBrush brush(colorOf(frameColor));
+    native->graphics.FillPolygon(&brush, band, 4);
 }
 
 CCoord CDrawContext::getStringWidth(const char* text)
