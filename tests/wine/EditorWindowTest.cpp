@@ -4,7 +4,8 @@
 // window is read back from the screen. Every page must look most like the Linux rendering of
 // the same page (fonts differ, the pictures do not); the pictures are kept for people to see.
 // Then the input: a menu pops up as a topmost window and Escape closes it; the wheel turns a
-// knob, and turning it back gives the same picture again.
+// knob, and turning it back gives the same picture again; a fader dragged with the system's
+// own mouse input follows the pointer out of the window, and the drag ends with the button.
 //
 //     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
 #include "editor/EditorTables.h"
@@ -247,6 +248,54 @@ bool checkWheel(AEffect* effect, HWND host, HWND frame, int width, int height)
     return true;
 }
 
+// The system's own mouse input (not messages posted to a window): capture and all.
+void sendMouse(DWORD flags, int x = 0, int y = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flags;
+    if (flags & MOUSEEVENTF_MOVE)
+    {
+        input.mi.dwFlags |= MOUSEEVENTF_ABSOLUTE;
+        input.mi.dx = x * 65535 / (GetSystemMetrics(SM_CXSCREEN) - 1);
+        input.mi.dy = y * 65535 / (GetSystemMetrics(SM_CYSCREEN) - 1);
+    }
+    SendInput(1, &input, sizeof input);
+}
+
+// On the mix page: the first fader dragged from its middle to below the window, where the
+// button is let go; moving over it afterwards changes nothing.
+bool checkDrag(AEffect* effect, HWND host, HWND frame, int width, int height)
+{
+    click(frame, placeOf(EPARAM_MODE_MIX, CTRL_SELECTOR_BUTTON, 8, 6));
+    runFor(effect, kSettleMilliseconds);
+    const POINT fader = placeOf(EPARAM_MIX_LEVEL_DRUM1, CTRL_VERTICAL_SLIDER, 9, 30);
+    const RECT area{fader.x - 9, fader.y - 30, fader.x + 9, height};
+    const Picture before = part(readBack(host, width, height), area);
+    sendMouse(MOUSEEVENTF_MOVE, fader.x, fader.y);
+    runFor(effect, 100);
+    sendMouse(MOUSEEVENTF_LEFTDOWN);
+    runFor(effect, 100);
+    for (int y = fader.y + 10; y <= height + 40; y += 10)
+    {
+        sendMouse(MOUSEEVENTF_MOVE, fader.x, y);
+        runFor(effect, 60);
+    }
+    sendMouse(MOUSEEVENTF_LEFTUP);
+    runFor(effect, kSettleMilliseconds);
+    const Picture dragged = part(readBack(host, width, height), area);
+    sendMouse(MOUSEEVENTF_MOVE, fader.x, fader.y - 20);
+    runFor(effect, kSettleMilliseconds);
+    const Picture after = part(readBack(host, width, height), area);
+    if (difference(before, dragged) == 0)
+        return fail("dragging the fader out of the window does not move it");
+    if (GetCapture() != nullptr)
+        return fail("the mouse stays captured after the drag");
+    if (difference(dragged, after) != 0)
+        return fail("the fader follows the pointer after the button went up");
+    return true;
+}
+
 bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
 {
     HMODULE module = LoadLibraryW(wide(dll).c_str());
@@ -313,6 +362,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     }
     passed = checkMenu(effect, frame) && passed;
     passed = checkWheel(effect, host, frame, width, height) && passed;
+    passed = checkDrag(effect, host, frame, width, height) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
     if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
         passed = fail("effEditClose left the panel's window behind");
