@@ -5,7 +5,9 @@
 // the same page (fonts differ, the pictures do not); the pictures are kept for people to see.
 // Then the input: a menu pops up as a topmost window and Escape closes it; the wheel turns a
 // knob, and turning it back gives the same picture again; a fader dragged with the system's
-// own mouse input follows the pointer out of the window, and the drag ends with the button.
+// own mouse input follows the pointer out of the window, and the drag ends with the button; a
+// click on the pattern name takes the keyboard, typed keys (virtual keys and characters) edit
+// the program's name, Return gives the keyboard back.
 //
 //     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
 #include "editor/EditorTables.h"
@@ -296,6 +298,46 @@ bool checkDrag(AEffect* effect, HWND host, HWND frame, int width, int height)
     return true;
 }
 
+void sendKey(WORD virtualKey)
+{
+    INPUT input[2] = {};
+    input[0].type = input[1].type = INPUT_KEYBOARD;
+    input[0].ki.wVk = input[1].ki.wVk = virtualKey;
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+std::string programName(AEffect* effect)
+{
+    char name[64] = {};
+    effect->dispatcher(effect, effGetProgramName, 0, 0, name, 0);
+    return name;
+}
+
+bool checkTyping(AEffect* effect, HWND host, HWND frame)
+{
+    SetForegroundWindow(host);
+    SetFocus(host);
+    const std::string before = programName(effect);
+    click(frame, placeOf(EPARAM_PATCH_NAME, CTRL_NAME_EDIT, 20, 8));
+    runFor(effect, kSettleMilliseconds);
+    if (GetFocus() != frame)
+        return fail("a click on the pattern name does not take the keyboard");
+    for (WORD key : {WORD(VK_BACK), WORD('Q'), WORD(VK_RETURN)})
+    {
+        sendKey(key);
+        runFor(effect, 100);
+    }
+    runFor(effect, kSettleMilliseconds);
+    const std::string expected = before.substr(0, before.size() - 1) + "q";
+    if (programName(effect) != expected)
+        return fail("Backspace, Q and Return on the pattern name '" + before + "' give '" +
+                    programName(effect) + "', not '" + expected + "'");
+    if (GetFocus() != host)
+        return fail("Return does not give the keyboard back to the host's window");
+    return true;
+}
+
 bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
 {
     HMODULE module = LoadLibraryW(wide(dll).c_str());
@@ -363,6 +405,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     passed = checkMenu(effect, frame) && passed;
     passed = checkWheel(effect, host, frame, width, height) && passed;
     passed = checkDrag(effect, host, frame, width, height) && passed;
+    passed = checkTyping(effect, host, frame) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
     if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
         passed = fail("effEditClose left the panel's window behind");
