@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace gui
@@ -25,8 +26,16 @@ public:
           pixels(w > 0 ? borrowed : nullptr)
     {
     }
-    Image(Image&&) = default;
-    Image& operator=(Image&&) = default;
+    // A moved-from image is empty.
+    Image(Image&& other) noexcept { *this = std::move(other); }
+    Image& operator=(Image&& other) noexcept
+    {
+        w = std::exchange(other.w, 0);
+        h = std::exchange(other.h, 0);
+        owned = std::move(other.owned); // a moved vector keeps its buffer, so pixels stays valid
+        pixels = std::exchange(other.pixels, nullptr);
+        return *this;
+    }
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 
@@ -46,7 +55,7 @@ public:
 private:
     int w = 0;
     int h = 0;
-    std::vector<std::uint32_t> owned; // a moved vector keeps its buffer, so pixels stays valid
+    std::vector<std::uint32_t> owned; // empty for borrowed pixels
     std::uint32_t* pixels = nullptr;
 };
 
