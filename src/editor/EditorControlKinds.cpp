@@ -14,8 +14,6 @@
 namespace
 {
 constexpr int kKnobFrames = 100;
-constexpr float kKnobRangeAngle = -5.236f;
-constexpr float kKnobStartAngle = 4.189f;
 constexpr CCoord kMenuHeight = 18;
 constexpr long kMenuItemsPerColumn = 28;
 constexpr int kNameEditLimit = 9;
