@@ -75,6 +75,9 @@ constexpr t_Menu_TypeStruct vFx3TypeMenu_TypeParams =
     menu(92, &kWhiteCColor, kCenterText, true, nullptr, &FX3_MENU_EXTRA_PARAMETERS);
 constexpr t_Menu_TypeStruct vRollTypeMenu_TypeParams = menu(14, &kWhiteCColor, kCenterText, false);
 constexpr t_Menu_TypeStruct vMixFxSendMenu_TypeParams = menu(17, &kWhiteCColor, kCenterText, false);
+// Popped up by the Load button, which covers it.
+constexpr t_Menu_TypeStruct vLibraryMenu_TypeParams =
+    menu(42, &kBlackCColor, kLeftText, false, editorControlsMenuItemCbk_LibraryFiles);
 constexpr t_Menu_TypeStruct vProgramMenu_TypeParams =
     menu(27, &kBlackCColor, kLeftText, true, editorControlsMenuItemCbk_SelectProgram);
 
@@ -341,6 +344,9 @@ const t_EditorControl c_EditorControls[] = {
     // Setup page, top bar, question box and MIDI test.
     row(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 230, 5, &vButton_TypeParams, CONT_SETUP_PANEL, SetupMode),
     row(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 230, 30, &vButton_TypeParams, CONT_SETUP_PANEL, SetupMode),
+    row(EPARAM_LIBRARY_SAVE, CTRL_COMMAND_BUTTON, 176, 22, &vButton_TypeParams, CONT_SETUP_PAGE, SetupMode),
+    row(EPARAM_LIBRARY_FILES, CTRL_MENU, 182, 51, &vLibraryMenu_TypeParams, CONT_SETUP_PAGE, SetupMode),
+    row(EPARAM_LIBRARY_LOAD, CTRL_COMMAND_BUTTON, 176, 50, &vButton_TypeParams, CONT_SETUP_PAGE, SetupMode),
     row(EPARAM_PATTERN_COPY, CTRL_COMMAND_BUTTON, 572, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PATTERN_PASTE, CTRL_COMMAND_BUTTON, 614, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PATTERN_RESET, CTRL_COMMAND_BUTTON, 523, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),

@@ -481,5 +481,7 @@ t_MenuItem editorControlsMenuItemCbk_MidiOutDevices(SynthEditor* editor, std::ui
                                                     bool apply);
 t_MenuItem editorControlsMenuItemCbk_MidiInDevices(SynthEditor* editor, std::uint32_t index, bool select,
                                                    bool apply);
+t_MenuItem editorControlsMenuItemCbk_LibraryFiles(SynthEditor* editor, std::uint32_t index, bool select,
+                                                  bool apply);
 t_MenuItem editorControlsMenuItemCbk_SelectProgram(SynthEditor* editor, std::uint32_t index, bool select,
                                                    bool apply);
