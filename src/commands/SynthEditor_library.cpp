@@ -51,6 +51,7 @@ void SynthEditor::openLibraryMenu()
         return;
     auto* m = static_cast<t_Menu_TypeStruct*>(const_cast<void*>(row->parameters));
     m->menu->removeAllEntry();
+    m->menu->setStyle(m->menu->getStyle() & ~kCheckStyle); // files to load, not a choice that stays
     editorControlsLib_SubMenusAddEntries(e, m);
     if (libraryFiles.empty())
         return editorControlsLib_DisplayCurrentParameterInfo("No .syx files in the library");
