@@ -4,12 +4,10 @@
 #include "PanelTestSupport.h"
 
 #include "commands/PatternLibrary.h"
+#include "support/FileBytes.h"
 #include "sysex/SyxFiles.h"
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <sys/wait.h>
 
 using namespace guitest;
@@ -19,29 +17,12 @@ namespace
 constexpr int kD1Cutoff = 6; // host parameter
 constexpr int kBankC = 2;
 
-std::vector<std::uint8_t> readBytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-void writeBytes(const std::string& path, const std::vector<std::uint8_t>& bytes)
-{
-    std::ofstream(path, std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
 bool deviceWouldTake(const std::string& path)
 {
     const std::string command =
         std::string("'") + PAVONIS_SYX_PATH + "' check '" + path + "' >/dev/null 2>&1";
     const int status = std::system(command.c_str());
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-bool endsWith(const std::string& text, const std::string& end)
-{
-    return text.size() >= end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
 }
 
 class PanelLibrary : public PanelInX
@@ -101,7 +82,7 @@ TEST_F(PanelLibrary, SavesLoadsFillsTheChosenBankAndRefusesWhatIsNoDump)
     ASSERT_EQ(files.size(), 1u);
     const std::string saved = files[0];
     EXPECT_TRUE(saved.starts_with("A.01 ")) << saved;
-    const std::vector<std::uint8_t> dump = readBytes(pathOf(saved));
+    const std::vector<std::uint8_t> dump = contentOf(pathOf(saved));
     EXPECT_EQ(dump.size(), 4898u);
     EXPECT_TRUE(deviceWouldTake(pathOf(saved)));
     EXPECT_TRUE(infoLineShows("Saved " + saved));
@@ -117,11 +98,11 @@ TEST_F(PanelLibrary, SavesLoadsFillsTheChosenBankAndRefusesWhatIsNoDump)
     files = patternLibrary::files();
     ASSERT_EQ(files.size(), 2u);
     EXPECT_TRUE(files[1].starts_with("A.06 ")) << files[1];
-    EXPECT_EQ(readBytes(pathOf(files[1])), dump);
+    EXPECT_EQ(contentOf(pathOf(files[1])), dump);
 
     // Files written while the menu is closed are listed at its next opening.
     const std::vector<std::uint8_t> junk{'n', 'o', ' ', 'd', 'u', 'm', 'p', '\n'};
-    writeBytes(pathOf("junk.syx"), junk);
+    writeFile(pathOf("junk.syx"), junk);
     std::vector<std::uint8_t> images;
     std::vector<std::string> names;
     for (int i = 0; i < kPatternsPerBank; ++i)
@@ -131,7 +112,7 @@ TEST_F(PanelLibrary, SavesLoadsFillsTheChosenBankAndRefusesWhatIsNoDump)
         names.push_back("Set" + std::to_string(10 + i) + "   ");
         std::copy(names.back().begin(), names.back().end(), images.end() - kPatternDataSize);
     }
-    writeBytes(pathOf("set.syx"), syxBankDump(0, images.data()));
+    writeFile(pathOf("set.syx"), syxBankDump(0, images.data()));
 
     // What is no dump: its reason in the info line, and nothing a host can read has changed.
     const PluginSnapshot before = snapshotOf(*plugin);
@@ -151,7 +132,7 @@ TEST_F(PanelLibrary, SavesLoadsFillsTheChosenBankAndRefusesWhatIsNoDump)
     for (int i = 0; i < kPatternsPerBank; ++i)
     {
         const std::string name = plugin->programNameIndexed(kBankC * kPatternsPerBank + i);
-        EXPECT_TRUE(endsWith(name, " " + names[i])) << name;
+        EXPECT_TRUE(name.ends_with(" " + names[i])) << name;
     }
     for (int program : {0, 5, 64, 127, 192, 255})
         EXPECT_EQ(plugin->programNameIndexed(program), before.programNames[program]) << program;
