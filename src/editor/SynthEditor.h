@@ -261,9 +261,9 @@ private:
     std::atomic<bool> visibilityPending{false};
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
+    std::atomic<int> postProcessLockFlag{0};
 
     // The library's files listed for the Load menu, and the bank file waiting for its bank.
     std::vector<std::string> libraryFiles;
     std::string libraryBankFile;
-    std::atomic<int> postProcessLockFlag{0};
 };

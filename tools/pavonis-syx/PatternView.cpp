@@ -116,13 +116,13 @@ public:
     // value list's or the number.
     std::string text(const t_EditorParameter& e, unsigned value)
     {
-        char text[kInfoTextLength] = {};
+        char shown[kInfoTextLength] = {};
         for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
         {
             if (row->id != e.id)
                 continue;
-            if (row->valueToStr && row->valueToStr(synth.getSynthEditor(), static_cast<int>(value), text))
-                return text;
+            if (row->valueToStr && row->valueToStr(synth.getSynthEditor(), static_cast<int>(value), shown))
+                return shown;
             if (row->kind == CTRL_NUMBER_EDIT)
                 return numberText(*static_cast<const t_NumEdit_TypeStruct*>(row->parameters), value);
         }
