@@ -29,7 +29,7 @@ const t_EditorContainer c_EditorContainers[] = {
     {nullptr, CONT_FX2, 424, 68, 125, 134, RES_END, CONT_GLOBAL_PAGE, "FX2"},
     {nullptr, CONT_FX3, 551, 68, 125, 134, RES_END, CONT_GLOBAL_PAGE, "FX3"},
     {nullptr, CONT_FX_CHAIN, 678, 68, 118, 134, RES_END, CONT_GLOBAL_PAGE, "CHAIN"},
-    {nullptr, CONT_ACCENT_SWING, 5, 68, 278, 134, RES_END, CONT_GLOBAL_PAGE, "GROOVE"},
+    {nullptr, CONT_ACCENT_SWING, 86, 68, 197, 134, RES_END, CONT_GLOBAL_PAGE, "GROOVE"},
     {nullptr, CONT_SAMPLE_NUMBER, 0, 72, 74, 29, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_SLICE_NUMBER, 0, 100, 74, 32, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_START_KNOB, 0, 136, 74, 65, RES_END, CONT_FRAME, nullptr},

@@ -33,7 +33,7 @@ constexpr t_LedData LED_DATA_PART_KEYBOARD_MOD_DEST[] = {
 constexpr t_LedData LED_DATA_CC_COMMON_AMP_EG[] = {{93, 18, 0}, {93, 2, 1}, {0, 0, 0}};
 constexpr t_LedData LED_DATA_CC_COMMON_FX_SEL[] = {{150, 2, 0}, {150, 18, 1}, {150, 34, 2}, {0, 0, 0}};
 constexpr t_LedData LED_DATA_CC_COMMON_MOTION_SEQ[] = {{205, 63, 0}, {205, 79, 1}, {205, 95, 2}, {0, 0, 0}};
-constexpr t_LedData LED_DATA_GLOBAL_PART_ACCENT_MOTION_SEQ[] = {{37, 72, 0}, {37, 89, 1}, {0, 0, 0}};
+constexpr t_LedData LED_DATA_GLOBAL_PART_ACCENT_MOTION_SEQ[] = {{69, 72, 0}, {69, 89, 1}, {0, 0, 0}};
 
 constexpr t_LedGroup_TypeStruct led(const t_LedData* table, e_EditorResourceID valuePicture = RES_END)
 {
@@ -247,11 +247,11 @@ const t_EditorControl c_EditorControls[] = {
     row(EPARAM_FX3_EDIT2, CTRL_KNOB, 67, 43, &vKnob_TypeParams, CONT_FX3, GlobalMode, editorControlsValueToStr_Fx3Edit2),
     row(EPARAM_FX3_MOTION_SEQ_SW, CTRL_TOGGLE_BUTTON, 35, 103, &vButton_TypeParams, CONT_FX3, GlobalMode),
     row(EPARAM_FX_CHAIN, CTRL_FX_CHAIN, 0, 0, &vFxChain_TypeParams, CONT_FX_CHAIN, GlobalMode),
-    row(EPARAM_GLOBAL_ACCENT_LEVEL, CTRL_KNOB, 30, 15, &vKnob_TypeParams, CONT_ACCENT_SWING, GlobalMode, editorControlsValueToStr_0_127),
-    row(EPARAM_GLOBAL_SWING, CTRL_KNOB, 122, 15, &vKnob_TypeParams, CONT_ACCENT_SWING, GlobalMode, editorControlsValueToStr_Swing),
+    row(EPARAM_GLOBAL_ACCENT_LEVEL, CTRL_KNOB, 62, 15, &vKnob_TypeParams, CONT_ACCENT_SWING, GlobalMode, editorControlsValueToStr_0_127),
+    row(EPARAM_GLOBAL_SWING, CTRL_KNOB, 137, 15, &vKnob_TypeParams, CONT_ACCENT_SWING, GlobalMode, editorControlsValueToStr_Swing),
     row(EPARAM_GLOBAL_ACCENT_MOTION_SEQ_SW, CTRL_LED_GROUP, 0, 0, &vLedAccentMotion_TypeParams, CONT_ACCENT_SWING, GlobalMode),
-    row(EPARAM_GLOBAL_ACCENT_MOTION_SEQ_SW, CTRL_STEP_BUTTON, 29, 105, &vButton_TypeParams, CONT_ACCENT_SWING, GlobalMode),
-    row(EPARAM_GLOBAL_ROLL_TYPE, CTRL_MENU, 254, 31, &vRollTypeMenu_TypeParams, CONT_ACCENT_SWING, GlobalMode),
+    row(EPARAM_GLOBAL_ACCENT_MOTION_SEQ_SW, CTRL_STEP_BUTTON, 65, 105, &vButton_TypeParams, CONT_ACCENT_SWING, GlobalMode),
+    row(EPARAM_GLOBAL_ROLL_TYPE, CTRL_MENU, 182, 70, &vRollTypeMenu_TypeParams, CONT_ACCENT_SWING, GlobalMode),
 
     // Mix page: fifteen strips at a pitch of 53 pixels, Drum1 to Drum7B, Keyboard1, Keyboard2,
     // Stretch1, Stretch2, Slice, AudioIn.

@@ -53,7 +53,7 @@ constexpr const CColor* kWhite = &kWhiteCColor;
 
 constexpr t_ResourceLabel kInfoLine{4, 0, 160, 18, nullptr, "", 5, kBlack, 1, 0};
 constexpr t_ResourceLabel kQuestionText{4, 0, 165, 18, nullptr, "", 5, kBlack, 1, 0};
-constexpr t_ResourceLabel kRollTypeLabel{206, 32, 252, 48, nullptr, "Roll type :", 6, kWhite, 0, 0};
+constexpr t_ResourceLabel kRollTypeLabel{137, 71, 183, 87, nullptr, "Roll type :", 6, kWhite, 0, 0};
 constexpr t_ResourceLabel kLabelL3{269, 74, 282, 82, nullptr, "L/3", 6, kWhite, 0, 0};
 constexpr t_ResourceLabel kLabelR4{309, 74, 326, 82, nullptr, "R/4", 6, kWhite, 0, 0};
 constexpr t_ResourceLabel kLabelMinus{510, 128, 520, 144, nullptr, "_", 2, kWhite, 0, 0};
