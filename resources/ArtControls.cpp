@@ -18,9 +18,10 @@ int frameHeight(const t_EditorPicture& picture)
 
 // --- Knobs ------------------------------------------------------------------------------------
 
-// 270 degrees clockwise from half past seven; cairo's angles run clockwise from three o'clock.
-constexpr double kKnobStart = 0.75 * kPi;
-constexpr double kKnobRange = 1.5 * kPi;
+// The knobs' own travel, clockwise from seven o'clock to five; cairo's angles run clockwise
+// from three o'clock, the knobs' counter-clockwise.
+constexpr double kKnobStart = 2 * kPi - kKnobStartAngle;
+constexpr double kKnobRange = -kKnobRangeAngle;
 constexpr double kKnobTop = 1.5 * kPi;
 constexpr double kRingRadius = 19.5;
 constexpr double kCapRadius = 13.5;

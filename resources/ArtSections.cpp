@@ -9,6 +9,7 @@ constexpr e_EditorResourceID kNoResources[] = {RES_END};
 constexpr e_EditorParameterID kKnobMode[] = {EPARAM_KNOB_MODE, EPARAM_END};
 constexpr e_EditorParameterID kMidiMode[] = {EPARAM_MIDI_MODE, EPARAM_MIDI_TEST, EPARAM_END};
 constexpr e_EditorParameterID kDump[] = {EPARAM_DUMP_REQUEST_CURRENT, EPARAM_DUMP_REQUEST_BANK_A, EPARAM_END};
+constexpr e_EditorParameterID kLibrary[] = {EPARAM_LIBRARY_SAVE, EPARAM_LIBRARY_LOAD, EPARAM_END};
 constexpr e_EditorParameterID kPorts[] = {EPARAM_MIDI_OUT_DEVICE, EPARAM_MIDI_IN_DEVICE, EPARAM_END};
 constexpr e_EditorParameterID kNoParameters[] = {EPARAM_END};
 constexpr e_EditorResourceID kWarningLines[] = {e_EditorResourceID(57), e_EditorResourceID(58),
@@ -42,6 +43,7 @@ constexpr e_EditorParameterID kAudioInStrip[] = {mixLevel(12), EPARAM_END};
 } // namespace
 
 const t_ArtSection c_ArtSections[] = {
+    {CONT_SETUP_PAGE, "Library", SectionStyle::PlateTitleAbove, kLibrary, kNoResources},
     {CONT_SETUP_PAGE, "Knob mode", SectionStyle::PlateTitleAbove, kKnobMode, kNoResources},
     {CONT_SETUP_PAGE, "MIDI mode", SectionStyle::PlateTitleAbove, kMidiMode, kWarningLines},
     {CONT_SETUP_PAGE, nullptr, SectionStyle::Warning, kNoParameters, kWarningLines},

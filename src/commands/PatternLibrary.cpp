@@ -30,7 +30,7 @@ t_LibraryResult tell(SynthCommons& synth, e_LibraryOutcome outcome, std::string 
 t_SyxDump readDump(const std::string& file)
 {
     std::vector<std::uint8_t> bytes;
-    if (file.find('/') != std::string::npos ||
+    if (file.find_first_of("/\\") != std::string::npos || // a folder separator on either system
         !platform::readFile(patternLibrary::folder() + "/" + file, syxLongestDump(), bytes))
     {
         t_SyxDump unreadable;

@@ -99,6 +99,11 @@ void requestFromDevice(SynthCommons* synth, const unsigned char* request, std::u
     synth->TetherMidiSend(request, length);
 }
 
+bool isBankQuestion(int question)
+{
+    return question >= QUESTION_LOAD_INTO_BANK_A && question <= QUESTION_LOAD_INTO_BANK_D;
+}
+
 void nameFromImage(t_Patch& slot)
 {
     std::memset(slot.name, 0, kPatchNameLength);
@@ -129,8 +134,11 @@ void SynthEditor::editorControlsLib_OnControlValueChangedSpecific(e_EditorParame
     case EPARAM_QUESTION_YES:
         return answerYes();
     case EPARAM_QUESTION_NO:
-        editorControlsLib_ResetParameterInfo();
-        return editorControlsLib_RemoveQuestion();
+        return answerNo();
+    case EPARAM_LIBRARY_SAVE:
+        return saveToLibrary();
+    case EPARAM_LIBRARY_LOAD:
+        return openLibraryMenu();
     case EPARAM_MIDI_TEST:
     case EPARAM_MIDI_TEST_RETRY:
         return synth->midiTest_Start();
@@ -263,6 +271,8 @@ void SynthEditor::answerYes()
 {
     std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     const int question = questionType;
+    if (isBankQuestion(question))
+        return answerBankQuestion(true);
     if (question == QUESTION_ACCEPT_PATTERN_DUMP)
         acceptReceivedPattern();
     else if (question == QUESTION_ACCEPT_BANK_A_DUMP)
@@ -282,5 +292,13 @@ void SynthEditor::answerYes()
         synth->patchLib_SetParametersFromPatch(&slot, true);
     }
     synth->updateDisplay();
+    editorControlsLib_RemoveQuestion();
+}
+
+void SynthEditor::answerNo()
+{
+    if (questionPending && isBankQuestion(questionType))
+        return answerBankQuestion(false);
+    editorControlsLib_ResetParameterInfo();
     editorControlsLib_RemoveQuestion();
 }

@@ -34,6 +34,10 @@ constexpr QuestionText kQuestions[] = {
     {20, "Reset Slice part ?"},
     {21, "Reset AudioIn part ?"},
     {QUESTION_RESET_FX, "Reset FX part ?"},
+    {QUESTION_LOAD_INTO_BANK_A, "Load into bank A ?"},
+    {QUESTION_LOAD_INTO_BANK_A + 1, "Load into bank B ?"},
+    {QUESTION_LOAD_INTO_BANK_A + 2, "Load into bank C ?"},
+    {QUESTION_LOAD_INTO_BANK_D, "Load into bank D ?"},
 };
 
 const char* textOfQuestion(int type)

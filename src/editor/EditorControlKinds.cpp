@@ -14,8 +14,6 @@
 namespace
 {
 constexpr int kKnobFrames = 100;
-constexpr float kKnobRangeAngle = -5.236f;
-constexpr float kKnobStartAngle = 4.189f;
 constexpr CCoord kMenuHeight = 18;
 constexpr long kMenuItemsPerColumn = 28;
 constexpr int kNameEditLimit = 9;
@@ -84,7 +82,8 @@ void makeSteppers(SynthEditor* editor, const t_EditorControl* row, int width, e_
                                pictures[i], CPoint(), target, i == 0 ? -1 : +1);
 }
 
-// --- Controls with a name label: knobs and buttons ---------------------------------------------
+// --- Rows of one control: with a name label (knobs, buttons) or alone (horizontal slider, name
+// editor) ------------------------------------------------------------------------------------------
 
 template <typename Record, auto Control> CControl* mainOf(const t_EditorControl* row)
 {
@@ -107,12 +106,30 @@ template <typename Record, auto Control> void releaseLabelled(t_EditorControl* r
     delete r;
 }
 
+template <typename Record, auto Control> void placeSingle(const t_EditorControl* row, CViewContainer* target)
+{
+    target->addView(recordOf<Record>(row)->*Control);
+}
+
+template <typename Record, auto Control> void releaseSingle(t_EditorControl* row)
+{
+    auto* r = recordOf<Record>(row);
+    forgetView(r->*Control);
+    delete r;
+}
+
 constexpr auto mainKnob = mainOf<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
 constexpr auto placeKnob = placeLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
 constexpr auto releaseKnob = releaseLabelled<t_Knob_TypeStruct, &t_Knob_TypeStruct::knob>;
 constexpr auto mainButton = mainOf<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
 constexpr auto placeButton = placeLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
 constexpr auto releaseButton = releaseLabelled<t_Button_TypeStruct, &t_Button_TypeStruct::control>;
+constexpr auto mainHorizontalSlider = mainOf<t_HSlider_TypeStruct, &t_HSlider_TypeStruct::slider>;
+constexpr auto placeHorizontalSlider = placeSingle<t_HSlider_TypeStruct, &t_HSlider_TypeStruct::slider>;
+constexpr auto releaseHorizontalSlider = releaseSingle<t_HSlider_TypeStruct, &t_HSlider_TypeStruct::slider>;
+constexpr auto mainNameEdit = mainOf<t_NameEdit_TypeStruct, &t_NameEdit_TypeStruct::edit>;
+constexpr auto placeNameEdit = placeSingle<t_NameEdit_TypeStruct, &t_NameEdit_TypeStruct::edit>;
+constexpr auto releaseNameEdit = releaseSingle<t_NameEdit_TypeStruct, &t_NameEdit_TypeStruct::edit>;
 
 // --- Knob ------------------------------------------------------------------------------------
 
@@ -463,23 +480,6 @@ void buildHorizontalSlider(SynthEditor* editor, t_EditorControl* row, const t_Ed
     s->slider->setTransparency(true);
 }
 
-void placeHorizontalSlider(const t_EditorControl* row, CViewContainer* target)
-{
-    target->addView(recordOf<t_HSlider_TypeStruct>(row)->slider);
-}
-
-void releaseHorizontalSlider(t_EditorControl* row)
-{
-    auto* s = recordOf<t_HSlider_TypeStruct>(row);
-    forgetView(s->slider);
-    delete s;
-}
-
-CControl* mainHorizontalSlider(const t_EditorControl* row)
-{
-    return recordOf<t_HSlider_TypeStruct>(row)->slider;
-}
-
 // --- FX chain ------------------------------------------------------------------------------------
 
 void buildFxChain(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter*)
@@ -540,23 +540,29 @@ bool fxChainOwns(const t_EditorControl* row, const CControl* control)
 
 // --- Number and name editors ---------------------------------------------------------------------
 
+// A text editor without ground or frame, in the row's font, colour, face and alignment.
+void styleTextEdit(CTextEdit* edit, int font, std::uint32_t colour, int face, int align)
+{
+    edit->setTransparency(true);
+    edit->setFont(font);
+    edit->setFontColor(colourOf(colour));
+    edit->setTxtFace(face);
+    edit->setBackColor(kTransparentCColor);
+    edit->setFrameColor(kTransparentCColor);
+    edit->setHoriAlign(align);
+}
+
 void buildNumberEdit(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter*)
 {
     copyRecord<t_NumEdit_TypeStruct>(row);
     auto* n = recordOf<t_NumEdit_TypeStruct>(row);
     n->edit = new CTextEdit(CRect(row->x, row->y, row->x + n->width, row->y + n->height), editor, -1,
                             n->charLimit, nullptr, nullptr, kNoFrame);
-    n->edit->setTransparency(true);
+    styleTextEdit(n->edit, n->font, n->colour, n->face, n->align);
     n->edit->setNumericalOnly(true);
     n->edit->setNumericalMinMax(n->minimum, n->maximum);
     n->edit->setNumericalDisplayShift(n->displayShift);
     n->edit->setNumericalDisplayCallback(n->display);
-    n->edit->setFont(n->font);
-    n->edit->setFontColor(colourOf(n->colour));
-    n->edit->setTxtFace(n->face);
-    n->edit->setBackColor(kTransparentCColor);
-    n->edit->setFrameColor(kTransparentCColor);
-    n->edit->setHoriAlign(n->align);
     if (!n->steppers)
         return;
     makeSteppers(editor, row, n->width, RES_STEPPER_MINUS, RES_STEPPER_PLUS, n->edit, &n->minus, &n->plus);
@@ -610,30 +616,7 @@ void buildNameEdit(SynthEditor* editor, t_EditorControl* row, const t_EditorPara
         new CBitmapEdit(CRect(row->x, row->y, row->x + n->width, row->y + n->height), editor, -1, nullptr,
                         n->chars, n->widths, editor->editorControlsLib_GetBitmapResourceObj(n->fontPicture),
                         kGlyphSpacing, kNameEditLimit);
-    n->edit->setTransparency(true);
-    n->edit->setFont(n->font);
-    n->edit->setFontColor(colourOf(n->colour));
-    n->edit->setTxtFace(n->face);
-    n->edit->setBackColor(kTransparentCColor);
-    n->edit->setFrameColor(kTransparentCColor);
-    n->edit->setHoriAlign(n->align);
-}
-
-void placeNameEdit(const t_EditorControl* row, CViewContainer* target)
-{
-    target->addView(recordOf<t_NameEdit_TypeStruct>(row)->edit);
-}
-
-void releaseNameEdit(t_EditorControl* row)
-{
-    auto* n = recordOf<t_NameEdit_TypeStruct>(row);
-    forgetView(n->edit);
-    delete n;
-}
-
-CControl* mainNameEdit(const t_EditorControl* row)
-{
-    return recordOf<t_NameEdit_TypeStruct>(row)->edit;
+    styleTextEdit(n->edit, n->font, n->colour, n->face, n->align);
 }
 
 void pushNameEdit(SynthEditor* editor, t_EditorControl* row, const t_EditorParameter* e, float, CControl*)

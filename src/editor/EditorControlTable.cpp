@@ -75,6 +75,9 @@ constexpr t_Menu_TypeStruct vFx3TypeMenu_TypeParams =
     menu(92, &kWhiteCColor, kCenterText, true, nullptr, &FX3_MENU_EXTRA_PARAMETERS);
 constexpr t_Menu_TypeStruct vRollTypeMenu_TypeParams = menu(14, &kWhiteCColor, kCenterText, false);
 constexpr t_Menu_TypeStruct vMixFxSendMenu_TypeParams = menu(17, &kWhiteCColor, kCenterText, false);
+// Popped up by the Load button, which covers it.
+constexpr t_Menu_TypeStruct vLibraryMenu_TypeParams =
+    menu(42, &kBlackCColor, kLeftText, false, editorControlsMenuItemCbk_LibraryFiles);
 constexpr t_Menu_TypeStruct vProgramMenu_TypeParams =
     menu(27, &kBlackCColor, kLeftText, true, editorControlsMenuItemCbk_SelectProgram);
 
@@ -151,19 +154,19 @@ const t_EditorControl c_EditorControls[] = {
     row(EPARAM_MODE_GLOBAL, CTRL_SELECTOR_BUTTON, 66, 0, &vModeButton_TypeParams, CONT_MODE_BUTTONS, Always),
     row(EPARAM_MODE_MIX, CTRL_SELECTOR_BUTTON, 99, 0, &vModeButton_TypeParams, CONT_MODE_BUTTONS, Always),
 
-    // Part selector: a grid of three columns, in the device's order.
+    // Part selector: a grid of three columns and five rows at an even pitch, in the device's order.
     row(EPARAM_PART_DRUM1, CTRL_SELECTOR_BUTTON, 3, 3, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_DRUM2, CTRL_SELECTOR_BUTTON, 36, 3, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_DRUM3, CTRL_SELECTOR_BUTTON, 69, 3, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_DRUM4, CTRL_SELECTOR_BUTTON, 3, 29, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_DRUM5, CTRL_SELECTOR_BUTTON, 36, 29, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_DRUM6A, CTRL_SELECTOR_BUTTON, 69, 29, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_DRUM6B, CTRL_SELECTOR_BUTTON, 3, 56, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_DRUM7A, CTRL_SELECTOR_BUTTON, 36, 56, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_DRUM7B, CTRL_SELECTOR_BUTTON, 69, 56, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_KEYBOARD1, CTRL_SELECTOR_BUTTON, 3, 82, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_KEYBOARD2, CTRL_SELECTOR_BUTTON, 36, 82, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
-    row(EPARAM_PART_STRETCH1, CTRL_SELECTOR_BUTTON, 69, 82, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_DRUM6B, CTRL_SELECTOR_BUTTON, 3, 55, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_DRUM7A, CTRL_SELECTOR_BUTTON, 36, 55, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_DRUM7B, CTRL_SELECTOR_BUTTON, 69, 55, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_KEYBOARD1, CTRL_SELECTOR_BUTTON, 3, 81, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_KEYBOARD2, CTRL_SELECTOR_BUTTON, 36, 81, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
+    row(EPARAM_PART_STRETCH1, CTRL_SELECTOR_BUTTON, 69, 81, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_STRETCH2, CTRL_SELECTOR_BUTTON, 3, 107, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_SLICE_SELECT, CTRL_SELECTOR_BUTTON, 36, 107, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
     row(EPARAM_PART_AUDIOIN, CTRL_SELECTOR_BUTTON, 69, 107, &vPartButton_TypeParams, CONT_PART_SELECTOR, PartMode),
@@ -341,6 +344,9 @@ const t_EditorControl c_EditorControls[] = {
     // Setup page, top bar, question box and MIDI test.
     row(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 230, 5, &vButton_TypeParams, CONT_SETUP_PANEL, SetupMode),
     row(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 230, 30, &vButton_TypeParams, CONT_SETUP_PANEL, SetupMode),
+    row(EPARAM_LIBRARY_SAVE, CTRL_COMMAND_BUTTON, 176, 22, &vButton_TypeParams, CONT_SETUP_PAGE, SetupMode),
+    row(EPARAM_LIBRARY_FILES, CTRL_MENU, 182, 51, &vLibraryMenu_TypeParams, CONT_SETUP_PAGE, SetupMode),
+    row(EPARAM_LIBRARY_LOAD, CTRL_COMMAND_BUTTON, 176, 50, &vButton_TypeParams, CONT_SETUP_PAGE, SetupMode),
     row(EPARAM_PATTERN_COPY, CTRL_COMMAND_BUTTON, 572, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PATTERN_PASTE, CTRL_COMMAND_BUTTON, 614, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PATTERN_RESET, CTRL_COMMAND_BUTTON, 523, 6, &vSmallButton_TypeParams, CONT_FRAME, Always),

@@ -394,6 +394,11 @@ constexpr int kLcdGlyphHeight = 24;
 extern const char LCD_FONT_CHARS[];
 extern const int LCD_FONT_CHARS_WIDTH[];
 
+// The knobs' travel: from the start angle, turning by the range (radians, counter-clockwise
+// from three o'clock; a negative range turns clockwise). The knob strips are drawn to it.
+constexpr float kKnobStartAngle = 4.189f;
+constexpr float kKnobRangeAngle = -5.236f;
+
 constexpr int kFxTypes = 16;
 extern const char* const FX_EDIT1_KNOB_LABELS[];
 extern const char* const FX_EDIT2_KNOB_LABELS[];
@@ -476,5 +481,7 @@ t_MenuItem editorControlsMenuItemCbk_MidiOutDevices(SynthEditor* editor, std::ui
                                                     bool apply);
 t_MenuItem editorControlsMenuItemCbk_MidiInDevices(SynthEditor* editor, std::uint32_t index, bool select,
                                                    bool apply);
+t_MenuItem editorControlsMenuItemCbk_LibraryFiles(SynthEditor* editor, std::uint32_t index, bool select,
+                                                  bool apply);
 t_MenuItem editorControlsMenuItemCbk_SelectProgram(SynthEditor* editor, std::uint32_t index, bool select,
                                                    bool apply);

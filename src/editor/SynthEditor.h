@@ -16,6 +16,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 class SynthCommons;
 class CViewContainer;
@@ -36,6 +37,8 @@ enum e_QuestionType : int
     QUESTION_RESET_PATTERN = 6,
     QUESTION_RESET_KEYBOARD2 = 17, // the parts from 7 (Drum1) to 21 (AudioIn)
     QUESTION_RESET_FX = 22,
+    QUESTION_LOAD_INTO_BANK_A = 23, // a bank file from the library: into bank A? then B, C, D
+    QUESTION_LOAD_INTO_BANK_D = 26,
 };
 
 // Work handed to the user-interface thread, run at the frame's idle when due.
@@ -155,6 +158,11 @@ public:
     // After a mode or part change: every value, the tags, the info line and the visible set.
     void refreshAfterSelection();
 
+    // --- The pattern library (src/commands/SynthEditor_library.cpp) ---
+    // The file of the Load menu's entry, as listed when the menu was last opened; null beyond.
+    const std::string* libraryFile(std::uint32_t index) const;
+    void loadFromLibrary(const std::string& file);
+
     // --- Questions: the panel opens with "Sync now ?" ---
     void editorControlsLib_AskQuestion(int type);
     void editorControlsLib_RemoveQuestion();
@@ -215,6 +223,11 @@ private:
     void acceptReceivedPattern();
     void acceptReceivedBank();
     void resetPart(int question);
+    void answerNo();
+    void saveToLibrary();
+    void openLibraryMenu();
+    // The answer to "Load into bank X ?": yes fills it, no asks for the next bank.
+    void answerBankQuestion(bool yes);
 
     SynthCommons* synth;
 
@@ -249,4 +262,8 @@ private:
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};
+
+    // The library's files listed for the Load menu, and the bank file waiting for its bank.
+    std::vector<std::string> libraryFiles;
+    std::string libraryBankFile;
 };

@@ -16,11 +16,11 @@ constexpr CCoord kBorder = 1;
 constexpr CCoord kCheckWidth = 14;
 constexpr CCoord kArrowWidth = 12;
 constexpr CCoord kTextPadding = 4;
-constexpr CColor kMenuBack{242, 242, 242, 255};
-constexpr CColor kMenuBorder{90, 90, 90, 255};
-constexpr CColor kMenuText{20, 20, 20, 255};
-constexpr CColor kMenuDisabled{130, 130, 130, 255};
-constexpr CColor kHighlightBack{52, 101, 164, 255};
+constexpr CColor kMenuBack{42, 46, 51, 255};        // the panel's plates
+constexpr CColor kMenuBorder{58, 63, 70, 255};      // their highlight
+constexpr CColor kMenuText{215, 219, 224, 255};     // labels on dark
+constexpr CColor kMenuDisabled{174, 180, 188, 255}; // engraved titles
+constexpr CColor kHighlightBack{18, 128, 122, 255}; // the accent, deep enough for white text
 
 std::vector<MenuSession*>& liveSessions()
 {

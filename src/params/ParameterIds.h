@@ -17,6 +17,9 @@ enum e_ParameterID : std::uint32_t
     PARAM_PART_PASTE = 12,
     PARAM_PART_RESET = 13,
     PARAM_SELECT_PROGRAM = 14,
+    PARAM_LIBRARY_SAVE = 15,
+    PARAM_LIBRARY_LOAD = 16,
+    PARAM_LIBRARY_FILES = 17,
     PARAM_QUESTION_YES = 18,
     PARAM_QUESTION_NO = 19,
     PARAM_MODE_SETUP = 20,
@@ -130,6 +133,11 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_PART_COPY = 12,
     EPARAM_PART_PASTE = 13,
     EPARAM_PART_RESET = 14,
+    // The pattern library on the setup page: the Save and Load buttons and the menu of files
+    // that Load opens.
+    EPARAM_LIBRARY_SAVE = 15,
+    EPARAM_LIBRARY_LOAD = 16,
+    EPARAM_LIBRARY_FILES = 17,
     EPARAM_QUESTION_YES = 20,
     EPARAM_QUESTION_NO = 21,
     EPARAM_MODE_SETUP = 22,

@@ -70,6 +70,9 @@ void printIdentity(AEffect* effect)
                 unsigned(effect->flags));
     std::printf("params %d programs %d inputs %d outputs %d\n", effect->numParams, effect->numPrograms,
                 effect->numInputs, effect->numOutputs);
+    ERect* rect = nullptr;
+    if (effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0.0f) && rect)
+        std::printf("editor %d %d %d %d\n", rect->top, rect->left, rect->bottom, rect->right);
 }
 
 void printParameters(AEffect* effect)

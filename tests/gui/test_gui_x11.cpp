@@ -182,7 +182,7 @@ TEST_F(EditorInX, PopupMenuChoosesAnEntryOfASubmenu)
     ASSERT_TRUE(idleUntil([&] { return session->levelCount() == 2; }));
     EXPECT_TRUE(idleUntil(
         [&] {
-            return host.screenPixel(effects.left + 2, effects.top + 2) == (Rgb{52, 101, 164});
+            return host.screenPixel(effects.left + 2, effects.top + 2) == (Rgb{18, 128, 122});
         }))
         << "the entry under the mouse is lit on screen";
     const CRect delay = session->levelLayout(1)->entryRect(1);

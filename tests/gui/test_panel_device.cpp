@@ -59,34 +59,7 @@ protected:
     // A pattern sent to the device keeps the syncing overlay up for three seconds.
     static constexpr int kThroughASync = 100;
 
-    // Idles until the info line shows the text.
-    bool infoLineShows(const std::string& text)
-    {
-        const Image expected = reference->render(
-            [&](SynthCommons&, SynthEditor& editor)
-            {
-                editor.editorControlsLib_RemoveQuestion();
-                editor.editorControlsLib_DisplayCurrentParameterInfo(text.c_str());
-            });
-        const t_EditorContainer* info = editorTables_FindContainer(c_EditorContainers, CONT_INFO_LINE);
-        return differencesFrom(expected, "info-line",
-                               CRect(info->x, info->y, info->x + info->width, info->y + info->height),
-                               kThroughASync) == 0;
-    }
-
-    bool questionShows(int type)
-    {
-        const Image expected = reference->render([&](SynthCommons&, SynthEditor& editor)
-                                                 { editor.editorControlsLib_AskQuestion(type); });
-        const t_EditorContainer* box = editorTables_FindContainer(c_EditorContainers, CONT_QUESTION);
-        return differencesFrom(expected, "question",
-                               CRect(box->x, box->y, box->x + box->width, box->y + box->height)) == 0;
-    }
-
-    void answer(bool yes)
-    {
-        click(centreOf(yes ? EPARAM_QUESTION_YES : EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6));
-    }
+    bool infoLineShows(const std::string& text) { return PanelInX::infoLineShows(text, kThroughASync); }
 
     void selectPart(e_EditorParameterID part)
     {

@@ -3,13 +3,20 @@
 # Windows: fails unless the DLL exports exactly VSTPluginMain and main, and imports from
 # Windows' own DLLs only (the C++ runtime is linked in).
 cmake_policy(SET CMP0057 NEW) # IN_LIST
-if(WINDOWS)
-  execute_process(COMMAND ${OBJDUMP} -p ${PLUGIN}
+
+# The lines that a tool prints about the module.
+function(listing_lines tool)
+  execute_process(COMMAND ${tool} ${ARGN} ${PLUGIN}
     OUTPUT_VARIABLE listing RESULT_VARIABLE status ERROR_VARIABLE errors)
   if(NOT status EQUAL 0)
-    message(FATAL_ERROR "objdump failed on ${PLUGIN}: ${errors}")
+    message(FATAL_ERROR "${tool} failed on ${PLUGIN}: ${errors}")
   endif()
-  string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+  string(REGEX MATCHALL "[^\n]+" found "${listing}")
+  set(lines "${found}" PARENT_SCOPE)
+endfunction()
+
+if(WINDOWS)
+  listing_lines(${OBJDUMP} -p)
   set(exported "")
   set(imported "")
   set(in_names OFF)
@@ -40,12 +47,7 @@ if(WINDOWS)
   return()
 endif()
 
-execute_process(COMMAND ${NM} -D --defined-only ${PLUGIN}
-  OUTPUT_VARIABLE listing RESULT_VARIABLE status ERROR_VARIABLE errors)
-if(NOT status EQUAL 0)
-  message(FATAL_ERROR "nm failed on ${PLUGIN}: ${errors}")
-endif()
-string(REGEX MATCHALL "[^\n]+" lines "${listing}")
+listing_lines(${NM} -D --defined-only)
 set(exported "")
 foreach(line IN LISTS lines)
   # "<address> <type> <name>[@version]"; absolute version nodes (type A) are not code.

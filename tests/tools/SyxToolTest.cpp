@@ -1,6 +1,8 @@
 // pavonis-syx on files: what info, show and check say, a bank split into 64 files and
 // joined back byte for byte, and bad files refused with one line and status 1.
 #include "SyxTool.h"
+#include "params/ParameterValues.h"
+#include "params/PatternImage.h"
 #include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 #include "sysex/SyxFiles.h"
@@ -34,8 +36,16 @@ ToolRun run(const std::vector<std::string>& arguments)
     return {status, out.str(), err.str()};
 }
 
+void writeValue(std::uint8_t* image, e_ParameterID id, unsigned index, unsigned value)
+{
+    t_ParameterRawData raw;
+    ASSERT_TRUE(patternImageLocate(id, image, &raw));
+    patternImageWrite(id, raw, index, image, IntToFloat(value));
+}
+
 // 64 patterns, each unlike the others, named "Pat 01" to "Pat 64"; pattern 5 with a
-// cutoff of 99 for Drum1 and a "Pat/5" name that a file system would not take.
+// cutoff of 99 for Drum1, a modulation speed of 70 for Drum1 and Drum2 of which Drum1 is
+// synchronised to the tempo, and a "Pat/5" name that a file system would not take.
 Bytes distinctImages()
 {
     Bytes images;
@@ -48,7 +58,12 @@ Bytes distinctImages()
         for (std::size_t at = 1200; at < image.size(); at += 61)
             image[at] = static_cast<std::uint8_t>(i * 7 + at);
         if (i == 4)
+        {
             image[24 + 5] = 99; // Drum1 cutoff
+            writeValue(image.data(), PARAM_PART_MOD_SPEED, 0, 70);
+            writeValue(image.data(), PARAM_PART_MOD_SPEED, 1, 70);
+            writeValue(image.data(), PARAM_PART_MOD_BPM_SYNC, 0, 127);
+        }
         images.insert(images.end(), image.begin(), image.end());
     }
     return images;
@@ -93,8 +108,11 @@ TEST_F(SyxTool, ShowGivesEveryParameterInTheDevicesTerms)
     const ToolRun all = run({"show", path("pattern.syx")});
     EXPECT_EQ(all.status, 0);
     for (const char* line :
-         {"Pattern \"Pat/5\"\n", "Global\n  FX chain      None\n  Accent        64\n", "  Swing         0\n",
-          "FX1\n  FX1 type      BPM Sync delay\n", "Drum1\n  Sample        0\n", "  Cutoff        99\n",
+         {"Pattern \"Pat/5\"\n", "Global\n  FX chain      None\n  Accent        64\n",
+          "  Swing         50%\n", "FX1\n  FX1 type      BPM Sync delay\n  FX1 edit1     3/16\n",
+          "Drum1\n  Sample        0\n", "  Slice         129\n", "  Cutoff        99\n",
+          "  Pan           CNT\n", "  Speed         3/16\n  Dest          Pitch\n  BPM sync      On\n",
+          "Drum2\n", "  Speed         70\n  Dest          Pitch\n  BPM sync      Off\n",
           "  Mod type      Tri\n", "AudioIn\n", "  Dest          Cutoff\n",
           "Keyboard2\n  Sample        130\n", "  Mute mask 2   000000000\n"})
         EXPECT_NE(all.out.find(line), std::string::npos) << line;

@@ -1,9 +1,12 @@
 #include "PatternView.h"
 
 #include "ValueText.h"
+#include "core/SynthCommons.h"
+#include "editor/SynthEditor.h"
 #include "params/ParameterTables.h"
 #include "params/PatternImage.h"
 
+#include <cstdio>
 #include <strings.h>
 
 namespace
@@ -71,15 +74,75 @@ constexpr Section kSections[] = {
 };
 
 constexpr unsigned kFirstPartSection = 4;
+
+// A number editor shows the value moved by its display shift, unless its display function
+// names the value ("Off", "All").
+std::string numberText(const t_NumEdit_TypeStruct& edit, unsigned value)
+{
+    char text[kInfoTextLength] = {};
+    std::snprintf(text, sizeof text, "%d", static_cast<int>(value) + edit.displayShift);
+    if (edit.display)
+        edit.display(static_cast<int>(value), text);
+    return text;
+}
+
+vst::intptr noHost(AEffect*, vst::int32, vst::int32, vst::intptr, void*, float)
+{
+    return 0;
+}
+
+// The panel's value texts, from the functions the info line uses. They are asked of a plug-in
+// without a host that holds the pattern, on the part of the section shown, so that a text
+// that depends on another parameter (a modulation speed on its part's BPM sync, an FX knob
+// on its FX type) reads that parameter from the same pattern.
+class PanelTexts
+{
+public:
+    explicit PanelTexts(const std::uint8_t* image) : synth(noHost)
+    {
+        SynthCommons::patchLib_StorePattern(synth.workingProgram, image);
+        synth.patchLib_SetParametersFromPatch(&synth.workingProgram, false);
+    }
+
+    void showSection(const Section& section)
+    {
+        const bool keyboard = section.includes == isKeyboardRow;
+        synth.currentChannel =
+            keyboard ? kChannelKeyboard1 + static_cast<int>(section.index) : kChannelOtherParts;
+        synth.currentPart = keyboard ? 0 : static_cast<int>(section.index);
+    }
+
+    // The text of the value on the panel: the info line's, or a number editor's; else the
+    // value list's or the number.
+    std::string text(const t_EditorParameter& e, unsigned value)
+    {
+        char shown[kInfoTextLength] = {};
+        for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
+        {
+            if (row->id != e.id)
+                continue;
+            if (row->valueToStr && row->valueToStr(synth.getSynthEditor(), static_cast<int>(value), shown))
+                return shown;
+            if (row->kind == CTRL_NUMBER_EDIT)
+                return numberText(*static_cast<const t_NumEdit_TypeStruct*>(row->parameters), value);
+        }
+        return valueText(e, value);
+    }
+
+private:
+    SynthCommons synth;
+};
 } // namespace
 
 std::vector<t_PatternRow> patternRows(const std::uint8_t* image, const std::string& onlySection)
 {
     std::vector<t_PatternRow> rows;
+    PanelTexts texts(image);
     for (const Section& section : kSections)
     {
         if (!onlySection.empty() && onlySection != section.title)
             continue;
+        texts.showSection(section);
         for (const t_EditorParameter* e = c_EditorParameters; e->id != EPARAM_END; ++e)
         {
             if (!section.includes(*e, section.index))
@@ -90,7 +153,7 @@ std::vector<t_PatternRow> patternRows(const std::uint8_t* image, const std::stri
                 index >= kRawDataLocations || !raw.location[index])
                 continue;
             rows.push_back({section.title, parameterLabel(*e),
-                            valueText(*e, patternImageRead(e->parameter, raw, index, image))});
+                            texts.text(*e, patternImageRead(e->parameter, raw, index, image))});
         }
     }
     return rows;

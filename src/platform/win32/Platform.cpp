@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <mmsystem.h>
 #include <process.h>
 #include <shellapi.h>
 
@@ -13,9 +14,13 @@ namespace
 constexpr unsigned kThreadStackBytes = 128 * 1024;
 } // namespace
 
+// Windows' clock ticks every 15.6 ms unless asked for 1 ms: a 1 ms wait of the Tether send
+// thread would otherwise take a whole tick and halve what it sends.
 void sleepMs(unsigned milliseconds)
 {
+    timeBeginPeriod(1);
     Sleep(milliseconds);
+    timeEndPeriod(1);
 }
 
 std::uint32_t tickMs()

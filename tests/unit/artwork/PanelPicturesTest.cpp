@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstring>
 #include <set>
 #include <string>
@@ -90,8 +91,20 @@ TEST(PanelPictures, NoFrameIsEmptyAndNoTwoFramesAreTheSame)
     }
 }
 
-// Frame n shows n / 99: the plain strip's arc grows from the start, the centred strip's from
-// twelve o'clock towards both ends.
+// Whether the knob's pointer covers the point at the angle (counter-clockwise from three
+// o'clock) the knob control gives the frame's value.
+bool pointerAt(cairo_surface_t* s, const t_EditorPicture& p, int frame)
+{
+    const double angle = kKnobStartAngle + kKnobRangeAngle * frame / double(p.frames - 1);
+    const art::Box box = frameBox(p, frame);
+    const int x = int(std::lround(box.x + p.width / 2.0 + 8.5 * std::cos(angle) - 0.5));
+    const int y = int(std::lround(box.y + box.h / 2.0 - 8.5 * std::sin(angle) - 0.5));
+    const std::uint32_t pixel = framePixels(s, {x, y, 1, 1}).front();
+    return ((pixel >> 16) & 0xFF) > 0xB0 && ((pixel >> 8) & 0xFF) > 0xB0 && (pixel & 0xFF) > 0xB0;
+}
+
+// Frame n shows n / 99 with its pointer where the knob control puts that value: the plain
+// strip's arc grows from the start, the centred strip's from twelve o'clock towards both ends.
 TEST(PanelPictures, KnobStripsFollowTheirValue)
 {
     for (int number : {125, 126})
@@ -103,6 +116,8 @@ TEST(PanelPictures, KnobStripsFollowTheirValue)
         std::vector<int> arc;
         for (int f = 0; f < p->frames; ++f)
             arc.push_back(accentPixels(framePixels(pictures().get(number), frameBox(*p, f))));
+        for (int f : {0, 20, 49, 80, 99})
+            EXPECT_TRUE(pointerAt(pictures().get(number), *p, f)) << "pointer of frame " << f;
         if (number == 126)
         {
             for (int f = 0; f + 5 < p->frames; ++f)

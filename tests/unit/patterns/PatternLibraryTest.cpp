@@ -3,10 +3,12 @@
 #include "commands/PatternLibrary.h"
 #include "PluginFixture.h"
 #include "editor/SynthEditor.h"
+#include "support/Environment.h"
 #include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 #include "sysex/SyxFiles.h"
 
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -50,9 +52,11 @@ protected:
     void SetUp() override
     {
         PluginFixture::SetUp();
-        data = fs::temp_directory_path() / ("pavonis-library-" + std::to_string(::getpid()));
+        data = fs::temp_directory_path() /
+               ("pavonis-library-" +
+                std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
         fs::remove_all(data);
-        setenv("XDG_DATA_HOME", data.c_str(), 1);
+        setUserDataFolder(data.string());
     }
 
     void TearDown() override { fs::remove_all(data); }
@@ -233,34 +237,11 @@ TEST_F(PatternLibrary, OnlyFilesOfTheLibraryAreRead)
 {
     fs::create_directories(data / "Pavonis");
     writeFile(data / "Pavonis" / "outside.syx", initialDump());
-    for (const char* name : {"../outside.syx", "missing.syx", ""})
+    for (const char* name : {"../outside.syx", "..\\outside.syx", "missing.syx", ""})
     {
         EXPECT_EQ(patternLibrary::load(*synth, name).outcome, LIBRARY_REFUSED) << name;
         EXPECT_EQ(info(), std::string(name) + ": not readable");
     }
     put("pattern.syx", initialDump());
     EXPECT_EQ(patternLibrary::loadBank(*synth, "pattern.syx", 0).message, "pattern.syx: not a bank dump");
-}
-
-TEST(PatternLibraryFolder, FollowsTheDataHomeOfTheUser)
-{
-    struct Case
-    {
-        const char* dataHome;
-        const char* home;
-        const char* folder;
-    };
-    const Case cases[] = {
-        {"/data", "/home/me", "/data/Pavonis/Library"},
-        {"relative", "/home/me", "/home/me/.local/share/Pavonis/Library"},
-        {"", "/home/me", "/home/me/.local/share/Pavonis/Library"},
-        {nullptr, "/home/me", "/home/me/.local/share/Pavonis/Library"},
-        {nullptr, nullptr, ""},
-    };
-    for (const Case& c : cases)
-    {
-        c.dataHome ? setenv("XDG_DATA_HOME", c.dataHome, 1) : unsetenv("XDG_DATA_HOME");
-        c.home ? setenv("HOME", c.home, 1) : unsetenv("HOME");
-        EXPECT_EQ(patternLibrary::folder(), c.folder) << (c.dataHome ? c.dataHome : "unset");
-    }
 }
