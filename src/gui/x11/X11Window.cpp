@@ -109,6 +109,12 @@ public:
     X11Canvas(const X11Canvas&) = delete;
     X11Canvas& operator=(const X11Canvas&) = delete;
 
+    void resize(CCoord width, CCoord height)
+    {
+        image = Image(std::max(width, 1), std::max(height, 1));
+        cairo_xlib_surface_set_size(target, image.width(), image.height());
+    }
+
     void present(const CRect& area)
     {
         if (area.isEmpty())
@@ -174,6 +180,7 @@ public:
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    void resize(const CRect& newSize) override;
 
     Display* getDisplay() const { return display; }
     void popupOpened(X11Popup* popup);
@@ -390,6 +397,15 @@ void X11FrameWindow::releaseKeyboardFocus()
     if (focus == canvas.window && focusBefore != None && focusBefore != canvas.window)
         XSetInputFocus(display, focusBefore, RevertToParent, CurrentTime); // refused when it is gone: ignored
     focusBefore = None;
+    XFlush(display);
+}
+
+void X11FrameWindow::resize(const CRect& newSize)
+{
+    size = CRect(0, 0, std::max(newSize.getWidth(), 1), std::max(newSize.getHeight(), 1));
+    XResizeWindow(display, canvas.window, static_cast<unsigned>(size.getWidth()),
+                  static_cast<unsigned>(size.getHeight()));
+    canvas.resize(size.getWidth(), size.getHeight());
     XFlush(display);
 }
 
