@@ -78,6 +78,8 @@ public:
 
     bool open(void* ptr) override;
     void close() override;
+    // The window's size at the zoom the panel will open at, while closed; as shown while open.
+    bool getRect(ERect** rect) override;
     // Open from open to close, with a parent window or drawn offscreen; any thread may ask.
     bool isOpen() override { return windowOpen; }
     // The frame's idle, before the redraw: the due deferred actions, then the texts, lamps,
@@ -88,6 +90,14 @@ public:
     // The toolkit's listener.
     void valueChanged(CDrawContext* context, CControl* control) override;
     void mouseMoved(CDrawContext* context, CControl* control) override;
+
+    // --- Zoom (SynthEditor_zoom.cpp) ---
+    // A zoom step the user chose; applied (and kept in the user's settings) at the next idle.
+    void requestZoom(int percent);
+    // Opens the panel at this zoom step from now on, without keeping it (pavonis --zoom).
+    void overrideZoom(int percent);
+    // Ctrl + plus, minus, 0.
+    bool onPanelKey(const VstKeyCode& key) override;
 
     // --- Resources (built with the editor) ---
     void editorControlsLib_AllocateAndInitResources();
@@ -197,6 +207,8 @@ public:
     std::atomic<e_EditorParameterID> infoLineParameter{EPARAM_END};
 
 private:
+    int zoomToOpenAt(void* parent) const;
+    void applyPendingZoom();
     int firstFreeEntry() const;
     void freeEntriesOf(e_EditorPostProcessType action, int count);
     void makeRoomForEntry();
@@ -259,6 +271,10 @@ private:
     std::atomic<std::uint64_t> pushesPending[kPushWords]{};
     std::atomic<bool> allPushesPending{false};
     std::atomic<bool> visibilityPending{false};
+
+    std::atomic<int> pendingZoom{0};  // a zoom step the user asked for, or 0
+    std::atomic<int> zoomOverride{0}; // pavonis --zoom, or 0
+    bool zoomChosen = false;          // the zoom to open at has been chosen (getRect or open)
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};

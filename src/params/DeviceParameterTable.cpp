@@ -201,6 +201,7 @@ constexpr t_TypeStruct_NRPNBitMask kMuteParts{
 // --- Plug-in state seen as parameters ---------------------------------------------------
 constexpr t_TypeStruct_Callback kMidiModeCbk{parameterCallback_SetMidiMode, parameterCallback_GetMidiMode, 0};
 constexpr t_TypeStruct_Callback kKnobModeCbk{parameterCallback_SetKnobMode, parameterCallback_GetKnobMode, 0};
+constexpr t_TypeStruct_Callback kZoomCbk{parameterCallback_SetZoom, parameterCallback_GetZoom, 0};
 constexpr t_TypeStruct_Callback kModeSetup{parameterCallback_SetMode, parameterCallback_GetMode, 5};
 constexpr t_TypeStruct_Callback kModeParts{parameterCallback_SetMode, parameterCallback_GetMode, 0};
 constexpr t_TypeStruct_Callback kModeGlobal{parameterCallback_SetMode, parameterCallback_GetMode, 2};
@@ -246,6 +247,7 @@ const t_Parameter c_Parameters[] = {
     {PARAM_DUMP_REQUEST_BANK_A, ParamType_NoValue, nullptr, nullptr},
     {PARAM_MIDI_MODE, ParamType_Callback, desc(kMidiModeCbk), nullptr},
     {PARAM_KNOB_MODE, ParamType_Callback, desc(kKnobModeCbk), nullptr},
+    {PARAM_ZOOM, ParamType_Callback, desc(kZoomCbk), nullptr},
     {PARAM_PATTERN_COPY, ParamType_NoValue, nullptr, nullptr},
     {PARAM_PATTERN_PASTE, ParamType_NoValue, nullptr, nullptr},
     {PARAM_PATTERN_RESET, ParamType_NoValue, nullptr, nullptr},

@@ -22,6 +22,7 @@ const t_EditorParameter c_EditorParameters[] = {
     {EPARAM_DUMP_REQUEST_BANK_A, PARAM_DUMP_REQUEST_BANK_A, "Recv A", nullptr, nullptr},
     {EPARAM_MIDI_MODE, PARAM_MIDI_MODE, "", MIDI_MODE_DATA, nullptr},
     {EPARAM_KNOB_MODE, PARAM_KNOB_MODE, "", KNOB_MODE_DATA, nullptr},
+    {EPARAM_ZOOM, PARAM_ZOOM, "Zoom", ZOOM_DATA, nullptr},
     {EPARAM_PATTERN_COPY, PARAM_PATTERN_COPY, "Copy", nullptr, nullptr},
     {EPARAM_PATTERN_PASTE, PARAM_PATTERN_PASTE, "Paste", nullptr, nullptr},
     {EPARAM_PATTERN_RESET, PARAM_PATTERN_RESET, "Reset", nullptr, nullptr},

@@ -5,6 +5,7 @@
 
 enum e_ParameterID : std::uint32_t
 {
+    PARAM_ZOOM = 1,
     PARAM_PATCH_NAME = 3,
     PARAM_DUMP_REQUEST_CURRENT = 4,
     PARAM_DUMP_REQUEST_BANK_A = 5,
@@ -122,6 +123,7 @@ enum e_ParameterID : std::uint32_t
 enum e_EditorParameterID : std::uint32_t
 {
     EPARAM_PATCH_NAME = 0,
+    EPARAM_ZOOM = 1, // the panel's zoom, on the setup page
     EPARAM_SELECT_PROGRAM = 4,
     EPARAM_DUMP_REQUEST_CURRENT = 5,
     EPARAM_DUMP_REQUEST_BANK_A = 6,
