@@ -2,7 +2,10 @@
 // music host has one: the editor opens in it as a child window. Back end: X11 (x11/).
 #pragma once
 
+#include "vst/AEffEditor.h"
+
 #include <memory>
+#include <vector>
 
 namespace gui
 {
@@ -17,6 +20,17 @@ public:
     // Handles what arrived for the window; false once the user has closed it (the window
     // manager's close button) or it has been destroyed.
     virtual bool processEvents() = 0;
+    // Gives the window another fixed size, as the editor asks (audioMasterSizeWindow).
+    virtual void resize(int width, int height) = 0;
+
+    struct Key
+    {
+        VstKeyCode code;
+        bool down;
+    };
+    // The keys typed into the window (not into the editor's own window) since the last call,
+    // for effEditKeyDown and effEditKeyUp.
+    virtual std::vector<Key> takeKeys() = 0;
 };
 
 // A top-level window of a fixed size on a connection of its own; null when there is no X

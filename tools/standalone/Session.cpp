@@ -97,9 +97,17 @@ void noDisplay()
                  "pavonis --screenshot FILE.png draws it into a file\n",
                  display ? display : "");
 }
+
+// Keys as a music host hands them on: effEditKeyDown and effEditKeyUp.
+void forwardKeys(const HostedPlugin& plugin, gui::HostWindow& window)
+{
+    for (const gui::HostWindow::Key& key : window.takeKeys())
+        plugin.dispatch(key.down ? effEditKeyDown : effEditKeyUp, key.code.character, key.code.virt, nullptr,
+                        key.code.modifier);
+}
 } // namespace
 
-int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
+int runWindow(HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
 {
     int width = 0;
     int height = 0;
@@ -114,6 +122,12 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
         noDisplay();
         return 1;
     }
+    plugin.setWindowSizer(
+        [&window](int newWidth, int newHeight)
+        {
+            window->resize(newWidth, newHeight);
+            return true;
+        });
     ProcessingThread processing(plugin);
     Connection connection(plugin, connectTo);
     plugin.dispatch(effEditOpen, 0, 0, window->handle());
@@ -122,6 +136,7 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
     std::uint32_t lastSave = platform::tickMs();
     while (window->processEvents() && !platform::stopRequested())
     {
+        forwardKeys(plugin, *window);
         plugin.dispatch(effEditIdle);
         connection.update();
         status.update();
@@ -133,6 +148,7 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
         platform::sleepMs(kIdlePeriodMs);
     }
     plugin.dispatch(effEditClose);
+    plugin.setWindowSizer(nullptr);
     saveOrSay(plugin, state);
     return 0;
 }

@@ -1,7 +1,10 @@
 // The X11 top-level window of a program that hosts a plug-in's editor. Fixed in size (the
-// editor's), it asks the window manager for WM_DELETE_WINDOW so that its close button ends the
-// program instead of cutting its connection.
+// editor's, which the editor changes when it zooms), it asks the window manager for
+// WM_DELETE_WINDOW so that its close button ends the program instead of cutting its
+// connection. Keys typed while the editor does not hold the keyboard come here, as they come
+// to a music host, and are handed on to the editor.
 
+#include "X11Keys.h"
 #include "gui/HostWindow.h"
 
 #include <X11/Xatom.h>
@@ -12,6 +15,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace gui
 {
@@ -31,7 +35,7 @@ public:
         fixSize(width, height);
         deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &deleteWindow, 1);
-        XSelectInput(display, window, StructureNotifyMask);
+        XSelectInput(display, window, StructureNotifyMask | KeyPressMask | KeyReleaseMask);
         XSync(display, False); // the editor looks the window up on a connection of its own
     }
     ~X11HostWindow() override
@@ -61,9 +65,21 @@ public:
                 closed = true;
             else if (event.type == DestroyNotify && event.xdestroywindow.window == window)
                 closed = destroyed = true;
+            else if (event.type == KeyPress || event.type == KeyRelease)
+                keys.push_back({keyOf(event.xkey), event.type == KeyPress});
         }
         return !closed;
     }
+
+    void resize(int width, int height) override
+    {
+        fixSize(width, height);
+        XResizeWindow(display, window, static_cast<unsigned>(std::max(width, 1)),
+                      static_cast<unsigned>(std::max(height, 1)));
+        XSync(display, False);
+    }
+
+    std::vector<Key> takeKeys() override { return std::exchange(keys, {}); }
 
 private:
     void setClass(const char* title)
@@ -74,6 +90,14 @@ private:
         std::string className(title);
         XClassHint hint{name.data(), className.data()};
         XSetClassHint(display, window, &hint);
+    }
+
+    static VstKeyCode keyOf(XKeyEvent event)
+    {
+        char text[8] = {};
+        KeySym keysym = 0;
+        XLookupString(&event, text, sizeof text - 1, &keysym, nullptr);
+        return vstKeyFromX11(keysym, text[0], event.state);
     }
 
     // The editor has one size: the window manager offers no resizing.
@@ -92,6 +116,7 @@ private:
     Atom deleteWindow = 0;
     bool closed = false;
     bool destroyed = false;
+    std::vector<Key> keys;
 };
 } // namespace
 
