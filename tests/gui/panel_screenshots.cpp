@@ -1,11 +1,14 @@
 // Renders every screen of the panel offscreen and writes one PNG per screen (and one per
-// part) into the given directory, for a person to look at.
+// part) into the given directory, for a person to look at: at 100 % there, at the other zoom
+// steps into its folders zoom-150 and zoom-200.
 //
 //     panel_screenshots <output directory>
 #include "core/SynthCommons.h"
 #include "editor/PanelPictures.h"
 #include "editor/SynthEditor.h"
 #include "gui/CFrame.h"
+#include "gui/Zoom.h"
+#include "platform/Files.h"
 #include "support/RecordingHost.h"
 
 #include <cstdio>
@@ -106,8 +109,16 @@ int main(int argc, char** argv)
     for (const auto& part : kParts)
         screens.push_back({part.name, [selector = part.selector](SynthCommons& s, SynthEditor&)
                            { selectPart(s, selector); }});
-    for (const Screen& screen : screens)
-        if (!shoot(synth, screen, argv[1]))
-            return 1;
+    for (int zoom : gui::kZoomSteps)
+    {
+        const std::string directory = zoom == gui::kNoZoom
+                                          ? std::string(argv[1])
+                                          : std::string(argv[1]) + "/zoom-" + std::to_string(zoom);
+        platform::makeFolders(directory);
+        synth.getSynthEditor()->overrideZoom(zoom);
+        for (const Screen& screen : screens)
+            if (!shoot(synth, screen, directory))
+                return 1;
+    }
     return 0;
 }
