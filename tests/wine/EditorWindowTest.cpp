@@ -7,10 +7,14 @@
 // knob, and turning it back gives the same picture again; a fader dragged with the system's
 // own mouse input follows the pointer out of the window, and the drag ends with the button; a
 // click on the pattern name takes the keyboard, typed keys (virtual keys and characters) edit
-// the program's name, Return gives the keyboard back.
+// the program's name, Return gives the keyboard back. Last the panel at 150 and 200 %: every
+// page and the fifteen parts, clicked at their zoomed places, each most like the Linux
+// rendering of the same screen at that zoom (kept in <output directory>/zoom-150 and -200).
 //
 //     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
+#include "core/VendorCalls.h"
 #include "editor/EditorTables.h"
+#include "gui/Zoom.h"
 #include "vst/VstInterface.h"
 
 #ifndef NOMINMAX
@@ -46,6 +50,36 @@ constexpr Page kPages[] = {
     {"setup", EPARAM_MODE_SETUP, "setup-tether.png"},
 };
 constexpr int kCount = static_cast<int>(sizeof kPages / sizeof kPages[0]);
+
+// The screens of the zoom steps: a mode button and, on the part page, a part button; named as
+// panel_screenshots names them.
+struct Screen
+{
+    const char* name;
+    e_EditorParameterID mode;
+    e_EditorParameterID part; // EPARAM_END: none
+};
+
+constexpr Screen kScreens[] = {
+    {"mix", EPARAM_MODE_MIX, EPARAM_END},
+    {"global", EPARAM_MODE_GLOBAL, EPARAM_END},
+    {"setup-tether", EPARAM_MODE_SETUP, EPARAM_END},
+    {"part-01-drum1", EPARAM_MODE_PARTS, EPARAM_PART_DRUM1},
+    {"part-02-drum2", EPARAM_MODE_PARTS, EPARAM_PART_DRUM2},
+    {"part-03-drum3", EPARAM_MODE_PARTS, EPARAM_PART_DRUM3},
+    {"part-04-drum4", EPARAM_MODE_PARTS, EPARAM_PART_DRUM4},
+    {"part-05-drum5", EPARAM_MODE_PARTS, EPARAM_PART_DRUM5},
+    {"part-06-drum6a", EPARAM_MODE_PARTS, EPARAM_PART_DRUM6A},
+    {"part-07-drum6b", EPARAM_MODE_PARTS, EPARAM_PART_DRUM6B},
+    {"part-08-drum7a", EPARAM_MODE_PARTS, EPARAM_PART_DRUM7A},
+    {"part-09-drum7b", EPARAM_MODE_PARTS, EPARAM_PART_DRUM7B},
+    {"part-10-stretch1", EPARAM_MODE_PARTS, EPARAM_PART_STRETCH1},
+    {"part-11-stretch2", EPARAM_MODE_PARTS, EPARAM_PART_STRETCH2},
+    {"part-12-slice", EPARAM_MODE_PARTS, EPARAM_PART_SLICE_SELECT},
+    {"part-13-audioin", EPARAM_MODE_PARTS, EPARAM_PART_AUDIOIN},
+    {"part-14-keyboard1", EPARAM_MODE_PARTS, EPARAM_PART_KEYBOARD1},
+    {"part-15-keyboard2", EPARAM_MODE_PARTS, EPARAM_PART_KEYBOARD2},
+};
 constexpr DWORD kIdleMilliseconds = 20;
 constexpr DWORD kSettleMilliseconds = 600;
 // A channel that differs by more than this is a different pixel (antialiasing differs a little).
@@ -199,6 +233,12 @@ Picture part(const Picture& picture, const RECT& area)
     return cut;
 }
 
+// The window's point of a panel point at a zoom.
+POINT zoomed(POINT units, int zoom)
+{
+    return POINT{gui::toPixels(units.x, zoom), gui::toPixels(units.y, zoom)};
+}
+
 void click(HWND frame, POINT where)
 {
     const LPARAM at = MAKELPARAM(where.x, where.y);
@@ -338,6 +378,59 @@ bool checkTyping(AEffect* effect, HWND host, HWND frame)
     return true;
 }
 
+// The panel reopened at a zoom step in the host's window of the new size; every screen clicked
+// to, read back, kept, and compared: more like Linux's same screen at that zoom than like
+// Linux's mix page (global for the mix page itself).
+bool checkZoom(AEffect* effect, HWND host, int zoom, const std::string& linuxDirectory,
+               const std::string& outDirectory)
+{
+    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
+    const std::string percent = std::to_string(zoom);
+    effect->dispatcher(effect, effVendorSpecific, kVendorCallTag, VENDOR_CALL_ZOOM,
+                       const_cast<char*>(percent.c_str()), 0);
+    ERect* rect = nullptr;
+    effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0);
+    const int width = rect ? rect->right - rect->left : 0;
+    const int height = rect ? rect->bottom - rect->top : 0;
+    if (width != gui::toPixels(797, zoom) || height != gui::toPixels(203, zoom))
+        return fail("effEditGetRect at " + percent + " % gives " + std::to_string(width) + " x " +
+                    std::to_string(height));
+    SetWindowPos(host, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
+    HWND frame = FindWindowExW(host, nullptr, L"PavonisFrame", nullptr);
+    runFor(effect, kSettleMilliseconds);
+    RECT client{};
+    GetClientRect(frame, &client);
+    if (client.right != width || client.bottom != height)
+        return fail("the panel's window at " + percent + " % is not of the editor's size");
+    const std::string folder = "/zoom-" + percent;
+    CreateDirectoryW(wide(outDirectory + folder).c_str(), nullptr);
+    bool passed = true;
+    const Picture mix = readPng(linuxDirectory + folder + "/mix.png");
+    const Picture global = readPng(linuxDirectory + folder + "/global.png");
+    for (const Screen& screen : kScreens)
+    {
+        click(frame, zoomed(placeOf(screen.mode, CTRL_SELECTOR_BUTTON, 8, 6), zoom));
+        runFor(effect, kSettleMilliseconds / 2);
+        if (screen.part != EPARAM_END)
+        {
+            click(frame, zoomed(placeOf(screen.part, CTRL_SELECTOR_BUTTON, 8, 6), zoom));
+            runFor(effect, kSettleMilliseconds / 2);
+        }
+        const Picture shown = readBack(host, width, height);
+        writePng(shown, outDirectory + folder + "/" + screen.name + ".png");
+        const Picture twin = readPng(linuxDirectory + folder + "/" + screen.name + ".png");
+        const double own = difference(shown, twin);
+        const double other = difference(shown, screen.mode == EPARAM_MODE_MIX ? global : mix);
+        std::printf(
+            "%s %% %-18s differs from Linux's in %5.1f %% of the pixels, from another page in %5.1f %%\n",
+            percent.c_str(), screen.name, 100 * own, 100 * other);
+        if (own >= other)
+            passed = fail(std::string(screen.name) + " at " + percent + " % does not look like Linux's");
+    }
+    return passed;
+}
+
 bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
 {
     HMODULE module = LoadLibraryW(wide(dll).c_str());
@@ -406,6 +499,8 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     passed = checkWheel(effect, host, frame, width, height) && passed;
     passed = checkDrag(effect, host, frame, width, height) && passed;
     passed = checkTyping(effect, host, frame) && passed;
+    for (int zoom : {150, 200})
+        passed = checkZoom(effect, host, zoom, linuxDirectory, outDirectory) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
     if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
         passed = fail("effEditClose left the panel's window behind");
