@@ -9,6 +9,7 @@
 // Needs an X server (DISPLAY; scripts/test's Xvfb or any other).
 #include "core/VendorCalls.h"
 #include "platform/Module.h"
+#include "support/PrivateMemory.h"
 #include "vst/VstInterface.h"
 
 #include <X11/Xlib.h>
@@ -16,7 +17,6 @@
 
 #include <chrono>
 #include <cstdint>
-#include <fstream>
 #include <malloc.h>
 #include <memory>
 #include <string>
@@ -29,19 +29,6 @@ constexpr const char* kPeerPath = "/usr/lib/vst/Nekobi-vst.so";
 vst::intptr quietHost(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
 {
     return opcode == audioMasterVersion ? 2400 : 0;
-}
-
-// Private memory of the process (pages no other process shares), in KB.
-long privateKilobytes()
-{
-    std::ifstream rollup("/proc/self/smaps_rollup");
-    std::string key;
-    long total = 0;
-    long value = 0;
-    while (rollup >> key)
-        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            total += value;
-    return total;
 }
 
 // A connection of the host's own; a busy Xvfb refuses one now and then.
