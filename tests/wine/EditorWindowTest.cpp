@@ -92,8 +92,16 @@ struct Picture
     std::vector<std::uint32_t> pixels; // 0xRRGGBB
 };
 
-vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
+// The host's window, which takes the size the editor asks for.
+HWND hostWindow = nullptr;
+
+vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32 index, vst::intptr value, void*, float)
 {
+    if (opcode == audioMasterSizeWindow && hostWindow)
+        return SetWindowPos(hostWindow, nullptr, 0, 0, index, static_cast<int>(value),
+                            SWP_NOMOVE | SWP_NOZORDER)
+                   ? 1
+                   : 0;
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
@@ -378,6 +386,25 @@ bool checkTyping(AEffect* effect, HWND host, HWND frame)
     return true;
 }
 
+// Ctrl + plus, handed on by the host as hosts do: the host's window and the panel's grow to 150 %
+// while the panel is open. The setting it keeps is the test's own (APPDATA of the test).
+bool checkLiveZoom(AEffect* effect, HWND frame)
+{
+    constexpr unsigned char kControl = 1 << 3;
+    effect->dispatcher(effect, effEditKeyDown, '+', 0, nullptr, kControl);
+    effect->dispatcher(effect, effEditKeyUp, '+', 0, nullptr, kControl);
+    runFor(effect, kSettleMilliseconds);
+    RECT panel{};
+    GetClientRect(frame, &panel);
+    RECT host{};
+    GetClientRect(hostWindow, &host);
+    if (panel.right != 1196 || panel.bottom != 305 || host.right != 1196 || host.bottom != 305)
+        return fail("Ctrl + plus gives a panel of " + std::to_string(panel.right) + " x " +
+                    std::to_string(panel.bottom) + " in a window of " + std::to_string(host.right) + " x " +
+                    std::to_string(host.bottom) + ", not 1196 x 305");
+    return true;
+}
+
 // The panel reopened at a zoom step in the host's window of the new size; every screen clicked
 // to, read back, kept, and compared: more like Linux's same screen at that zoom than like
 // Linux's mix page (global for the mix page itself).
@@ -456,6 +483,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     RegisterClassW(&hostClass);
     HWND host = CreateWindowExW(0, hostClass.lpszClassName, L"Pavonis under wine", WS_POPUP | WS_VISIBLE, 0,
                                 0, width, height, nullptr, nullptr, hostClass.hInstance, nullptr);
+    hostWindow = host;
     const ULONGLONG opening = GetTickCount64();
     effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
     std::printf("effEditOpen took %llu ms\n", GetTickCount64() - opening);
@@ -499,6 +527,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     passed = checkWheel(effect, host, frame, width, height) && passed;
     passed = checkDrag(effect, host, frame, width, height) && passed;
     passed = checkTyping(effect, host, frame) && passed;
+    passed = checkLiveZoom(effect, frame) && passed;
     for (int zoom : {150, 200})
         passed = checkZoom(effect, host, zoom, linuxDirectory, outDirectory) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
@@ -519,6 +548,18 @@ int main(int argc, char** argv)
                      "usage: editor_window_test <Pavonis.dll> <Linux screenshots> <output directory>\n");
         return 2;
     }
+    // The user's settings of this run: a folder of its own, the panel at 100 % to begin with.
+    wchar_t temporary[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring settings = std::wstring(temporary) + L"pavonis-window-test";
+    CreateDirectoryW(settings.c_str(), nullptr);
+    CreateDirectoryW((settings + L"\\Pavonis").c_str(), nullptr);
+    if (FILE* file = _wfopen((settings + L"\\Pavonis\\settings.ini").c_str(), L"wb"))
+    {
+        std::fputs("zoom=100\n", file);
+        std::fclose(file);
+    }
+    _wputenv_s(L"APPDATA", settings.c_str());
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);
