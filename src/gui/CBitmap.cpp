@@ -46,7 +46,11 @@ const gui::Image* CBitmap::imageAt(int zoom, CCoord frameHeight) const
     if (image.isEmpty())
         return nullptr;
     if (zoom == gui::kNoZoom)
+    {
+        zoomed = gui::Image(); // back at 100 %: the larger picture is given back
+        zoomedAt = 0;
         return &image;
+    }
     if (zoom == zoomedAt && (zoomedFrameHeight == 0 || frameHeight == zoomedFrameHeight))
         return &zoomed;
     zoomed = gui::Image();

@@ -1,7 +1,8 @@
 // A picture loaded by number from the embedded pictures (see Pictures.h), decoded from PNG.
 // Its size is in panel units: the size of the picture at 100 %. At another zoom it draws the
-// picture drawn for that zoom, decoded at its first use there; a picture that has none (one
-// not embedded) is enlarged from the 100 % one instead. A number that is not registered, or
+// picture made for that zoom (Pictures.h), made at its first use there and kept while the
+// bitmap is drawn at that zoom; a picture that has none (one not embedded) is enlarged from the
+// 100 % one instead. A number that is not registered, or
 // bytes that do not decode, give a bitmap without image: it has size 0 x 0 and draws nothing.
 #pragma once
 

@@ -60,9 +60,17 @@ bool AEffGUIEditor::resizeToZoom(int percent)
         setZoom(percent);
         return true;
     }
+    // The new size stands while the host is asked: hosts ask effEditGetRect while they resize.
+    const int previous = zoom;
+    zoom = percent;
+    updateRect();
     auto* host = dynamic_cast<AudioEffectX*>(effect);
-    if (!host || !host->sizeWindow(gui::toPixels(panelWidth, percent), gui::toPixels(panelHeight, percent)))
+    if (!host || !host->sizeWindow(rect.right, rect.bottom))
+    {
+        zoom = previous;
+        updateRect();
         return false;
+    }
     setZoom(percent);
     return true;
 }
