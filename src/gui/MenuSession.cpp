@@ -49,6 +49,12 @@ CCoord widestEntry(const COptionMenu& menu)
 }
 } // namespace
 
+CRect MenuLayout::area() const
+{
+    return CRect(0, 0, columnWidth * static_cast<CCoord>(columns) + 2 * kBorder,
+                 rowHeight * static_cast<CCoord>(rows) + 2 * kBorder);
+}
+
 CRect MenuLayout::entryArea(long index) const
 {
     if (rows <= 0 || index < 0 || index >= rows * columns)
@@ -96,9 +102,8 @@ MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect
     layout.columnWidth = widestText + kCheckWidth + kArrowWidth + 2 * kTextPadding;
     if (layout.columnWidth * layout.columns > roomX)
         layout.columnWidth = std::max<CCoord>(1, roomX / static_cast<CCoord>(layout.columns));
-    layout.screenRect =
-        CRect(0, 0, toPixels(layout.columnWidth * static_cast<CCoord>(layout.columns) + 2 * kBorder, zoom),
-              toPixels(layout.rowHeight * static_cast<CCoord>(layout.rows) + 2 * kBorder, zoom));
+    const CRect units = layout.area();
+    layout.screenRect = CRect(0, 0, toPixels(units.right, zoom), toPixels(units.bottom, zoom));
     return layout;
 }
 
@@ -206,8 +211,7 @@ void MenuSession::drawLevel(const Level& level) const
         return;
     CDrawContext context(level.popup->image(), level.layout.zoom);
     const CRect& r = level.layout.screenRect;
-    const CRect local(0, 0, toUnits(r.getWidth() - 1, level.layout.zoom) + 1,
-                      toUnits(r.getHeight() - 1, level.layout.zoom) + 1);
+    const CRect local = level.layout.area();
     context.setFillColor(kMenuBack);
     context.fillRect(local);
     context.setFrameColor(kMenuBorder);

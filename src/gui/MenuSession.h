@@ -25,6 +25,8 @@ struct MenuLayout
     int zoom = 100;
     CRect screenRect; // the popup window, border included
 
+    // The popup's rectangle in units, border included, from its top left corner.
+    CRect area() const;
     // The entry's rectangle in units from the popup's top left corner.
     CRect entryArea(long index) const;
     // The entry's rectangle in screen coordinates.
