@@ -23,13 +23,18 @@ int gdkScale()
     return factor >= 1 && factor * 100 <= kMostScale ? factor * 100 : 0;
 }
 
+// Asked of the X server once per process: hosts ask for the editor's size often.
 int serverScale()
 {
-    Display* display = XOpenDisplay(nullptr);
-    if (!display)
-        return 0;
-    const int scale = scaleFromXResources(XResourceManagerString(display));
-    XCloseDisplay(display);
+    static const int scale = []
+    {
+        Display* display = XOpenDisplay(nullptr);
+        if (!display)
+            return 0;
+        const int found = scaleFromXResources(XResourceManagerString(display));
+        XCloseDisplay(display);
+        return found;
+    }();
     return scale;
 }
 } // namespace
