@@ -136,7 +136,7 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
                 std::min<std::size_t>(std::strlen(text), kPatchNameLength - 1));
     if (synth->getHostKind() == HOST_AUDIO_UNIT)
         synth->patchLib_InitPatchesMenuItems();
-    if (synth->midiMode == MIDI_MODE_TETHER && synth->TetherMidiHardwareAttached())
+    if (synth->SendMidiSysexPossible())
     {
         synth->patchLib_SetPatchFromParameters(&synth->programBank[synth->currentProgram]);
         synth->patchLib_SetParametersFromPatch(&synth->programBank[synth->currentProgram], true);

@@ -194,7 +194,7 @@ void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
     if (windowOpen)
     {
         synthEditor->editorControlsLib_SetAllControlValue(nullptr);
-        if (!(send && TetherMidiHardwareAttached()))
+        if (!(send && SendMidiSysexPossible()))
             synthEditor->syncingNotif(false, nullptr);
     }
     if (hostKind == HOST_AUDIO_UNIT)
