@@ -4,6 +4,7 @@
 
 #include <lv2/atom/util.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace lv2
@@ -82,6 +83,7 @@ void AtomMidiOutput::begin(LV2_Atom_Sequence* sequence, LV2_URID sequenceType, L
     output->body.unit = 0;
     output->body.pad = 0;
     lv2_atom_sequence_clear(output);
+    lastFrame = 0;
 }
 
 std::uint32_t AtomMidiOutput::room() const
@@ -89,12 +91,14 @@ std::uint32_t AtomMidiOutput::room() const
     return output && capacity > output->atom.size ? capacity - output->atom.size : 0;
 }
 
-bool AtomMidiOutput::append(const std::uint8_t* bytes, std::uint32_t size)
+bool AtomMidiOutput::append(std::int64_t frame, const std::uint8_t* bytes, std::uint32_t size)
 {
     if (!output || size == 0 || room() < sizeof(LV2_Atom_Event) + size)
         return false;
+    // Events keep the order of time: one stamped before the last written goes with it.
+    lastFrame = std::max(lastFrame, frame);
     LV2_Atom_Event* event = lv2_atom_sequence_end(&output->body, output->atom.size);
-    event->time.frames = 0;
+    event->time.frames = lastFrame;
     event->body.type = midiType;
     event->body.size = size;
     std::memcpy(event + 1, bytes, size);
@@ -117,14 +121,15 @@ bool AtomMidiOutput::write(const VstEvents* events)
             const auto* bytes =
                 reinterpret_cast<const std::uint8_t*>(reinterpret_cast<const VstMidiEvent*>(event)->midiData);
             if (const unsigned length = midiMessageLength(bytes[0]))
-                written = append(bytes, length);
+                written = append(event->deltaFrames, bytes, length);
         }
         else if (event->type == kVstSysExType)
         {
             const auto* message = reinterpret_cast<const VstMidiSysexEvent*>(event);
             if (message->dumpBytes > 0 && message->sysexDump)
-                written = append(reinterpret_cast<const std::uint8_t*>(message->sysexDump),
-                                 static_cast<std::uint32_t>(message->dumpBytes));
+                written =
+                    append(event->deltaFrames, reinterpret_cast<const std::uint8_t*>(message->sysexDump),
+                           static_cast<std::uint32_t>(message->dumpBytes));
         }
         if (!written)
             return false;

@@ -34,7 +34,7 @@ private:
     int used = 0;
 };
 
-// Writes event lists into an output sequence, all at the start of the block.
+// Writes event lists into an output sequence, each event at its frame in the block.
 class AtomMidiOutput
 {
 public:
@@ -49,9 +49,10 @@ public:
     void end() { output = nullptr; }
 
 private:
-    bool append(const std::uint8_t* bytes, std::uint32_t size);
+    bool append(std::int64_t frame, const std::uint8_t* bytes, std::uint32_t size);
 
     LV2_Atom_Sequence* output = nullptr;
+    std::int64_t lastFrame = 0;
     std::uint32_t capacity = 0;
     LV2_URID midiType = 0;
 };

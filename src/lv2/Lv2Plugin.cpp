@@ -3,6 +3,7 @@
 #include "core/SynthCommons.h"
 #include "core/VendorCalls.h"
 #include "editor/PanelPictures.h"
+#include "editor/SynthEditor.h"
 
 #include <lv2/atom/atom.h>
 #include <lv2/midi/midi.h>
@@ -23,6 +24,18 @@ constexpr const char* kHostProduct = "LV2 host";
 // the instance knows the core's AEffect record.
 thread_local Lv2Plugin* constructing = nullptr;
 
+// The ports that press a button of the setup page.
+struct TriggerPort
+{
+    std::uint32_t port;
+    e_EditorParameterID button;
+};
+
+constexpr TriggerPort c_TriggerPorts[] = {
+    {PORT_REQUEST_PATTERN, EPARAM_DUMP_REQUEST_CURRENT},
+    {PORT_REQUEST_BANK, EPARAM_DUMP_REQUEST_BANK_A},
+};
+
 const void* featureData(const LV2_Feature* const* features, const char* uri)
 {
     for (const LV2_Feature* const* f = features; f && *f; ++f)
@@ -35,13 +48,13 @@ const void* featureData(const LV2_Feature* const* features, const char* uri)
 Lv2Plugin* Lv2Plugin::create(double sampleRate, const LV2_Feature* const* features)
 {
     auto* map = static_cast<LV2_URID_Map*>(const_cast<void*>(featureData(features, LV2_URID__map)));
-    auto* schedule =
+    auto* worker =
         static_cast<LV2_Worker_Schedule*>(const_cast<void*>(featureData(features, LV2_WORKER__schedule)));
     if (!map)
         return nullptr;
     try
     {
-        return new Lv2Plugin(sampleRate, map, schedule);
+        return new Lv2Plugin(sampleRate, map, worker);
     }
     catch (const std::bad_alloc&)
     {
@@ -49,8 +62,8 @@ Lv2Plugin* Lv2Plugin::create(double sampleRate, const LV2_Feature* const* featur
     }
 }
 
-Lv2Plugin::Lv2Plugin(double rate, LV2_URID_Map* map, LV2_Worker_Schedule* workerSchedule)
-    : sampleRate(rate), schedule(workerSchedule)
+Lv2Plugin::Lv2Plugin(double rate, LV2_URID_Map* map, LV2_Worker_Schedule* worker)
+    : sampleRate(rate), workerSchedule(worker)
 {
     uris.midiEvent = map->map(map->handle, LV2_MIDI__MidiEvent);
     uris.sequence = map->map(map->handle, LV2_ATOM__Sequence);
@@ -171,13 +184,15 @@ void Lv2Plugin::applyControlPorts()
 {
     if (portWatch.takeSeeAll())
     {
-        for (std::uint32_t port = PORT_FIRST_PARAMETER; port <= PORT_PROGRAM; ++port)
+        for (std::uint32_t port = PORT_FIRST_PARAMETER; port < PORT_COUNT; ++port)
             if (controls[port])
                 portWatch.see(port, *controls[port]);
         return;
     }
     if (controls[PORT_PROGRAM] && portWatch.changed(PORT_PROGRAM, *controls[PORT_PROGRAM]))
-        selectProgram(*controls[PORT_PROGRAM]);
+        schedule({PORT_PROGRAM, static_cast<std::int32_t>(std::clamp(std::lround(*controls[PORT_PROGRAM]), 0L,
+                                                                     long(kNumPrograms - 1)))});
+    applyTriggerPorts();
     for (std::uint32_t i = 0; i < kParameterCount; ++i)
     {
         const float* port = controls[PORT_FIRST_PARAMETER + i];
@@ -187,24 +202,43 @@ void Lv2Plugin::applyControlPorts()
     }
 }
 
-// A program switch applies a whole pattern: on the host's worker thread where it has one,
-// as a VST 2 host switches on its own thread rather than in the processing call.
-void Lv2Plugin::selectProgram(float value)
+void Lv2Plugin::applyTriggerPorts()
 {
-    const auto program =
-        static_cast<std::int32_t>(std::clamp(std::lround(value), 0L, long(kNumPrograms - 1)));
-    if (!schedule ||
-        schedule->schedule_work(schedule->handle, sizeof program, &program) != LV2_WORKER_SUCCESS)
-        core->setProgram(program);
+    for (const TriggerPort& trigger : c_TriggerPorts)
+        if (const float* port = controls[trigger.port];
+            port && portWatch.changed(trigger.port, *port) && *port >= 0.5f)
+            schedule({trigger.port, 1});
+}
+
+// A program switch applies a whole pattern and a request waits for the queue: on the host's
+// worker thread where it has one, as a VST 2 host switches programs on a thread of its own
+// rather than in the processing call.
+void Lv2Plugin::schedule(const Work& item)
+{
+    if (!workerSchedule ||
+        workerSchedule->schedule_work(workerSchedule->handle, sizeof item, &item) != LV2_WORKER_SUCCESS)
+        doWork(item);
+}
+
+void Lv2Plugin::doWork(const Work& item)
+{
+    if (item.port == PORT_PROGRAM)
+    {
+        core->setProgram(item.value);
+        return;
+    }
+    for (const TriggerPort& trigger : c_TriggerPorts)
+        if (trigger.port == item.port && core->getSynthEditor())
+            core->getSynthEditor()->editorControlsLib_OnControlValueChangedSpecific(trigger.button, nullptr);
 }
 
 LV2_Worker_Status Lv2Plugin::work(std::uint32_t size, const void* data)
 {
-    std::int32_t program = 0;
-    if (size != sizeof program || !data)
+    Work item{};
+    if (size != sizeof item || !data)
         return LV2_WORKER_ERR_UNKNOWN;
-    std::memcpy(&program, data, sizeof program);
-    core->setProgram(program);
+    std::memcpy(&item, data, sizeof item);
+    doWork(item);
     return LV2_WORKER_SUCCESS;
 }
 

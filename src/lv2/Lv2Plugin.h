@@ -39,6 +39,7 @@ public:
 
     LV2_State_Status save(LV2_State_Store_Function store, LV2_State_Handle handle);
     LV2_State_Status restore(LV2_State_Retrieve_Function retrieve, LV2_State_Handle handle);
+    // Work that does not belong in the processing call: a program switch, a dump request.
     LV2_Worker_Status work(std::uint32_t size, const void* data);
 
     SynthCommons& synth() { return *core; }
@@ -58,17 +59,25 @@ private:
         LV2_URID stateChunk;
     };
 
-    Lv2Plugin(double sampleRate, LV2_URID_Map* map, LV2_Worker_Schedule* schedule);
+    Lv2Plugin(double sampleRate, LV2_URID_Map* map, LV2_Worker_Schedule* worker);
     static vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr value,
                                     void* ptr, float opt);
     vst::intptr answer(vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr, float opt);
     bool writeEvents(const VstEvents* events);
+    struct Work
+    {
+        std::uint32_t port; // PORT_PROGRAM or a request's port
+        std::int32_t value;
+    };
+
     void applyControlPorts();
-    void selectProgram(float value);
+    void applyTriggerPorts();
+    void schedule(const Work& item);
+    void doWork(const Work& item);
 
     double sampleRate;
     Uris uris;
-    LV2_Worker_Schedule* schedule;
+    LV2_Worker_Schedule* workerSchedule;
     t_HostMidiLink link;
     ControlPortWatch portWatch{PORT_COUNT};
     ParameterReports parameterReports{PORT_COUNT};

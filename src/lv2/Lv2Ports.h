@@ -21,6 +21,9 @@ enum e_Port : std::uint32_t
     PORT_FIRST_PARAMETER = 2,
     PORT_PROGRAM = PORT_FIRST_PARAMETER + kParameterCount, // 0 to 255
     PORT_MIDI_PACE = PORT_PROGRAM + 1,                     // 0 a MIDI cable's pace, 1 the host's
+    // The setup page's dump requests, for hosts that show no panel: a rise to 1 presses.
+    PORT_REQUEST_PATTERN = PORT_MIDI_PACE + 1,
+    PORT_REQUEST_BANK = PORT_REQUEST_PATTERN + 1,
     PORT_COUNT,
 };
 

@@ -126,6 +126,15 @@ void writeProgramPorts(std::ostream& out)
         << "        lv2:scalePoint [ rdfs:label \"As fast as the host takes\" ; rdf:value 1 ] ;\n    ]";
 }
 
+// The setup page's dump requests, for hosts that show no panel.
+void writeTriggerPort(std::ostream& out, std::uint32_t index, const char* symbol, const char* name)
+{
+    out << "    [\n        a lv2:InputPort , lv2:ControlPort ;\n        lv2:index " << index
+        << " ;\n        lv2:symbol \"" << symbol << "\" ;\n        lv2:name \"" << name << "\" ;\n"
+        << "        lv2:portProperty lv2:toggled , pprops:trigger , pprops:notAutomatic ;\n"
+        << "        lv2:default 0 ;\n        lv2:minimum 0 ;\n        lv2:maximum 1 ;\n    ]";
+}
+
 std::string pluginDescription(const std::string& binary)
 {
     SynthCommons synth(nullptr);
@@ -152,6 +161,10 @@ std::string pluginDescription(const std::string& binary)
     }
     out << " , ";
     writeProgramPorts(out);
+    out << " , ";
+    writeTriggerPort(out, lv2::PORT_REQUEST_PATTERN, "request_pattern", "Request current pattern");
+    out << " , ";
+    writeTriggerPort(out, lv2::PORT_REQUEST_BANK, "request_bank", "Request bank A");
     out << " .\n\n<" << lv2::kUiUri << ">\n"
         << "    a ui:X11UI ;\n    ui:binary <" << binary << "> ;\n"
         << "    lv2:requiredFeature ui:idleInterface , <http://lv2plug.in/ns/ext/instance-access> ;\n"

@@ -28,7 +28,8 @@ void SynthCommons::SendMidiSysex(const unsigned char* message, std::uint32_t len
         TetherMidiSend(message, length);
         return;
     }
-    if (!hostLink_CarriesSysex())
+    // Before the first processing call the host takes nothing, as for channel messages.
+    if (!hostLink_CarriesSysex() || !audioRunning)
         return;
     // A newer pattern dump makes one still waiting pointless.
     const int kind = sysex_GetDumpType(message, length) == SYSEX_CURRENT_PATTERN_DUMP
@@ -50,6 +51,7 @@ void SynthCommons::flushHostSysex()
         VstMidiSysexEvent event{};
         event.type = kVstSysExType;
         event.byteSize = sizeof event;
+        event.deltaFrames = hostPacer.frameOf(0);
         event.dumpBytes = static_cast<vst::int32>(length);
         event.sysexDump = reinterpret_cast<char*>(const_cast<unsigned char*>(message->data()));
         VstEvents list{1, 0, {reinterpret_cast<VstEvent*>(&event), nullptr}};

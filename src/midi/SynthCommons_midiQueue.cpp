@@ -42,17 +42,28 @@ void SynthCommons::midiQueue_ProcessVstEvents()
     flushHostSysex();
 }
 
-// Whole groups (one message, or one preamble or NRPN of 3 or 4) from the front of a queue.
+// Whole groups (one message, or one preamble or NRPN of 3 or 4) from the front of a queue, each
+// message at the frame where the pacer lets it start.
 void SynthCommons::flushHostQueue(t_MidiEventQueue& queue, int groupSize)
 {
     int count = 0;
     while (count + groupSize <= queue.numEvents)
     {
         std::uint32_t bytes = 0;
+        std::uint32_t lastAfter = 0;
         for (int i = count; i < count + groupSize; ++i)
+        {
+            lastAfter = bytes;
             bytes += midiMessageLength(static_cast<unsigned char>(queue.records[i].midiData[0]));
-        if (!hostPacer.admit(bytes, static_cast<std::uint32_t>(groupSize)))
+        }
+        if (!hostPacer.admit(bytes, static_cast<std::uint32_t>(groupSize), lastAfter))
             break;
+        for (std::uint32_t i = 0, before = 0; i < static_cast<std::uint32_t>(groupSize); ++i)
+        {
+            VstMidiEvent& event = queue.records[count + i];
+            event.deltaFrames = hostPacer.frameOf(before);
+            before += midiMessageLength(static_cast<unsigned char>(event.midiData[0]));
+        }
         count += groupSize;
     }
     if (count == 0)
