@@ -1,0 +1,271 @@
+// Pavonis.lv2 in jalv (JACK), its MIDI ports wired to the simulated ESX, in Host mode as a new
+// LV2 instance starts: the dumps and the pattern name travel through the host's MIDI. The panel
+// is the one jalv shows (in a window of its own: jalv's console front end shows UIs through
+// ui:showInterface), used with XTEST; what the plug-in holds is read from the pattern file its
+// Save button writes, what the device holds from the simulator.
+#include "EsxSimulator.h"
+#include "PanelTestSupport.h"
+#include "platform/Process.h"
+#include "sysex/SysexFormat.h"
+
+#include <jack/jack.h>
+
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace guitest;
+
+namespace
+{
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+constexpr const char* kJalv = "/usr/bin/jalv";
+constexpr const char* kPluginUri = "https://quillon.example/plugins/pavonis";
+constexpr unsigned kDrum1CutoffByte = 24 + 5;
+
+template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 10s)
+{
+    const auto end = std::chrono::steady_clock::now() + timeout;
+    while (!condition())
+    {
+        if (std::chrono::steady_clock::now() >= end)
+            return false;
+        std::this_thread::sleep_for(20ms);
+    }
+    return true;
+}
+
+// The top-level window that the panel shows itself in (class "pavonis"), or 0.
+Window panelWindow(Display* display)
+{
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    Window found = 0;
+    for (unsigned i = 0; i < count && !found; ++i)
+    {
+        XClassHint hint{};
+        if (XGetClassHint(display, children[i], &hint))
+        {
+            if (hint.res_name && std::string(hint.res_name) == "pavonis")
+                found = children[i];
+            XFree(hint.res_name);
+            XFree(hint.res_class);
+        }
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+class JalvWithDevice : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (!host.display)
+            GTEST_SKIP() << "no X server (scripts/test starts Xvfb)";
+        jack = jack_client_open("pavonis-jalv-test", JackNoStartServer, nullptr);
+        if (!jack)
+            GTEST_SKIP() << "no JACK server (scripts/test starts one)";
+        if (access(kJalv, X_OK) != 0)
+            GTEST_SKIP() << "no jalv (scripts/install-deps installs it)";
+        library = fs::temp_directory_path() / ("pavonis-jalv-" + std::to_string(getpid()));
+        fs::create_directories(library);
+        setenv("XDG_DATA_HOME", library.c_str(), 1);
+        setenv("LV2_PATH", PAVONIS_LV2_DIR ":/usr/lib/lv2", 1);
+        device = std::make_unique<esxsim::EsxSimulator>("esx-sim-jalv-" + std::to_string(getpid()));
+        reference = std::make_unique<ReferencePanel>();
+    }
+    void TearDown() override
+    {
+        jalv.reset();
+        device.reset();
+        if (jack)
+            jack_client_close(jack);
+        if (!library.empty())
+            fs::remove_all(library);
+    }
+
+    // jalv with the plug-in (and options), its ports wired to the device, the panel found.
+    void start(std::vector<std::string> options = {})
+    {
+        const std::string client = "pavonis-jalv-" + std::to_string(getpid());
+        std::vector<std::string> arguments = {kJalv, "-s", "-x", "-n", client};
+        arguments.insert(arguments.end(), options.begin(), options.end());
+        arguments.push_back(kPluginUri);
+        jalv = std::make_unique<platform::ChildProcess>(arguments);
+        ASSERT_TRUE(jalv->started());
+        const std::string in = client + ":midi_in";
+        const std::string out = client + ":midi_out";
+        ASSERT_TRUE(waitUntil([&] { return jack_port_by_name(jack, out.c_str()) != nullptr; }))
+            << "jalv did not come up";
+        ASSERT_EQ(jack_connect(jack, device->outputPortName().c_str(), in.c_str()), 0);
+        ASSERT_EQ(jack_connect(jack, out.c_str(), device->inputPortName().c_str()), 0);
+        ASSERT_TRUE(waitUntil([&] { return (panel = panelWindow(host.display)) != 0; })) << "no panel";
+        XWindowAttributes attributes{};
+        XGetWindowAttributes(host.display, panel, &attributes);
+        Window child = 0;
+        XTranslateCoordinates(host.display, panel, DefaultRootWindow(host.display), 0, 0, &origin.x, &origin.y,
+                              &child);
+        std::this_thread::sleep_for(300ms);
+        click(centreOf(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6)); // "Sync now ?": no
+    }
+
+    void click(CPoint p)
+    {
+        host.moveTo(origin.x + p.x, origin.y + p.y);
+        std::this_thread::sleep_for(60ms);
+        host.button(true);
+        std::this_thread::sleep_for(60ms);
+        host.button(false);
+        std::this_thread::sleep_for(150ms);
+        host.moveTo(origin.x + kWidth + 40, origin.y + kHeight + 40);
+    }
+
+    Image shown() const
+    {
+        XImage* image = XGetImage(host.display, panel, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+        Image pixels(kWidth * kHeight);
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+        XDestroyImage(image);
+        return pixels;
+    }
+
+    bool shows(const Image& expected, CRect area)
+    {
+        return waitUntil(
+            [&]
+            {
+                const Image now = shown();
+                for (int y = area.top; y < area.bottom; ++y)
+                    for (int x = area.left; x < area.right; ++x)
+                        if (now[y * kWidth + x] != expected[y * kWidth + x])
+                            return false;
+                return true;
+            });
+    }
+
+    bool questionShows(int type)
+    {
+        const Image expected = reference->render([&](SynthCommons&, SynthEditor& editor)
+                                                 { editor.editorControlsLib_AskQuestion(type); });
+        const t_EditorContainer* box = editorTables_FindContainer(c_EditorContainers, CONT_QUESTION);
+        return shows(expected, CRect(box->x, box->y, box->x + box->width, box->y + box->height));
+    }
+
+    // Save on the setup page writes the current program into the library: its pattern image.
+    std::vector<std::uint8_t> savedPattern()
+    {
+        const fs::path folder = library / "Pavonis" / "Library";
+        if (fs::exists(folder))
+            fs::remove_all(folder);
+        click(centreOf(EPARAM_LIBRARY_SAVE, CTRL_COMMAND_BUTTON, 20, 10));
+        fs::path file;
+        waitUntil(
+            [&]
+            {
+                if (!fs::exists(folder))
+                    return false;
+                for (const auto& entry : fs::directory_iterator(folder))
+                    if (entry.path().extension() == ".syx" && fs::file_size(entry.path()) == kPatternDumpLength)
+                        file = entry.path();
+                return !file.empty();
+            });
+        if (file.empty())
+            return {};
+        std::ifstream in(file, std::ios::binary);
+        std::vector<unsigned char> dump((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<std::uint8_t> image(kPatternDataSize);
+        if (!SynthCommons::sysex_MidiDataToData(image.data(), kPatternDataSize, dump.data() + kPatternDumpHeaderLength,
+                                                static_cast<std::uint32_t>(dump.size() - kPatternDumpHeaderLength - 1)))
+            return {};
+        return image;
+    }
+
+    static bool sameImage(const std::vector<std::uint8_t>& saved, const esxsim::PatternImage& held)
+    {
+        return saved.size() == held.size() && std::equal(saved.begin(), saved.end(), held.begin());
+    }
+
+    DisplayLock lock;
+    Host host{1, 1};
+    jack_client_t* jack = nullptr;
+    fs::path library;
+    std::unique_ptr<esxsim::EsxSimulator> device;
+    std::unique_ptr<ReferencePanel> reference;
+    std::unique_ptr<platform::ChildProcess> jalv;
+    Window panel = 0;
+    CPoint origin;
+};
+
+TEST_F(JalvWithDevice, APatternDumpRequestIsAnsweredAndApplied)
+{
+    esxsim::PatternImage mine = device->currentPattern();
+    std::memcpy(mine.data(), "Answered", kPatternNameLength);
+    mine[kDrum1CutoffByte] = 77;
+    device->setPattern(0, mine);
+    start();
+    click(centreOf(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 20, 10));
+    std::this_thread::sleep_for(1s);
+    EXPECT_TRUE(sameImage(savedPattern(), device->currentPattern()));
+}
+
+// The bank goes to the plug-in in pieces, as interfaces carry it; its last pattern is the
+// current program (-c program=63), applied once the bank is accepted.
+TEST_F(JalvWithDevice, ABankDumpIsReceivedWhole)
+{
+    esxsim::PatternImage mine = device->currentPattern();
+    for (unsigned memory = 0; memory < 64; ++memory)
+    {
+        char name[kPatternNameLength + 1];
+        std::snprintf(name, sizeof name, "Bank%04u", memory);
+        std::memcpy(mine.data(), name, kPatternNameLength);
+        mine[kDrum1CutoffByte] = static_cast<std::uint8_t>(memory);
+        device->setPattern(memory, mine);
+    }
+    start({"-c", "program=63"});
+    click(centreOf(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 20, 10));
+    ASSERT_TRUE(questionShows(QUESTION_ACCEPT_BANK_A_DUMP));
+    click(centreOf(EPARAM_QUESTION_YES, CTRL_COMMAND_BUTTON, 8, 6));
+    EXPECT_TRUE(sameImage(savedPattern(), device->pattern(63)));
+}
+
+TEST_F(JalvWithDevice, APatternNameTypedOnThePanelReachesTheDevice)
+{
+    start();
+    click(centreOf(EPARAM_PATCH_NAME, CTRL_NAME_EDIT, 20, 12));
+    for (int i = 0; i < 10; ++i)
+        host.key(XK_BackSpace);
+    for (KeySym key : {XK_t, XK_y, XK_p, XK_e, XK_d})
+        host.key(key);
+    host.key(XK_Return);
+    EXPECT_TRUE(waitUntil([&] { return std::memcmp(device->currentPattern().data(), "typed\0\0\0", 8) == 0; }))
+        << "the pattern dump with the name did not arrive";
+}
+
+TEST_F(JalvWithDevice, AKnobTurnedOnTheDeviceMovesTheParameter)
+{
+    start();
+    click(centreOf(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 16, 26));
+    device->turnKnob(PARAM_PART_FILTER_CUTOFF, 0, 20);
+    const Image expected = reference->render(
+        [](SynthCommons& synth, SynthEditor& editor)
+        {
+            selectMode(synth, editor, EPARAM_MODE_PARTS);
+            synth.setParameter(6, 20 / 127.0f);
+        });
+    const t_EditorContainer* filter = editorTables_FindContainer(c_EditorContainers, CONT_PART_FILTER);
+    EXPECT_TRUE(shows(expected, CRect(filter->x, filter->y, filter->x + filter->width, filter->y + filter->height)))
+        << "the panel shows the device's value";
+    click(centreOf(EPARAM_MODE_SETUP, CTRL_SELECTOR_BUTTON, 16, 26));
+    const std::vector<std::uint8_t> saved = savedPattern();
+    ASSERT_EQ(saved.size(), kPatternDataSize);
+    EXPECT_EQ(saved[kDrum1CutoffByte], 20) << "the plug-in's program holds it";
+}
+} // namespace
