@@ -13,7 +13,7 @@ const t_EditorContainer c_EditorContainers[] = {
     {nullptr, CONT_SETUP_PAGE, 0, 54, 797, 149, RES_SETUP_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_SETUP_PANEL, 326, 68, 362, 134, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_TETHER_PANEL, 146, 140, 400, 62, RES_END, CONT_FRAME, nullptr},
-    {nullptr, CONT_HOST_MODE_WARNING, 391, 73, 155, 36, RES_END, CONT_FRAME, nullptr},
+    {nullptr, CONT_HOST_MODE_WARNING, 384, 73, 162, 36, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_PAGE, 0, 54, 797, 149, RES_MIDI_TEST_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_1, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_2, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},

@@ -66,6 +66,7 @@ enum e_EditorResourceID : std::uint32_t
     RES_FX_CHAIN_123 = 33,
     RES_MUTE_BUTTON = 34,
     RES_ROLL_TYPE_LABEL = 35,
+    RES_HOST_MODE_WARNING_BAR = 40,
     RES_OVERLAY = 42,
     RES_SMALL_PICTURE_1 = 43,
     RES_SMALL_PICTURE_2 = 44,
@@ -178,6 +179,7 @@ struct t_ResourceLabel
     const CColor* colour;
     int face;
     int align;
+    const CColor* ground = nullptr; // filled under the text; null: transparent
 };
 
 struct t_ResourceOnOff

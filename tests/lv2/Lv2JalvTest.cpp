@@ -2,9 +2,11 @@
 // LV2 instance starts: the dumps and the pattern name travel through the host's MIDI. The panel
 // is the one jalv shows (in a window of its own: jalv's console front end shows UIs through
 // ui:showInterface), used with XTEST; what the plug-in holds is read from the pattern file its
-// Save button writes, what the device holds from the simulator.
+// Save button writes, what the device holds from the simulator. And the panel embedded by
+// jalv.gtk3, page by page, against the VST 2 panel's rendering: the pictures of each page go to
+// build/screenshots/lv2-*.png.
 #include "EsxSimulator.h"
-#include "PanelTestSupport.h"
+#include "Lv2Reference.h"
 #include "platform/Process.h"
 #include "sysex/SysexFormat.h"
 
@@ -37,28 +39,57 @@ template <typename Condition> bool waitUntil(Condition condition, std::chrono::m
     return true;
 }
 
-// The top-level window that the panel shows itself in (class "pavonis"), or 0.
-Window panelWindow(Display* display)
+// A window below the given one (itself included) that matches; 0 for none.
+template <typename Match> Window findWindow(Display* display, Window top, Match matches)
 {
+    if (matches(top))
+        return top;
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
-    XQueryTree(display, DefaultRootWindow(display), &root, &parent, &children, &count);
+    XQueryTree(display, top, &root, &parent, &children, &count);
     Window found = 0;
     for (unsigned i = 0; i < count && !found; ++i)
-    {
-        XClassHint hint{};
-        if (XGetClassHint(display, children[i], &hint))
-        {
-            if (hint.res_name && std::string(hint.res_name) == "pavonis")
-                found = children[i];
-            XFree(hint.res_name);
-            XFree(hint.res_class);
-        }
-    }
+        found = findWindow(display, children[i], matches);
     if (children)
         XFree(children);
     return found;
+}
+
+std::string classOf(Display* display, Window window)
+{
+    XClassHint hint{};
+    if (!XGetClassHint(display, window, &hint))
+        return "";
+    std::string name = hint.res_name ? hint.res_name : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return name;
+}
+
+std::string nameOf(Display* display, Window window)
+{
+    char* name = nullptr;
+    if (!XFetchName(display, window, &name) || !name)
+        return "";
+    std::string text = name;
+    XFree(name);
+    return text;
+}
+
+// The top-level window that the panel shows itself in (class "pavonis"), or 0.
+Window ownPanelWindow(Display* display)
+{
+    return findWindow(display, DefaultRootWindow(display),
+                      [&](Window w) { return classOf(display, w) == "pavonis"; });
+}
+
+// The panel's window that a host embeds (named "Pavonis", with no class of its own), or 0.
+Window embeddedPanelWindow(Display* display)
+{
+    return findWindow(display, DefaultRootWindow(display),
+                      [&](Window w)
+                      { return nameOf(display, w) == "Pavonis" && classOf(display, w).empty(); });
 }
 
 class JalvWithDevice : public ::testing::Test
@@ -105,12 +136,12 @@ protected:
             << "jalv did not come up";
         ASSERT_EQ(jack_connect(jack, device->outputPortName().c_str(), in.c_str()), 0);
         ASSERT_EQ(jack_connect(jack, out.c_str(), device->inputPortName().c_str()), 0);
-        ASSERT_TRUE(waitUntil([&] { return (panel = panelWindow(host.display)) != 0; })) << "no panel";
+        ASSERT_TRUE(waitUntil([&] { return (panel = ownPanelWindow(host.display)) != 0; })) << "no panel";
         XWindowAttributes attributes{};
         XGetWindowAttributes(host.display, panel, &attributes);
         Window child = 0;
-        XTranslateCoordinates(host.display, panel, DefaultRootWindow(host.display), 0, 0, &origin.x, &origin.y,
-                              &child);
+        XTranslateCoordinates(host.display, panel, DefaultRootWindow(host.display), 0, 0, &origin.x,
+                              &origin.y, &child);
         std::this_thread::sleep_for(300ms);
         click(centreOf(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6)); // "Sync now ?": no
     }
@@ -173,17 +204,20 @@ protected:
                 if (!fs::exists(folder))
                     return false;
                 for (const auto& entry : fs::directory_iterator(folder))
-                    if (entry.path().extension() == ".syx" && fs::file_size(entry.path()) == kPatternDumpLength)
+                    if (entry.path().extension() == ".syx" &&
+                        fs::file_size(entry.path()) == kPatternDumpLength)
                         file = entry.path();
                 return !file.empty();
             });
         if (file.empty())
             return {};
         std::ifstream in(file, std::ios::binary);
-        std::vector<unsigned char> dump((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<unsigned char> dump((std::istreambuf_iterator<char>(in)),
+                                        std::istreambuf_iterator<char>());
         std::vector<std::uint8_t> image(kPatternDataSize);
-        if (!SynthCommons::sysex_MidiDataToData(image.data(), kPatternDataSize, dump.data() + kPatternDumpHeaderLength,
-                                                static_cast<std::uint32_t>(dump.size() - kPatternDumpHeaderLength - 1)))
+        if (!SynthCommons::sysex_MidiDataToData(
+                image.data(), kPatternDataSize, dump.data() + kPatternDumpHeaderLength,
+                static_cast<std::uint32_t>(dump.size() - kPatternDumpHeaderLength - 1)))
             return {};
         return image;
     }
@@ -245,7 +279,8 @@ TEST_F(JalvWithDevice, APatternNameTypedOnThePanelReachesTheDevice)
     for (KeySym key : {XK_t, XK_y, XK_p, XK_e, XK_d})
         host.key(key);
     host.key(XK_Return);
-    EXPECT_TRUE(waitUntil([&] { return std::memcmp(device->currentPattern().data(), "typed\0\0\0", 8) == 0; }))
+    EXPECT_TRUE(
+        waitUntil([&] { return std::memcmp(device->currentPattern().data(), "typed\0\0\0", 8) == 0; }))
         << "the pattern dump with the name did not arrive";
 }
 
@@ -261,11 +296,80 @@ TEST_F(JalvWithDevice, AKnobTurnedOnTheDeviceMovesTheParameter)
             synth.setParameter(6, 20 / 127.0f);
         });
     const t_EditorContainer* filter = editorTables_FindContainer(c_EditorContainers, CONT_PART_FILTER);
-    EXPECT_TRUE(shows(expected, CRect(filter->x, filter->y, filter->x + filter->width, filter->y + filter->height)))
+    EXPECT_TRUE(
+        shows(expected, CRect(filter->x, filter->y, filter->x + filter->width, filter->y + filter->height)))
         << "the panel shows the device's value";
     click(centreOf(EPARAM_MODE_SETUP, CTRL_SELECTOR_BUTTON, 16, 26));
     const std::vector<std::uint8_t> saved = savedPattern();
     ASSERT_EQ(saved.size(), kPatternDataSize);
     EXPECT_EQ(saved[kDrum1CutoffByte], 20) << "the plug-in's program holds it";
+}
+
+// jalv.gtk3 embeds the X11 UI in its window: each page as the VST 2 panel draws it, but for
+// the Host-mode warning, which a host that carries SysEx does not show.
+class JalvGtk : public JalvWithDevice
+{
+protected:
+    void startGtk()
+    {
+        const std::string client = "pavonis-jalv-gtk-" + std::to_string(getpid());
+        jalv = std::make_unique<platform::ChildProcess>(
+            std::vector<std::string>{"/usr/bin/jalv.gtk3", "-x", "-n", client, kPluginUri});
+        ASSERT_TRUE(jalv->started());
+        ASSERT_TRUE(waitUntil([&] { return (panel = embeddedPanelWindow(host.display)) != 0; }))
+            << "jalv.gtk3 shows no panel";
+        std::this_thread::sleep_for(500ms);
+        Window child = 0;
+        XTranslateCoordinates(host.display, panel, DefaultRootWindow(host.display), 0, 0, &origin.x,
+                              &origin.y, &child);
+        click(centreOf(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 8, 6)); // "Sync now ?": no
+    }
+};
+
+TEST_F(JalvGtk, EmbedsThePanelAsTheVst2PanelDrawsIt)
+{
+    if (access("/usr/bin/jalv.gtk3", X_OK) != 0)
+        GTEST_SKIP() << "no jalv.gtk3";
+    startGtk();
+    const t_EditorContainer* warning = editorTables_FindContainer(c_EditorContainers, CONT_HOST_MODE_WARNING);
+    const CRect warningBox(warning->x, warning->y, warning->x + warning->width, warning->y + warning->height);
+    struct Page
+    {
+        const char* name;
+        e_EditorParameterID button;
+    };
+    for (const Page& page : {Page{"setup", EPARAM_MODE_SETUP}, Page{"part", EPARAM_MODE_PARTS},
+                             Page{"mix", EPARAM_MODE_MIX}, Page{"global", EPARAM_MODE_GLOBAL}})
+    {
+        click(centreOf(page.button, CTRL_SELECTOR_BUTTON, 16, 26));
+        const auto prepare = [&](SynthCommons& synth, SynthEditor& editor)
+        { selectMode(synth, editor, page.button); };
+        const Image lv2 = lv2test::renderPanel(false, prepare);
+        EXPECT_TRUE(shows(lv2, CRect(0, 0, kWidth, kHeight))) << page.name;
+        const Image screen = shown();
+        writePng(screen, std::string(PAVONIS_SCREENSHOT_DIR) + "/lv2-" + page.name + ".png");
+        const Image vst2 =
+            lv2test::renderPanel(true,
+                                 [&](SynthCommons& synth, SynthEditor& editor)
+                                 {
+                                     // a new LV2 instance's mode
+                                     synth.parameterLib_SetParameterValueFromEditor(EPARAM_MIDI_MODE, 0.0f);
+                                     prepare(synth, editor);
+                                 });
+        int differing = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                differing += screen[y * kWidth + x] != vst2[y * kWidth + x] ? 1 : 0;
+        int outsideWarning = 0;
+        for (int y = 0; y < kHeight; ++y)
+            for (int x = 0; x < kWidth; ++x)
+                outsideWarning +=
+                    screen[y * kWidth + x] != vst2[y * kWidth + x] && !warningBox.pointInside(CPoint(x, y));
+        EXPECT_EQ(outsideWarning, 0) << page.name << ": the VST 2 panel's rendering";
+        if (std::string(page.name) == "setup")
+        {
+            EXPECT_GT(differing, 0) << "the warning is not shown";
+        }
+    }
 }
 } // namespace

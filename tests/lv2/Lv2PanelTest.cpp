@@ -5,8 +5,7 @@
 // no port write that only echoes the plug-in's own value comes back as a change. The screens are
 // those of the VST 2 panel, without the Host-mode warning: this host carries SysEx.
 #include "Lv2Host.h"
-#include "PanelTestSupport.h"
-#include "core/VendorCalls.h"
+#include "Lv2Reference.h"
 
 #include <lv2/instance-access/instance-access.h>
 
@@ -20,22 +19,6 @@ namespace
 {
 constexpr int kD1FilterCutoff = 6;
 constexpr std::uint32_t kD1FilterCutoffPort = kFirstParameter + kD1FilterCutoff;
-
-// A host made for the plug-in whose MIDI carries SysEx, as the LV2 room is one: the reference
-// panel of the same state.
-t_HostMidiLink& sysexLink()
-{
-    static t_HostMidiLink link;
-    link.carriesSysex = true;
-    return link;
-}
-
-vst::intptr sysexHost(AEffect*, vst::int32 opcode, vst::int32 index, vst::intptr value, void*, float)
-{
-    if (opcode == audioMasterVendorSpecific && index == kVendorCallTag && value == HOST_CALL_MIDI_LINK)
-        return reinterpret_cast<vst::intptr>(&sysexLink());
-    return opcode == audioMasterVersion ? 2400 : 0;
-}
 
 struct PortWrite
 {
@@ -51,9 +34,6 @@ protected:
     {
         if (!host.display)
             GTEST_SKIP() << "no X server (scripts/test starts Xvfb)";
-        registerPanelPictures();
-        reference = std::make_unique<SynthCommons>(sysexHost);
-        reference->getSynthEditor()->editorControlsLib_RemoveQuestion();
         lv2.run();
         touchFeature = {this, touch};
         const LV2_Feature access{LV2_INSTANCE_ACCESS_URI, lv2.handle()};
@@ -141,21 +121,9 @@ protected:
         XDestroyImage(image);
         return pixels;
     }
-    // The panel as the core draws it in the state prepared, with the pointer parked off it.
-    Image expected(const std::function<void(SynthCommons&, SynthEditor&)>& prepare)
+    static Image expected(const std::function<void(SynthCommons&, SynthEditor&)>& prepare)
     {
-        SynthEditor& editor = *reference->getSynthEditor();
-        editor.open(nullptr);
-        prepare(*reference, editor);
-        editor.editorControlsLib_ResetParameterInfo();
-        editor.idle();
-        const gui::Image& shown = editor.getFrame()->getPlatformWindow()->image();
-        Image image(kWidth * kHeight);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                image[y * kWidth + x] = shown.at(x, y) & 0xFFFFFF;
-        editor.close();
-        return image;
+        return renderPanel(false, prepare);
     }
     // Differing pixels after idling a while; both pictures beside the test when some remain. The
     // info line is left out: it shows what the pointer passed over.
@@ -192,7 +160,6 @@ protected:
     DisplayLock lock;
     Host host{kWidth, kHeight};
     Instance lv2;
-    std::unique_ptr<SynthCommons> reference;
     const LV2UI_Descriptor* ui = nullptr;
     LV2UI_Handle handle = nullptr;
     LV2UI_Widget widget = nullptr;
