@@ -65,6 +65,16 @@ World::World()
         throw std::runtime_error("the bundle in " PAVONIS_LV2_DIR " does not describe the plug-in");
     mapper.handle = this;
     mapper.map = mapUri;
+    unmapper.handle = this;
+    unmapper.unmap = unmapUri;
+}
+
+const char* World::unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid)
+{
+    for (const auto& [uri, id] : static_cast<World*>(handle)->uris)
+        if (id == urid)
+            return uri.c_str();
+    return nullptr;
 }
 
 LV2_URID World::mapUri(LV2_URID_Map_Handle handle, const char* uri)
@@ -223,6 +233,34 @@ LV2_State_Status Instance::restore(const Property& property)
         lilv_instance_get_extension_data(instance, LV2_STATE__interface));
     StoredState stored{{property}};
     return state->restore(handle(), retrieve, &stored, 0, nullptr);
+}
+
+bool Instance::restoreFile(const std::string& path)
+{
+    World& world = World::get();
+    LilvState* state = lilv_state_new_from_file(world.world(), world.mapFeature(), nullptr, path.c_str());
+    if (!state)
+        return false;
+    const LV2_Feature mapFeature{LV2_URID__map, world.mapFeature()};
+    const LV2_Feature* features[] = {&mapFeature, nullptr};
+    lilv_state_restore(state, instance, nullptr, nullptr, 0, features);
+    lilv_state_free(state);
+    return true;
+}
+
+bool Instance::savePreset(const std::string& folder, const std::string& uri, const std::string& label)
+{
+    World& world = World::get();
+    LilvState* state = lilv_state_new_from_instance(world.plugin(), instance, world.mapFeature(), nullptr,
+                                                    nullptr, nullptr, folder.c_str(), nullptr, nullptr,
+                                                    LV2_STATE_IS_POD | LV2_STATE_IS_PORTABLE, nullptr);
+    if (!state)
+        return false;
+    lilv_state_set_label(state, label.c_str());
+    const int status = lilv_state_save(world.world(), world.mapFeature(), world.unmapFeature(), state,
+                                       uri.c_str(), folder.c_str(), "preset.ttl");
+    lilv_state_free(state);
+    return status == 0;
 }
 
 LV2_State_Status Instance::restoreChunk(const Bytes& chunk)

@@ -44,17 +44,20 @@ public:
     const LilvPlugin* plugin() const { return lilvPlugin; }
     LV2_URID map(const char* uri);
     LV2_URID_Map* mapFeature() { return &mapper; }
+    LV2_URID_Unmap* unmapFeature() { return &unmapper; }
     // The module's UI entry point, from the UI's binary as the bundle names it.
     const LV2UI_Descriptor* uiDescriptor();
 
 private:
     World();
     static LV2_URID mapUri(LV2_URID_Map_Handle handle, const char* uri);
+    static const char* unmapUri(LV2_URID_Unmap_Handle handle, LV2_URID urid);
 
     LilvWorld* lilvWorld = nullptr;
     const LilvPlugin* lilvPlugin = nullptr;
     std::map<std::string, LV2_URID> uris;
     LV2_URID_Map mapper{};
+    LV2_URID_Unmap unmapper{};
     void* uiModule = nullptr;
 };
 
@@ -92,6 +95,10 @@ public:
     // The chunk, saved.
     Bytes chunk() { return save().value; }
     LV2_State_Status restoreChunk(const Bytes& chunk);
+    // A state that a host saved to a file (state.ttl), restored as that host restores it.
+    bool restoreFile(const std::string& path);
+    // The state as an LV2 preset bundle in folder (manifest.ttl, preset.ttl).
+    bool savePreset(const std::string& folder, const std::string& uri, const std::string& label);
 
 private:
     static LV2_Worker_Status schedule(LV2_Worker_Schedule_Handle handle, std::uint32_t size,
