@@ -127,8 +127,14 @@ int hideUi(LV2UI_Handle handle)
     return uiOf(handle)->hide();
 }
 
+int resizeUi(LV2UI_Feature_Handle handle, int width, int height)
+{
+    return uiOf(handle)->resize(width, height);
+}
+
 const LV2UI_Idle_Interface kIdleInterface = {idleUi};
 const LV2UI_Show_Interface kShowInterface = {showUi, hideUi};
+const LV2UI_Resize kResizeInterface = {nullptr, resizeUi};
 
 const void* uiExtensionData(const char* uri)
 {
@@ -136,6 +142,8 @@ const void* uiExtensionData(const char* uri)
         return &kIdleInterface;
     if (std::strcmp(uri, LV2_UI__showInterface) == 0)
         return &kShowInterface;
+    if (std::strcmp(uri, LV2_UI__resize) == 0)
+        return &kResizeInterface;
     return nullptr;
 }
 

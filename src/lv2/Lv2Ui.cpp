@@ -129,6 +129,15 @@ int Lv2Ui::hide()
     return 0;
 }
 
+int Lv2Ui::resize(int width, int height)
+{
+    CFrame* frame = ownsPanel() ? editor.getFrame() : nullptr;
+    if (!frame || !frame->getPlatformWindow())
+        return 1;
+    frame->getPlatformWindow()->centreIn(width, height);
+    return 0;
+}
+
 // What the plug-in reported since the last idle, for each port: the grab, the latest value
 // (when the host does not have it already) and the release.
 void Lv2Ui::passReports()

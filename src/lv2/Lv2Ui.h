@@ -37,6 +37,8 @@ public:
     int idle();
     int show();
     int hide();
+    // The host's area for the panel: the panel keeps its size, in the middle of the area.
+    int resize(int width, int height);
 
 private:
     Lv2Ui(Lv2Plugin& plugin, LV2UI_Write_Function write, LV2UI_Controller controller,

@@ -169,7 +169,7 @@ std::string pluginDescription(const std::string& binary)
         << "    a ui:X11UI ;\n    ui:binary <" << binary << "> ;\n"
         << "    lv2:requiredFeature ui:idleInterface , <http://lv2plug.in/ns/ext/instance-access> ;\n"
         << "    lv2:optionalFeature ui:parent , ui:resize , ui:touch ;\n"
-        << "    lv2:extensionData ui:idleInterface , ui:showInterface .\n";
+        << "    lv2:extensionData ui:idleInterface , ui:showInterface , ui:resize .\n";
     return out.str();
 }
 

@@ -197,6 +197,31 @@ TEST_F(Lv2PanelInX, IsTheVst2PanelEmbeddedInTheHostsWindow)
     }
 }
 
+// The host gives the panel a larger area, and a smaller one: it keeps its size, in the middle.
+TEST_F(Lv2PanelInX, KeepsItsSizeInTheMiddleOfTheAreaTheHostGives)
+{
+    const auto* resize = static_cast<const LV2UI_Resize*>(ui->extension_data(LV2_UI__resize));
+    ASSERT_TRUE(resize);
+    const auto window = static_cast<Window>(reinterpret_cast<std::uintptr_t>(widget));
+    struct Case
+    {
+        int width, height, x, y;
+    };
+    for (const Case& c : {Case{1001, 403, 102, 100}, Case{400, 100, 0, 0}, Case{kWidth, kHeight, 0, 0}})
+    {
+        EXPECT_EQ(resize->ui_resize(handle, c.width, c.height), 0);
+        idleFor(50);
+        Window root = 0;
+        int x = -1, y = -1;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(host.display, window, &root, &x, &y, &width, &height, &border, &depth);
+        EXPECT_EQ(x, c.x) << c.width << "x" << c.height;
+        EXPECT_EQ(y, c.y);
+        EXPECT_EQ(int(width), kWidth);
+        EXPECT_EQ(int(height), kHeight);
+    }
+}
+
 TEST_F(Lv2PanelInX, AKnobTurnedOnThePanelIsWrittenToItsPortBetweenTouches)
 {
     showPartPage();

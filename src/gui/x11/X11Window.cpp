@@ -189,6 +189,12 @@ public:
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
     std::uintptr_t nativeHandle() const override { return canvas.window; }
+    void centreIn(int width, int height) override
+    {
+        XMoveWindow(display, canvas.window, std::max((width - size.getWidth()) / 2, 0),
+                    std::max((height - size.getHeight()) / 2, 0));
+        XFlush(display);
+    }
 
     Display* getDisplay() const { return display; }
     void popupOpened(X11Popup* popup);
