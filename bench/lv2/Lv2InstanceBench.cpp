@@ -2,6 +2,7 @@
 // the private memory it holds, measured on the built binaries through their entry points as a
 // host calls them (lv2_descriptor, the VST 2 entry point), next to the peer plug-in Kars in both formats
 // (Debian's dpf-plugins-lv2 and dpf-plugins-vst; left out where not installed).
+#include "../ProcessMemory.h"
 #include "vst/VstInterface.h"
 
 #include <benchmark/benchmark.h>
@@ -23,18 +24,6 @@ namespace
 {
 constexpr int kInstancesMeasured = 20;
 constexpr double kSampleRate = 48000.0;
-
-long privateKilobytes()
-{
-    std::ifstream rollup("/proc/self/smaps_rollup");
-    std::string key;
-    long total = 0;
-    long value = 0;
-    while (rollup >> key)
-        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            total += value;
-    return total;
-}
 
 // --- LV2, as a host without lilv calls it --------------------------------------------------------
 

@@ -36,13 +36,6 @@ constexpr TriggerPort c_TriggerPorts[] = {
     {PORT_REQUEST_BANK, EPARAM_DUMP_REQUEST_BANK_A},
 };
 
-const void* featureData(const LV2_Feature* const* features, const char* uri)
-{
-    for (const LV2_Feature* const* f = features; f && *f; ++f)
-        if (std::strcmp((*f)->URI, uri) == 0)
-            return (*f)->data;
-    return nullptr;
-}
 } // namespace
 
 Lv2Plugin* Lv2Plugin::create(double sampleRate, const LV2_Feature* const* features)

@@ -1,9 +1,18 @@
 #include "Lv2Ports.h"
 
 #include <cctype>
+#include <cstring>
 
 namespace lv2
 {
+const void* featureData(const LV2_Feature* const* features, const char* uri)
+{
+    for (const LV2_Feature* const* f = features; f && *f; ++f)
+        if (std::strcmp((*f)->URI, uri) == 0)
+            return (*f)->data;
+    return nullptr;
+}
+
 std::string portSymbolOf(const char* name)
 {
     std::string symbol;

@@ -2,6 +2,8 @@
 // places further on.
 #pragma once
 
+#include <lv2/core/lv2.h>
+
 #include <cstdint>
 #include <string>
 
@@ -37,6 +39,9 @@ inline bool isParameterPort(std::uint32_t port)
 {
     return port >= PORT_FIRST_PARAMETER && port < PORT_PROGRAM;
 }
+
+// The data of the host's feature with that URI; null when the host does not offer it.
+const void* featureData(const LV2_Feature* const* features, const char* uri);
 
 // A port symbol for a parameter name: lower case letters, digits and single underscores
 // ("D1 | FilterCutoff" gives "d1_filtercutoff").

@@ -15,13 +15,6 @@ namespace lv2
 {
 namespace
 {
-const void* featureData(const LV2_Feature* const* features, const char* uri)
-{
-    for (const LV2_Feature* const* f = features; f && *f; ++f)
-        if (std::strcmp((*f)->URI, uri) == 0)
-            return (*f)->data;
-    return nullptr;
-}
 
 LV2UI_Widget nativeWindowOf(SynthEditor& editor)
 {

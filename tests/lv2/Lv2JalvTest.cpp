@@ -8,6 +8,7 @@
 #include "EsxSimulator.h"
 #include "Lv2Reference.h"
 #include "platform/Process.h"
+#include "support/Polling.h"
 #include "sysex/SysexFormat.h"
 
 #include <jack/jack.h>
@@ -22,22 +23,11 @@ namespace
 {
 namespace fs = std::filesystem;
 using namespace std::chrono_literals;
+constexpr auto kPatience = 10s;
 
 constexpr const char* kJalv = "/usr/bin/jalv";
 constexpr const char* kPluginUri = "https://quillon.example/plugins/pavonis";
 constexpr unsigned kDrum1CutoffByte = 24 + 5;
-
-template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 10s)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
-}
 
 // A window below the given one (itself included) that matches; 0 for none.
 template <typename Match> Window findWindow(Display* display, Window top, Match matches)
@@ -132,11 +122,12 @@ protected:
         ASSERT_TRUE(jalv->started());
         const std::string in = client + ":midi_in";
         const std::string out = client + ":midi_out";
-        ASSERT_TRUE(waitUntil([&] { return jack_port_by_name(jack, out.c_str()) != nullptr; }))
+        ASSERT_TRUE(waitUntil([&] { return jack_port_by_name(jack, out.c_str()) != nullptr; }, kPatience))
             << "jalv did not come up";
         ASSERT_EQ(jack_connect(jack, device->outputPortName().c_str(), in.c_str()), 0);
         ASSERT_EQ(jack_connect(jack, out.c_str(), device->inputPortName().c_str()), 0);
-        ASSERT_TRUE(waitUntil([&] { return (panel = ownPanelWindow(host.display)) != 0; })) << "no panel";
+        ASSERT_TRUE(waitUntil([&] { return (panel = ownPanelWindow(host.display)) != 0; }, kPatience))
+            << "no panel";
         XWindowAttributes attributes{};
         XGetWindowAttributes(host.display, panel, &attributes);
         Window child = 0;
@@ -157,16 +148,7 @@ protected:
         host.moveTo(origin.x + kWidth + 40, origin.y + kHeight + 40);
     }
 
-    Image shown() const
-    {
-        XImage* image = XGetImage(host.display, panel, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
-        Image pixels(kWidth * kHeight);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-        return pixels;
-    }
+    Image shown() const { return windowImage(host.display, panel); }
 
     bool shows(const Image& expected, CRect area)
     {
@@ -179,7 +161,8 @@ protected:
                         if (now[y * kWidth + x] != expected[y * kWidth + x])
                             return false;
                 return true;
-            });
+            },
+            kPatience);
     }
 
     bool questionShows(int type)
@@ -208,7 +191,8 @@ protected:
                         fs::file_size(entry.path()) == kPatternDumpLength)
                         file = entry.path();
                 return !file.empty();
-            });
+            },
+            kPatience);
         if (file.empty())
             return {};
         std::ifstream in(file, std::ios::binary);
@@ -225,6 +209,17 @@ protected:
     static bool sameImage(const std::vector<std::uint8_t>& saved, const esxsim::PatternImage& held)
     {
         return saved.size() == held.size() && std::equal(saved.begin(), saved.end(), held.begin());
+    }
+
+    // Does what a user does up to three times until it works: a JACK server in its asynchronous
+    // mode drops what a client sends in a cycle that its receiver misses, which a busy machine
+    // makes happen now and then.
+    template <typename Attempt> static bool inThreeAttempts(Attempt attempt)
+    {
+        for (int i = 0; i < 3; ++i)
+            if (attempt())
+                return true;
+        return false;
     }
 
     DisplayLock lock;
@@ -245,9 +240,13 @@ TEST_F(JalvWithDevice, APatternDumpRequestIsAnsweredAndApplied)
     mine[kDrum1CutoffByte] = 77;
     device->setPattern(0, mine);
     start();
-    click(centreOf(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 20, 10));
-    std::this_thread::sleep_for(1s);
-    EXPECT_TRUE(sameImage(savedPattern(), device->currentPattern()));
+    EXPECT_TRUE(inThreeAttempts(
+        [&]
+        {
+            click(centreOf(EPARAM_DUMP_REQUEST_CURRENT, CTRL_COMMAND_BUTTON, 20, 10));
+            std::this_thread::sleep_for(1s);
+            return sameImage(savedPattern(), device->currentPattern());
+        }));
 }
 
 // The bank goes to the plug-in in pieces, as interfaces carry it; its last pattern is the
@@ -264,10 +263,15 @@ TEST_F(JalvWithDevice, ABankDumpIsReceivedWhole)
         device->setPattern(memory, mine);
     }
     start({"-c", "program=63"});
-    click(centreOf(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 20, 10));
-    ASSERT_TRUE(questionShows(QUESTION_ACCEPT_BANK_A_DUMP));
-    click(centreOf(EPARAM_QUESTION_YES, CTRL_COMMAND_BUTTON, 8, 6));
-    EXPECT_TRUE(sameImage(savedPattern(), device->pattern(63)));
+    EXPECT_TRUE(inThreeAttempts(
+        [&]
+        {
+            click(centreOf(EPARAM_DUMP_REQUEST_BANK_A, CTRL_COMMAND_BUTTON, 20, 10));
+            if (!questionShows(QUESTION_ACCEPT_BANK_A_DUMP))
+                return false;
+            click(centreOf(EPARAM_QUESTION_YES, CTRL_COMMAND_BUTTON, 8, 6));
+            return sameImage(savedPattern(), device->pattern(63));
+        }));
 }
 
 TEST_F(JalvWithDevice, APatternNameTypedOnThePanelReachesTheDevice)
@@ -279,8 +283,8 @@ TEST_F(JalvWithDevice, APatternNameTypedOnThePanelReachesTheDevice)
     for (KeySym key : {XK_t, XK_y, XK_p, XK_e, XK_d})
         host.key(key);
     host.key(XK_Return);
-    EXPECT_TRUE(
-        waitUntil([&] { return std::memcmp(device->currentPattern().data(), "typed\0\0\0", 8) == 0; }))
+    EXPECT_TRUE(waitUntil([&] { return std::memcmp(device->currentPattern().data(), "typed\0\0\0", 8) == 0; },
+                          kPatience))
         << "the pattern dump with the name did not arrive";
 }
 
@@ -316,7 +320,7 @@ protected:
         jalv = std::make_unique<platform::ChildProcess>(
             std::vector<std::string>{"/usr/bin/jalv.gtk3", "-x", "-n", client, kPluginUri});
         ASSERT_TRUE(jalv->started());
-        ASSERT_TRUE(waitUntil([&] { return (panel = embeddedPanelWindow(host.display)) != 0; }))
+        ASSERT_TRUE(waitUntil([&] { return (panel = embeddedPanelWindow(host.display)) != 0; }, kPatience))
             << "jalv.gtk3 shows no panel";
         std::this_thread::sleep_for(500ms);
         Window child = 0;
@@ -333,13 +337,7 @@ TEST_F(JalvGtk, EmbedsThePanelAsTheVst2PanelDrawsIt)
     startGtk();
     const t_EditorContainer* warning = editorTables_FindContainer(c_EditorContainers, CONT_HOST_MODE_WARNING);
     const CRect warningBox(warning->x, warning->y, warning->x + warning->width, warning->y + warning->height);
-    struct Page
-    {
-        const char* name;
-        e_EditorParameterID button;
-    };
-    for (const Page& page : {Page{"setup", EPARAM_MODE_SETUP}, Page{"part", EPARAM_MODE_PARTS},
-                             Page{"mix", EPARAM_MODE_MIX}, Page{"global", EPARAM_MODE_GLOBAL}})
+    for (const lv2test::Page& page : lv2test::kPages)
     {
         click(centreOf(page.button, CTRL_SELECTOR_BUTTON, 16, 26));
         const auto prepare = [&](SynthCommons& synth, SynthEditor& editor)

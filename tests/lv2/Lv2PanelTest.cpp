@@ -104,23 +104,9 @@ protected:
     }
     void click(CPoint p)
     {
-        host.movePanel(p);
-        idleFor(20);
-        host.button(true);
-        idleFor(30);
-        host.button(false);
-        idleFor(40);
+        clickPanel(host, p, [this](int milliseconds) { idleFor(milliseconds); });
     }
-    Image screen() const
-    {
-        XImage* image = XGetImage(host.display, host.parent, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
-        Image pixels(kWidth * kHeight);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-        return pixels;
-    }
+    Image screen() const { return windowImage(host.display, host.parent); }
     static Image expected(const std::function<void(SynthCommons&, SynthEditor&)>& prepare)
     {
         return renderPanel(false, prepare);
@@ -182,13 +168,7 @@ TEST_F(Lv2PanelInX, IsTheVst2PanelEmbeddedInTheHostsWindow)
     if (children)
         XFree(children);
     EXPECT_EQ(parentOfWidget, host.parent) << "the widget is the panel's window, a child of ui:parent";
-    struct Page
-    {
-        const char* name;
-        e_EditorParameterID button;
-    };
-    for (const Page& page : {Page{"setup", EPARAM_MODE_SETUP}, Page{"part", EPARAM_MODE_PARTS},
-                             Page{"mix", EPARAM_MODE_MIX}, Page{"global", EPARAM_MODE_GLOBAL}})
+    for (const lv2test::Page& page : lv2test::kPages)
     {
         click(centreOf(page.button, CTRL_SELECTOR_BUTTON, 16, 26));
         const Image wanted = expected([&](SynthCommons& synth, SynthEditor& editor)

@@ -23,6 +23,17 @@ inline vst::intptr sysexHost(AEffect*, vst::int32 opcode, vst::int32 index, vst:
     return opcode == audioMasterVendorSpecific ? 0 : opcode == audioMasterVersion ? 2400 : 0;
 }
 
+// The panel's pages and the mode buttons that show them.
+struct Page
+{
+    const char* name;
+    e_EditorParameterID button;
+};
+constexpr Page kPages[] = {{"setup", EPARAM_MODE_SETUP},
+                           {"part", EPARAM_MODE_PARTS},
+                           {"mix", EPARAM_MODE_MIX},
+                           {"global", EPARAM_MODE_GLOBAL}};
+
 // vst2: a core in a VST 2 host, else one in a host that carries SysEx.
 inline guitest::Image renderPanel(bool vst2, const std::function<void(SynthCommons&, SynthEditor&)>& prepare)
 {
