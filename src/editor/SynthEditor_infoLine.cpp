@@ -57,6 +57,7 @@ void SynthEditor::showInfoLine(const char* text, e_EditorParameterID shown)
 {
     setResourceText(RES_INFO_LINE, text);
     infoLineParameter = shown;
+    ++infoLineMessages;
 }
 
 void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control)
@@ -98,9 +99,17 @@ void SynthEditor::editorControlsLib_ResetParameterInfo()
 void SynthEditor::editorControlsLib_OnControlMouseMoved(CControl* control)
 {
     const t_EditorControl* row = editorControlsLib_GetEditorControl(control);
-    if (!row || row->id == infoLineParameter)
+    if (!row)
         return;
-    editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
+    // What undo, redo and compare would do changes under the pointer: asked each time.
+    if (const std::string hover = hoverText(row->id); !hover.empty())
+    {
+        if (hover != infoLineText())
+            showInfoLine(hover.c_str(), row->id);
+        return;
+    }
+    if (row->id != infoLineParameter)
+        editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
 void SynthEditor::mouseMoved(CDrawContext*, CControl* control)

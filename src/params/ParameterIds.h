@@ -5,6 +5,10 @@
 
 enum e_ParameterID : std::uint32_t
 {
+    // Undo, redo and compare.
+    PARAM_UNDO = 0,
+    PARAM_REDO = 1,
+    PARAM_COMPARE = 2,
     PARAM_PATCH_NAME = 3,
     PARAM_DUMP_REQUEST_CURRENT = 4,
     PARAM_DUMP_REQUEST_BANK_A = 5,
@@ -122,6 +126,10 @@ enum e_ParameterID : std::uint32_t
 enum e_EditorParameterID : std::uint32_t
 {
     EPARAM_PATCH_NAME = 0,
+    // Undo, redo and compare, beside the command buttons.
+    EPARAM_UNDO = 1,
+    EPARAM_REDO = 2,
+    EPARAM_COMPARE = 3,
     EPARAM_SELECT_PROGRAM = 4,
     EPARAM_DUMP_REQUEST_CURRENT = 5,
     EPARAM_DUMP_REQUEST_BANK_A = 6,
