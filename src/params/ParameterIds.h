@@ -5,10 +5,6 @@
 
 enum e_ParameterID : std::uint32_t
 {
-    // Undo, redo and compare.
-    PARAM_UNDO = 0,
-    PARAM_REDO = 1,
-    PARAM_COMPARE = 2,
     PARAM_PATCH_NAME = 3,
     PARAM_DUMP_REQUEST_CURRENT = 4,
     PARAM_DUMP_REQUEST_BANK_A = 5,
@@ -120,16 +116,16 @@ enum e_ParameterID : std::uint32_t
     PARAM_PART_SLICE_SELECT = 110,
     PARAM_PART_AUDIOIN = 111,
     PARAM_PART_KEYBOARD2 = 112,
-    PARAM_END = 113,
+    // Undo, redo and compare.
+    PARAM_UNDO = 113,
+    PARAM_REDO = 114,
+    PARAM_COMPARE = 115,
+    PARAM_END = 116,
 };
 
 enum e_EditorParameterID : std::uint32_t
 {
     EPARAM_PATCH_NAME = 0,
-    // Undo, redo and compare, beside the command buttons.
-    EPARAM_UNDO = 1,
-    EPARAM_REDO = 2,
-    EPARAM_COMPARE = 3,
     EPARAM_SELECT_PROGRAM = 4,
     EPARAM_DUMP_REQUEST_CURRENT = 5,
     EPARAM_DUMP_REQUEST_BANK_A = 6,
@@ -258,7 +254,11 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_MIX_WAVE_FIRST = 161,
     EPARAM_MIX_SLICE_FIRST = 174,
     EPARAM_MIX_PAN_FIRST = 187,
-    EPARAM_END = 200, // also "no editor parameter"
+    // Undo, redo and compare, beside the command buttons.
+    EPARAM_UNDO = 200,
+    EPARAM_REDO = 201,
+    EPARAM_COMPARE = 202,
+    EPARAM_END = 203, // also "no editor parameter"
 };
 
 constexpr unsigned kMixExtraStrips = 13;
