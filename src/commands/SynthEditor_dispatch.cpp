@@ -132,7 +132,7 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
     SynthCommons* synth = synthOf(editor);
     const char* text = static_cast<CTextEdit*>(control)->getText();
     SynthCommons::HistoryCommand command(*synth, nullptr);
-    command.setLabel(std::string("Name ") + synth->workingProgram.name + " \u2192 " + text);
+    command.setLabel(std::string("Name ") + text);
     std::memset(synth->workingProgram.name, 0, kPatchNameLength);
     std::memcpy(synth->workingProgram.name, text,
                 std::min<std::size_t>(std::strlen(text), kPatchNameLength - 1));

@@ -9,10 +9,14 @@
 
 #include <cctype>
 #include <cstdio>
+#include <cstdlib>
+#include <iterator>
+#include <vector>
 
 namespace
 {
 constexpr const char* kArrow = " \u2192 ";
+constexpr const char* kEllipsis = "\u2026";
 constexpr int kValueTextLength = 16;
 
 // Part, keyboard channel and mute bit names, as the info line and the mix page name them.
@@ -38,16 +42,29 @@ constexpr t_NamePrefix kNamePrefixes[] = {
     {PARAM_GLOBAL_MUTE_PART2, "Play"},
 };
 
-// Questions whose "yes" leaves the info line as it was, and what the step is called then.
+// What a "yes" did, by the question asked.
 struct t_AnswerLabel
 {
     int question;
     const char* label;
 };
 constexpr t_AnswerLabel kAnswerLabels[] = {
-    {QUESTION_ACCEPT_PATTERN_DUMP, "Pattern dump accepted"},
-    {QUESTION_ACCEPT_BANK_A_DUMP, "Bank A dump accepted"},
+    {QUESTION_SYNC_NOW, "Sync"},
+    {QUESTION_ACCEPT_PATTERN_DUMP, "Received pattern"},
+    {QUESTION_ACCEPT_BANK_A_DUMP, "Received bank A"},
+    {QUESTION_RESET_PATTERN, "Reset pattern"},
+    {QUESTION_RESET_FX, "Reset FX"},
+    {QUESTION_LOAD_INTO_BANK_A, "Load bank A"},
+    {QUESTION_LOAD_INTO_BANK_A + 1, "Load bank B"},
+    {QUESTION_LOAD_INTO_BANK_A + 2, "Load bank C"},
+    {QUESTION_LOAD_INTO_BANK_D, "Load bank D"},
 };
+// The parts' reset questions, from Drum1's (7) to AudioIn's (21), in their order.
+constexpr int kFirstPartReset = 7;
+constexpr e_PartIndex kPartOfReset[] = {PART_DRUM1,     e_PartIndex(1), e_PartIndex(2), e_PartIndex(3),
+                                        e_PartIndex(4), e_PartIndex(5), e_PartIndex(6), e_PartIndex(7),
+                                        PART_DRUM7B,    PART_KEYBOARD1, PART_KEYBOARD2, PART_STRETCH1,
+                                        PART_STRETCH2,  PART_SLICE,     PART_AUDIOIN};
 
 const char* prefixOf(e_ParameterID parameter)
 {
@@ -77,12 +94,15 @@ const char* partOf(const t_Parameter* p, std::uint32_t index)
     }
 }
 
-const char* answerLabel(int question)
+std::string answerLabel(int question)
 {
     for (const t_AnswerLabel& a : kAnswerLabels)
         if (a.question == question)
             return a.label;
-    return nullptr;
+    const int part = question - kFirstPartReset;
+    if (part >= 0 && part < static_cast<int>(std::size(kPartOfReset)))
+        return std::string("Reset ") + kPartNames[kPartOfReset[part]];
+    return {};
 }
 
 bool continuous(e_EditorControlKind kind)
@@ -155,17 +175,27 @@ void SynthEditor::runCommand(e_EditorParameterID id, CControl* control)
 {
     if (id == EPARAM_UNDO || id == EPARAM_REDO)
         return undoOrRedo(id == EPARAM_UNDO ? HISTORY_UNDO : HISTORY_REDO);
-    const std::uint32_t messages = infoLineMessages;
-    const int question = questionType;
-    SynthCommons::HistoryCommand command(*synth, nullptr);
+    SynthCommons::HistoryCommand command(*synth, commandLabel(id).c_str());
     editorControlsLib_OnControlValueChangedSpecific(id, control);
-    const char* answered = id == EPARAM_QUESTION_YES ? answerLabel(question) : nullptr;
-    if (infoLineMessages != messages)
-        command.setLabel(infoLineText());
-    else if (answered)
-        command.setLabel(answered);
-    else if (const char* name = synth->parameterLib_GetParameterNameStringFromEditor(id))
-        command.setLabel(name);
+}
+
+// What a command does, for its step: "Paste D7B", "Reset K2", "Received pattern".
+std::string SynthEditor::commandLabel(e_EditorParameterID id)
+{
+    if (id == EPARAM_QUESTION_YES)
+        return answerLabel(questionType);
+    if (id == EPARAM_PATTERN_PASTE)
+        return "Paste pattern";
+    if (id != EPARAM_PART_PASTE)
+    {
+        const char* name = synth->parameterLib_GetParameterNameStringFromEditor(id);
+        return name ? name : "";
+    }
+    if (synth->pluginMode == PLUGIN_MODE_GLOBAL)
+        return "Paste FX";
+    const int channel = synth->currentChannel;
+    const int part = channel < 2 ? PART_KEYBOARD1 + channel : synth->currentPart.load();
+    return std::string("Paste ") + kPartNames[part >= 0 && part < static_cast<int>(PART_COUNT) ? part : 0];
 }
 
 void SynthEditor::undoOrRedo(e_HistoryDirection direction)
@@ -175,7 +205,7 @@ void SynthEditor::undoOrRedo(e_HistoryDirection direction)
     if (!synth->history_Apply(direction, step))
         return editorControlsLib_DisplayCurrentParameterInfo(undo ? "Nothing to undo" : "Nothing to redo");
     editorControlsLib_DisplayCurrentParameterInfo(
-        ((undo ? "Undone: " : "Redone: ") + historyStepText(step)).c_str());
+        historyStepText(undo ? "Undone: " : "Redone: ", step).c_str());
 }
 
 bool SynthEditor::onShortcut(const VstKeyCode& key)
@@ -197,29 +227,62 @@ bool SynthEditor::onShortcut(const VstKeyCode& key)
 std::string SynthEditor::hoverText(e_EditorParameterID id)
 {
     if (id == EPARAM_COMPARE)
-        return synth->compare_Active() ? "Compare: stored pattern heard" : "Compare: edited pattern heard";
+        return synth->compare_Active() ? "Stored pattern heard" : "Edited pattern heard";
     if (id != EPARAM_UNDO && id != EPARAM_REDO)
         return {};
     const bool undo = id == EPARAM_UNDO;
     t_HistoryStep step;
     if (!synth->history_Peek(undo ? HISTORY_UNDO : HISTORY_REDO, step))
         return undo ? "Nothing to undo" : "Nothing to redo";
-    return (undo ? "Undo: " : "Redo: ") + historyStepText(step);
+    return historyStepText(undo ? "Undo: " : "Redo: ", step);
 }
 
-std::string SynthEditor::historyStepText(const t_HistoryStep& step)
+// The step named as fully as the info line shows whole: "Undo: D1 Cutoff 64 → 80", else
+// without the earlier value, else cut short.
+std::string SynthEditor::historyStepText(const char* prefix, const t_HistoryStep& step)
 {
-    return step.values.empty() ? step.label : valueChangeText(step.values.front());
+    std::vector<std::string> forms;
+    if (step.values.empty())
+        forms.push_back(prefix + step.label);
+    else
+    {
+        const t_ValueChange& change = step.values.front();
+        const t_EditorParameter* shown = nullptr;
+        const std::string name = prefix + valueName(change, shown);
+        const std::string after = valueText(shown, change.after);
+        forms.push_back(name + " " + valueText(shown, change.before) + kArrow + after);
+        forms.push_back(name + kArrow + after);
+    }
+    return fittingInfoLine(forms);
 }
 
-// "D1 Cutoff 64 → 80": the part, the parameter's name as the panel shows it, the two values.
-std::string SynthEditor::valueChangeText(const t_ValueChange& change)
+std::string SynthEditor::fittingInfoLine(const std::vector<std::string>& forms)
+{
+    const t_EditorResource* line = editorTables_FindResource(c_EditorResources, RES_INFO_LINE);
+    const auto* label = static_cast<const t_ResourceLabel*>(line->parameters);
+    gui::Image scratch(1, 1);
+    CDrawContext measure(scratch);
+    measure.setFont(label->font, 0, label->face ? kBoldFace : kNormalFace);
+    const auto fits = [&](const std::string& text)
+    { return measure.getStringWidth(text.c_str()) <= std::abs(label->x2 - label->x1); };
+    for (const std::string& form : forms)
+        if (fits(form))
+            return form;
+    std::string cut = forms.back();
+    while (!cut.empty() && !fits(cut + kEllipsis))
+        cut.pop_back();
+    while (!cut.empty() && (cut.back() & 0xC0) == 0x80) // no part of a character left
+        cut.pop_back();
+    return cut + kEllipsis;
+}
+
+// "D1 Cutoff": the part, and the parameter's name as the panel shows it (its row found too).
+std::string SynthEditor::valueName(const t_ValueChange& change, const t_EditorParameter*& shown)
 {
     const t_Parameter* p = synth->parameterLib_GetParameter(change.parameter);
     if (p && p->kind == ParamType_NRPNBitMask && change.index == kNoIndex)
         return "Mutes"; // the device sends all of a mask's bits at once
     // The first row that shows the parameter, or the first one that names it.
-    const t_EditorParameter* shown = nullptr;
     for (const t_EditorParameter* e = synth->editorParameters; e && e->id != EPARAM_END; ++e)
         if (e->parameter == change.parameter && (!shown || (!*shown->name && *e->name)))
             shown = e;
@@ -230,7 +293,7 @@ std::string SynthEditor::valueChangeText(const t_ValueChange& change)
         text += std::string(prefix) + (shown && *shown->name ? " " : "");
     if (shown)
         text += shown->name;
-    return text + " " + valueText(shown, change.before) + kArrow + valueText(shown, change.after);
+    return text;
 }
 
 // A value as the panel writes it: the knob's text, the list's entry, or the number.

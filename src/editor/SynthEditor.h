@@ -170,8 +170,9 @@ public:
     bool onShortcut(const VstKeyCode& key) override;
     // What the info line says while the mouse is over undo, redo or compare; empty for others.
     std::string hoverText(e_EditorParameterID id);
-    // What a step did, as the panel names it ("D1 Cutoff 64 → 80"), or the command's message.
-    std::string historyStepText(const t_HistoryStep& step);
+    // What a step did, behind a prefix, as the info line shows it whole: "Undo: D1 Cutoff
+    // 64 → 80", "Redo: Paste D7B".
+    std::string historyStepText(const char* prefix, const t_HistoryStep& step);
     // Compare was asked for (on) or ended: the button and the info line say which is heard.
     void compareChanged(bool asked, bool started);
 
@@ -233,8 +234,11 @@ private:
     // History: the gesture a change belongs to, compare left before an edit, a change's text.
     void beginPanelTouch(const t_EditorControl* row, CControl* control);
     void leaveCompareToEdit(const t_EditorControl* row, CControl* control);
-    std::string valueChangeText(const t_ValueChange& change);
+    std::string commandLabel(e_EditorParameterID id);
+    std::string valueName(const t_ValueChange& change, const t_EditorParameter*& shown);
     std::string valueText(const t_EditorParameter* e, float value);
+    // The first text that the info line shows whole, else the last one cut short.
+    std::string fittingInfoLine(const std::vector<std::string>& forms);
     // Commands (src/commands).
     void copyPattern();
     void pastePattern();
@@ -275,7 +279,6 @@ private:
     std::atomic<bool> inLampLit{false};
     std::atomic<bool> lampsPending{false};
     std::atomic<bool> syncingFlag{false};
-    std::atomic<std::uint32_t> infoLineMessages{0}; // counts what the info line was told
 
     // Grabs of controls: the history joins a drag's changes into one step.
     std::uint32_t gestures = 0;

@@ -57,7 +57,6 @@ void SynthEditor::showInfoLine(const char* text, e_EditorParameterID shown)
 {
     setResourceText(RES_INFO_LINE, text);
     infoLineParameter = shown;
-    ++infoLineMessages;
 }
 
 void SynthEditor::editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control)

@@ -180,7 +180,7 @@ TEST_F(PanelHistory, APastedPartIsASmallStepThatRestoresThatPartOnly)
     ASSERT_EQ(cutoff(kDrum7B), drum2);
     EXPECT_LT(synth.history_Memory() - memory, kPartStepBytes) << "the part's bytes, not the pattern";
     hover(EPARAM_UNDO);
-    EXPECT_EQ(editor->infoLineText(), "Undo: Drum part pasted");
+    EXPECT_EQ(editor->infoLineText(), "Undo: Paste D7B");
 
     click(EPARAM_UNDO);
     EXPECT_EQ(cutoff(kDrum7B), drum7b);
