@@ -18,9 +18,9 @@ struct t_HistoryState
     bool panelContinuous = false;
     std::uint32_t looseGestures = 0; // changes made outside the panel's gestures
 
-    // The command being recorded, under the program lock: how deep, and the current program
-    // before it began.
-    int commandDepth = 0;
+    // The command being recorded, under the program lock: how deep (the panel's changes ask
+    // without it), and the current program before it began.
+    std::atomic<int> commandDepth{0};
     int commandProgram = 0;
     std::unique_ptr<t_Patch> commandBefore;
 
