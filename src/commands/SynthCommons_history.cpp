@@ -63,11 +63,11 @@ void SynthCommons::history_NoteEditorChange(t_Parameter* p, unsigned index, floa
     h.steps.recordValue(currentProgram, touch, {p->id, index, before, getParameterValueAt(p, index)});
 }
 
-void SynthCommons::history_NoteDeviceChange(t_Parameter* p, unsigned index, float before)
+// The value the device sent (another thread may have set the parameter meanwhile).
+void SynthCommons::history_NoteDeviceChange(const t_Parameter* p, unsigned index, float before, float after)
 {
     if (inPattern(p))
-        historyState->device.add(currentProgram, {p->id, index, before, getParameterValueAt(p, index)},
-                                 platform::tickMs());
+        historyState->device.add(currentProgram, {p->id, index, before, after}, platform::tickMs());
 }
 
 // While comparing, a knob turned on the device is an edit: the edited program comes back and

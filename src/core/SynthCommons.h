@@ -467,7 +467,7 @@ private:
     void setParameterValueAt(t_Parameter* p, unsigned index, float value, char flags);
     void setParameterValueFromDevice(t_Parameter* p, unsigned index, float value);
     void history_NoteEditorChange(t_Parameter* p, unsigned index, float before);
-    void history_NoteDeviceChange(t_Parameter* p, unsigned index, float before);
+    void history_NoteDeviceChange(const t_Parameter* p, unsigned index, float before, float after);
     void history_BeginCommand();
     void history_EndCommand(const std::string& label);
     void history_ApplyValues(const t_HistoryStep& step, e_HistoryDirection direction);

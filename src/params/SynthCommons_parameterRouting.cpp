@@ -228,7 +228,7 @@ void SynthCommons::setParameterValueFromDevice(t_Parameter* p, unsigned index, f
 {
     const float before = getParameterValueAt(p, index);
     setParameterValueAt(p, index, value, kFlagsFromDevice);
-    history_NoteDeviceChange(p, index, before);
+    history_NoteDeviceChange(p, index, before, value);
 }
 
 void SynthCommons::notifyHostOfChange(e_ParameterID id, unsigned index)
