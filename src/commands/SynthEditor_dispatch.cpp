@@ -131,6 +131,7 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
         return;
     SynthCommons* synth = synthOf(editor);
     const char* text = static_cast<CTextEdit*>(control)->getText();
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     std::memset(synth->workingProgram.name, 0, kPatchNameLength);
     std::memcpy(synth->workingProgram.name, text,
                 std::min<std::size_t>(std::strlen(text), kPatchNameLength - 1));
