@@ -179,13 +179,7 @@ t_ControlChangeHandler handlerOf(e_EditorControlKind kind)
 void updateInfoLine(SynthEditor* editor, const t_EditorControl* row, CControl* control)
 {
     if (editor->editorControlsLib_NeedToUpdateCurrentParameterInfo(row->id))
-    {
-        const e_EditorParameterID shown = editor->infoLineParameter;
-        editor->editorControlsLib_DisplayCurrentParameterInfo(
-            synthOf(editor)->parameterLib_GetParameterValueFromEditor(shown),
-            editor->editorControlsLib_GetFirstMatchingControl(shown));
-        return;
-    }
+        return editor->editorControlsLib_RefreshParameterInfo();
     editor->editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
