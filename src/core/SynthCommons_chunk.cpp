@@ -433,16 +433,23 @@ void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
     std::snprintf(inName, kTetherPortNameLength, "%s", in ? in : "");
 }
 
-// Opens the named ports that are listed now; an empty name leaves that direction as it is.
-// What opened is shown as after a choice in the interface menus: the menu's entry (which the
-// panel would otherwise open again when it shows the menu), the lamp; and the device is asked
-// who it is.
+// Opens the named ports that are listed now; an empty name, or one not listed, leaves that
+// direction as it is. What opened is shown as after a choice in the interface menus: the menu's
+// entry (which the panel would otherwise open again when it shows the menu), the lamps; and the
+// device is asked who it is. A port that closed because its other end went away, or because
+// the named one did not open, puts its lamp out.
 void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
 {
+    const bool outWasOpen = tetherMidiOutPort >= 0;
+    const bool inWasOpen = tetherMidiInPort >= 0;
     const std::uint32_t out = *outName ? TetherMidiOutOpenByName(outName) : kNoTetherPort;
     const std::uint32_t in = *inName ? TetherMidiInOpenByName(inName) : kNoTetherPort;
     if (out == kNoTetherPort && in == kNoTetherPort)
+    {
+        if ((tetherMidiOutPort >= 0) != outWasOpen || (tetherMidiInPort >= 0) != inWasOpen)
+            TetherMidiShowPortState();
         return;
+    }
     if (out != kNoTetherPort)
         parameterLib_SetParameterValue(PARAM_MIDI_OUT_DEVICE, IntToFloat(out), UPDATE_EDITOR);
     if (in != kNoTetherPort)
