@@ -150,6 +150,7 @@ void SynthEditor::editorControlsLib_OnControlValueChangedSpecific(e_EditorParame
 void SynthEditor::copyPattern()
 {
     editorControlsLib_RemoveQuestion();
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->parameterLib_FlushParametersToRawData();
     synth->patternClipboard = synth->workingProgram;
     synth->patternClipboardFull = 1;
@@ -161,6 +162,7 @@ void SynthEditor::pastePattern()
     editorControlsLib_RemoveQuestion();
     if (!synth->patternClipboardFull)
         return editorControlsLib_DisplayCurrentParameterInfo("Nothing to paste");
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->workingProgram = synth->patternClipboard;
     applyWorkingProgram(synth);
     editorControlsLib_DisplayCurrentParameterInfo("Pattern pasted");
@@ -172,6 +174,7 @@ void SynthEditor::copyPart()
     const int mode = synth->pluginMode;
     if (mode != PLUGIN_MODE_GLOBAL && mode != PLUGIN_MODE_PART)
         return;
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->parameterLib_FlushParametersToRawData();
     if (mode == PLUGIN_MODE_GLOBAL)
     {
@@ -185,16 +188,20 @@ void SynthEditor::copyPart()
     editorControlsLib_DisplayCurrentParameterInfo(region.copied);
 }
 
+// The other parts' values as they stand now are taken into the pattern first, so that applying
+// it keeps them.
 void SynthEditor::pastePart()
 {
     if (synth->partClipboardKind == CLIPBOARD_EMPTY)
         return editorControlsLib_DisplayCurrentParameterInfo("Nothing to paste");
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     const int mode = synth->pluginMode;
     if (mode == PLUGIN_MODE_GLOBAL)
     {
         if (synth->partClipboardKind != CLIPBOARD_FX)
             return editorControlsLib_DisplayCurrentParameterInfo("Can not paste here");
         const auto* fx = reinterpret_cast<const t_Patch*>(synth->partClipboard);
+        synth->parameterLib_FlushParametersToRawData();
         std::memcpy(patternOf(synth) + kFxOffset, fx->data + kFxOffset, kFxLength);
         patternOf(synth)[kFxSingleByte] = fx->data[kFxSingleByte];
         applyWorkingProgram(synth);
@@ -205,6 +212,7 @@ void SynthEditor::pastePart()
     const PartRegion& region = selectedRegion(synth);
     if (synth->partClipboardKind != region.kind)
         return editorControlsLib_DisplayCurrentParameterInfo("Can not paste here");
+    synth->parameterLib_FlushParametersToRawData();
     std::memcpy(patternOf(synth) + region.offset, synth->partClipboard, region.length);
     applyWorkingProgram(synth);
     editorControlsLib_DisplayCurrentParameterInfo(region.pasted);

@@ -131,7 +131,7 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
         return;
     SynthCommons* synth = synthOf(editor);
     const char* text = static_cast<CTextEdit*>(control)->getText();
-    SynthCommons::HistoryCommand command(*synth, nullptr);
+    SynthCommons::HistoryCommand command(*synth, nullptr); // holds the program lock
     command.setLabel(std::string("Name ") + text);
     std::memset(synth->workingProgram.name, 0, kPatchNameLength);
     std::memcpy(synth->workingProgram.name, text,
@@ -173,13 +173,7 @@ t_ControlChangeHandler handlerOf(e_EditorControlKind kind)
 void updateInfoLine(SynthEditor* editor, const t_EditorControl* row, CControl* control)
 {
     if (editor->editorControlsLib_NeedToUpdateCurrentParameterInfo(row->id))
-    {
-        const e_EditorParameterID shown = editor->infoLineParameter;
-        editor->editorControlsLib_DisplayCurrentParameterInfo(
-            synthOf(editor)->parameterLib_GetParameterValueFromEditor(shown),
-            editor->editorControlsLib_GetFirstMatchingControl(shown));
-        return;
-    }
+        return editor->editorControlsLib_RefreshParameterInfo();
     editor->editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 

@@ -454,6 +454,7 @@ public:
     std::uint32_t sysexSnapshotLength = 0;
     std::uint32_t sysexLastPercent = 0;
     int sysexReceiveDumpType = 0;
+    bool sysexReceivingForTest = false; // begun while the MIDI test ran: never a dump
 
     // MIDI interface test.
     std::atomic<bool> midiTestRunning{false};

@@ -143,6 +143,8 @@ public:
     void editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control);
     void editorControlsLib_DisplayCurrentParameterInfo(const char* text);
     void editorControlsLib_ResetParameterInfo();
+    // The shown parameter's information again, with its current value and name.
+    void editorControlsLib_RefreshParameterInfo();
     bool editorControlsLib_NeedToUpdateCurrentParameterInfo(e_EditorParameterID id) const;
     void editorControlsLib_GetCurrentPartString(char* buffer, int size) const;
     void editorControlsLib_OnControlMouseMoved(CControl* control);

@@ -95,6 +95,14 @@ void SynthEditor::editorControlsLib_ResetParameterInfo()
     showInfoLine(partString, EPARAM_END);
 }
 
+void SynthEditor::editorControlsLib_RefreshParameterInfo()
+{
+    const e_EditorParameterID shown = infoLineParameter;
+    if (shown != EPARAM_END)
+        editorControlsLib_DisplayCurrentParameterInfo(synth->parameterLib_GetParameterValueFromEditor(shown),
+                                                      editorControlsLib_GetFirstMatchingControl(shown));
+}
+
 void SynthEditor::editorControlsLib_OnControlMouseMoved(CControl* control)
 {
     const t_EditorControl* row = editorControlsLib_GetEditorControl(control);

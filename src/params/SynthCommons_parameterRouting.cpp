@@ -306,15 +306,14 @@ void SynthCommons::refreshEditorForChange(e_ParameterID id, unsigned index, floa
     unsigned cursor = 0;
     while (t_EditorParameter* row = parameterLib_GetEditorParameter(&cursor, id, index))
     {
+        // First the controls: an FX type renames its knobs, whose names the info line shows.
+        synthEditor->editorControlsLib_SetControlValue(row->id, nullptr, index);
         const e_EditorParameterID shown = synthEditor->infoLineParameter;
         if (row->id == shown && (!row->chooser || row->chooser(this) == index))
             synthEditor->editorControlsLib_DisplayCurrentParameterInfo(
                 value, synthEditor->editorControlsLib_GetFirstMatchingControl(row->id));
         else if (synthEditor->editorControlsLib_NeedToUpdateCurrentParameterInfo(row->id))
-            synthEditor->editorControlsLib_DisplayCurrentParameterInfo(
-                parameterLib_GetParameterValueFromEditor(shown),
-                synthEditor->editorControlsLib_GetFirstMatchingControl(shown));
-        synthEditor->editorControlsLib_SetControlValue(row->id, nullptr, index);
+            synthEditor->editorControlsLib_RefreshParameterInfo();
     }
 }
 

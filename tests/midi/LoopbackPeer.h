@@ -53,4 +53,5 @@ bool passEverything(Bytes& message);
 bool passNothing(Bytes& message);
 bool dropNrpn(Bytes& message);   // the controllers 99, 98, 6 and 38
 bool alterSysex(Bytes& message); // one byte in the middle of a SysEx message changes
+bool cutSysex(Bytes& message);   // a SysEx message ends after 2048 bytes, without its F7
 } // namespace miditest

@@ -12,3 +12,4 @@ set_tests_properties(${tether_device_tests_TESTS} ${tether_lifecycle_tests_TESTS
 # Both labels: pavonis_add_test hands a list of labels on as separate words, so that only
 # the first one arrives.
 set_tests_properties(${tether_concurrency_tests_TESTS} ${spsc_ring_tests_TESTS} PROPERTIES LABELS "unit;concurrency")
+set_tests_properties(${jack_backend_concurrency_tests_TESTS} PROPERTIES LABELS "midi;concurrency")

@@ -436,6 +436,36 @@ TEST_F(TetherDevice, AReopenedProjectTalksToTheDeviceWithoutAVisitToTheSetupPage
         << "a restore sends no pattern";
 }
 
+// A project saved with the ports of a device that is not there now: the ports open now stay
+// open, their lamps lit and the device detected.
+TEST_F(TetherDevice, AProjectWhosePortsAreGoneKeepsTheOpenPortsAndTheirLamps)
+{
+    const std::string goneName = uniqueClientName("gone");
+    auto gone = std::make_unique<EsxSimulator>(goneName);
+    auto saving = std::make_unique<SynthCommons>(RecordingHost::callback);
+    ASSERT_TRUE(saving->TetherMidiConnectByName(goneName.c_str()));
+    void* data = nullptr;
+    const vst::int32 size = saving->getChunk(&data, false);
+    const std::vector<std::uint8_t> chunk(static_cast<std::uint8_t*>(data),
+                                          static_cast<std::uint8_t*>(data) + size);
+    saving.reset();
+    gone.reset();
+
+    const std::string here = simulator->inputPortName();
+    ASSERT_TRUE(synth->TetherMidiConnectByName(here.substr(0, here.find(' ')).c_str()));
+    ASSERT_TRUE(deviceDetected(*synth));
+    ASSERT_EQ(synth->setChunk(const_cast<std::uint8_t*>(chunk.data()), size, false), 1);
+
+    char out[kTetherPortNameLength], in[kTetherPortNameLength];
+    synth->TetherMidiChosenPortNames(out, in);
+    EXPECT_EQ(out, simulator->inputPortName());
+    EXPECT_EQ(in, simulator->outputPortName());
+    EXPECT_TRUE(editor->lampLit(RES_LAMP_OUT));
+    EXPECT_TRUE(editor->lampLit(RES_LAMP_IN));
+    EXPECT_TRUE(synth->TetherMidiHardwareAttached());
+    EXPECT_EQ(editor->deviceStatusText(), "ESX v1.3 detected");
+}
+
 // JACK, as the midi tests run it: its port names may be far longer than a list slot.
 TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
 {

@@ -27,27 +27,11 @@ constexpr std::size_t kInputRingSize = 128 * 1024;
 constexpr auto kSendRoomWait = std::chrono::milliseconds(200);
 constexpr const char* kPortNames[] = {"MIDI out", "MIDI in"};
 
-using Length = std::uint32_t;
+using Length = RingMessageLength;
 
 int indexOf(Direction direction)
 {
     return direction == Direction::Output ? 0 : 1;
-}
-
-// A message in a ring: its length, then its bytes. The reader takes it only once whole.
-bool ringHoldsWholeMessage(const SpscRing& ring, Length* length)
-{
-    const std::size_t available = ring.readSpace();
-    return ring.peek(length, sizeof(Length)) && available - sizeof(Length) >= *length;
-}
-
-bool ringPut(SpscRing& ring, const void* bytes, Length length)
-{
-    if (ring.writeSpace() < sizeof(Length) + length)
-        return false;
-    ring.write(&length, sizeof(Length));
-    ring.write(bytes, length);
-    return true;
 }
 
 std::unique_ptr<SpscRing> newRing(std::size_t size)
@@ -140,7 +124,7 @@ public:
             return false;
         // The callback empties the ring every cycle; a message waits for room only behind a burst.
         const auto end = std::chrono::steady_clock::now() + kSendRoomWait;
-        while (!ringPut(*side.ring, bytes, static_cast<Length>(length)))
+        while (!ringPutMessage(*side.ring, bytes, static_cast<Length>(length)))
         {
             if (gone || !active || std::chrono::steady_clock::now() >= end)
                 return false;
@@ -212,7 +196,7 @@ private:
         {
             jack_midi_event_t event;
             if (jack_midi_event_get(&event, buffer, i) == 0 && event.size > 0)
-                put = ringPut(ring, event.buffer, static_cast<Length>(event.size)) || put;
+                put = ringPutMessage(ring, event.buffer, static_cast<Length>(event.size)) || put;
         }
         if (put)
             sem_post(&inputArrived);
