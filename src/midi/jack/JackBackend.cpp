@@ -62,6 +62,43 @@ std::unique_ptr<SpscRing> newRing(std::size_t size)
     }
 }
 
+// libjack prints lines of its own when no server answers ("Cannot connect to server socket",
+// "JackShmReadWritePtr::~JackShmReadWritePtr - Init not done"): the caller tells the user in
+// its own words. Its message functions belong to the whole process, so they are ours only
+// while the client opens, and what other threads say meanwhile goes on to the ones that were set.
+std::mutex messageFunctionsLock;
+thread_local bool openingHere = false;
+void (*othersError)(const char*) = nullptr;
+void (*othersInfo)(const char*) = nullptr;
+
+void errorUnlessOpening(const char* message)
+{
+    if (!openingHere && othersError)
+        othersError(message);
+}
+
+void infoUnlessOpening(const char* message)
+{
+    if (!openingHere && othersInfo)
+        othersInfo(message);
+}
+
+jack_client_t* openClientQuietly(const char* clientName)
+{
+    std::lock_guard<std::mutex> lock(messageFunctionsLock);
+    othersError = jack_error_callback;
+    othersInfo = jack_info_callback;
+    jack_set_error_function(errorUnlessOpening);
+    jack_set_info_function(infoUnlessOpening);
+    openingHere = true;
+    jack_status_t status;
+    jack_client_t* client = jack_client_open(clientName, JackNoStartServer, &status);
+    openingHere = false;
+    jack_set_error_function(othersError);
+    jack_set_info_function(othersInfo);
+    return client;
+}
+
 class JackBackend final : public Backend
 {
 public:
@@ -103,27 +140,28 @@ public:
     {
         closePort(direction);
         std::lock_guard<std::mutex> lock(stateLock);
-        if (gone)
+        if (!registerSide(direction, kPortNames[indexOf(direction)]))
             return false;
-        Side& side = sides[indexOf(direction)];
+        const char* own = jack_port_name(sides[indexOf(direction)].port);
         const bool output = direction == Direction::Output;
-        side.port = jack_port_register(client, kPortNames[indexOf(direction)], JACK_DEFAULT_MIDI_TYPE,
-                                       output ? JackPortIsOutput : JackPortIsInput, 0);
-        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
-        if (side.port && side.ring && !output)
-            startReceiving();
-        const bool ready = side.port && side.ring && activate();
-        if (ready)
-        {
-            std::lock_guard<std::mutex> sending(sendLock);
-            side.live = side.port;
-        }
-        const char* own = side.port ? jack_port_name(side.port) : nullptr;
-        if (ready &&
-            (output ? jack_connect(client, own, name.c_str()) : jack_connect(client, name.c_str(), own)) == 0)
+        if ((output ? jack_connect(client, own, name.c_str()) : jack_connect(client, name.c_str(), own)) == 0)
             return true;
         releaseSide(direction);
         return false;
+    }
+
+    bool openVirtualPort(Direction direction, const std::string& portName) override
+    {
+        closePort(direction);
+        std::lock_guard<std::mutex> lock(stateLock);
+        return registerSide(direction, portName.c_str());
+    }
+
+    std::string virtualPortName(Direction direction) override
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        const Side& side = sides[indexOf(direction)];
+        return side.port ? jack_port_name(side.port) : "";
     }
 
     void closePort(Direction direction) override
@@ -252,6 +290,29 @@ private:
         receiveThread.join();
     }
 
+    // The side's port and ring, made and live in the active client; false, with nothing left
+    // behind, when one of them cannot be had.
+    bool registerSide(Direction direction, const char* portName)
+    {
+        if (gone)
+            return false;
+        Side& side = sides[indexOf(direction)];
+        const bool output = direction == Direction::Output;
+        side.port = jack_port_register(client, portName, JACK_DEFAULT_MIDI_TYPE,
+                                       output ? JackPortIsOutput : JackPortIsInput, 0);
+        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
+        if (side.port && side.ring && !output)
+            startReceiving();
+        if (side.port && side.ring && activate())
+        {
+            std::lock_guard<std::mutex> sending(sendLock);
+            side.live = side.port;
+            return true;
+        }
+        releaseSide(direction);
+        return false;
+    }
+
     bool activate()
     {
         if (!active && jack_activate(client) == 0)
@@ -313,8 +374,7 @@ private:
 
 std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
 {
-    jack_status_t status;
-    jack_client_t* client = jack_client_open(clientName, JackNoStartServer, &status);
+    jack_client_t* client = openClientQuietly(clientName);
     if (!client)
         return nullptr;
     return std::make_unique<JackBackend>(receiver, client);
