@@ -86,7 +86,7 @@ protected:
         const std::string client = uniqueClientName("esx");
         auto device = std::make_unique<esxsim::EsxSimProcess>(ESX_SIM_EXECUTABLE, client);
         EXPECT_TRUE(device->ready());
-        EXPECT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
+        EXPECT_TRUE(connectToDevice(synth, device->inputPortName(), device->outputPortName()));
         EXPECT_TRUE(deviceDetected(synth));
         return device;
     }
