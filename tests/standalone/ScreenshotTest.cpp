@@ -4,6 +4,7 @@
 #include "ReferencePanel.h"
 #include "StandaloneProcess.h"
 #include "core/VendorCalls.h"
+#include "support/PictureDifference.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,20 @@ TEST_F(Screenshot, EachPageIsThePanelThePlugInDrawsOffscreen)
         EXPECT_EQ(differingPixels(shot, reference.render(page), whole), 0) << page;
     }
     EXPECT_TRUE(fs::is_empty(folder / "data")) << "a picture saves no programs";
+}
+
+// The README's picture is the panel as this build draws it: after a change to the panel that
+// was meant, scripts/refresh-goldens draws it anew.
+TEST_F(Screenshot, TheReadmePictureIsWhatTheBuildDraws)
+{
+    const fs::path file = folder / "panel.png";
+    StandaloneProcess pavonis({"--page", "part", "--screenshot", file.string()});
+    ASSERT_EQ(pavonis.exitStatus(), 0);
+    gui::Image drawn, readme;
+    ASSERT_TRUE(pictures::readPng(file, drawn));
+    ASSERT_TRUE(pictures::readPng(PAVONIS_README_PICTURE, readme));
+    EXPECT_EQ(pictures::differingPixels(drawn, readme), 0)
+        << "pixels of " << PAVONIS_README_PICTURE << " differ from pavonis --page part --screenshot";
 }
 
 TEST_F(Screenshot, WhatCannotBeDoneEndsWithAMessageAndAStatus)
