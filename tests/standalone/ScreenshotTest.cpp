@@ -62,6 +62,22 @@ TEST_F(Screenshot, TheReadmePictureIsWhatTheBuildDraws)
         << "pixels of " << PAVONIS_README_PICTURE << " differ from pavonis --page part --screenshot";
 }
 
+// Run from the build tree with nothing installed and nothing named, pavonis hosts the plug-in
+// of its own build.
+TEST_F(Screenshot, TheBuildsProgramFindsTheBuildsPlugin)
+{
+    const fs::path file = folder / "panel.png";
+    unsetenv("PAVONIS_PLUGIN");
+    const std::string home = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", folder.c_str(), 1); // no ~/.vst
+    platform::ChildProcess pavonis(
+        {PAVONIS_STANDALONE_BUILT, "--page", "part", "--screenshot", file.string()});
+    const int status = pavonis.waitForExit(10s);
+    setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(status, 0) << "pavonis did not find " << PAVONIS_PLUGIN_BUILT;
+    EXPECT_TRUE(fs::exists(file));
+}
+
 TEST_F(Screenshot, WhatCannotBeDoneEndsWithAMessageAndAStatus)
 {
     const std::string unwritable = (folder / "missing" / "panel.png").string();
