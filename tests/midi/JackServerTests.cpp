@@ -14,6 +14,7 @@
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char** environ;
 
@@ -72,8 +73,10 @@ class JackServerGoes : public ::testing::Test
 protected:
     void SetUp() override
     {
+        // JACK when it is forced, or when the plug-in falls back to it: no ALSA sequencer.
         const char* api = std::getenv("PAVONIS_MIDI_API");
-        if (!api || std::string(api) != "jack")
+        const bool onJack = api ? std::string(api) == "jack" : access("/dev/snd/seq", F_OK) != 0;
+        if (!onJack)
             GTEST_SKIP() << "runs on JACK only (PAVONIS_MIDI_API=jack)";
         // Every client of this process and of the simulator meets the test's own server.
         setenv("JACK_DEFAULT_SERVER", serverName.c_str(), 1);
