@@ -63,40 +63,40 @@ std::unique_ptr<SpscRing> newRing(std::size_t size)
 }
 
 // libjack prints lines of its own when no server answers ("Cannot connect to server socket",
-// "JackShmReadWritePtr::~JackShmReadWritePtr - Init not done"): the caller tells the user in
-// its own words. Its message functions belong to the whole process, so they are ours only
-// while the client opens, and what other threads say meanwhile goes on to the ones that were set.
+// "JackShmReadWritePtr::~JackShmReadWritePtr - Init not done") and when a client of a server
+// that has gone is closed ("Server is not running"): the caller tells the user in its own words.
+// Its message functions belong to the whole process, so they are ours only during such a call,
+// and what other threads say meanwhile goes on to the ones that were set.
 std::mutex messageFunctionsLock;
-thread_local bool openingHere = false;
+thread_local bool quietHere = false;
 void (*othersError)(const char*) = nullptr;
 void (*othersInfo)(const char*) = nullptr;
 
-void errorUnlessOpening(const char* message)
+void errorUnlessQuiet(const char* message)
 {
-    if (!openingHere && othersError)
+    if (!quietHere && othersError)
         othersError(message);
 }
 
-void infoUnlessOpening(const char* message)
+void infoUnlessQuiet(const char* message)
 {
-    if (!openingHere && othersInfo)
+    if (!quietHere && othersInfo)
         othersInfo(message);
 }
 
-jack_client_t* openClientQuietly(const char* clientName)
+template <typename Call> auto quietly(Call call)
 {
     std::lock_guard<std::mutex> lock(messageFunctionsLock);
     othersError = jack_error_callback;
     othersInfo = jack_info_callback;
-    jack_set_error_function(errorUnlessOpening);
-    jack_set_info_function(infoUnlessOpening);
-    openingHere = true;
-    jack_status_t status;
-    jack_client_t* client = jack_client_open(clientName, JackNoStartServer, &status);
-    openingHere = false;
+    jack_set_error_function(errorUnlessQuiet);
+    jack_set_info_function(infoUnlessQuiet);
+    quietHere = true;
+    const auto result = call();
+    quietHere = false;
     jack_set_error_function(othersError);
     jack_set_info_function(othersInfo);
-    return client;
+    return result;
 }
 
 class JackBackend final : public Backend
@@ -113,8 +113,11 @@ public:
     {
         closePort(Direction::Output);
         closePort(Direction::Input);
-        // A client whose server has died is left alone: closing it would talk to the dead server.
-        if (!gone)
+        // Also when the server has gone (it died, or shut this client out for being late): only
+        // closing stops libjack's threads and gives back what the client holds.
+        if (gone)
+            quietly([this] { return jack_client_close(client); });
+        else
             jack_client_close(client);
         sem_destroy(&inputArrived);
     }
@@ -321,10 +324,11 @@ private:
     }
 
     // Waits until the process callback has let go of a side it may have been using.
+    // A server that has shut the client out may let a late cycle finish all the same.
     void waitForCycleEnd()
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (inCycle.load() && !gone && std::chrono::steady_clock::now() < end)
+        while (inCycle.load() && std::chrono::steady_clock::now() < end)
             std::this_thread::yield();
     }
 
@@ -342,14 +346,13 @@ private:
         if (side.port && active && !gone)
             jack_port_disconnect(client, side.port);
         side.live.store(nullptr);
-        if (active && !other.port)
-        {
-            if (!gone)
-                jack_deactivate(client);
-            active = false;
-        }
+        const bool lastPort = !other.port;
+        if (active && lastPort && !gone)
+            jack_deactivate(client); // returns once the callback no longer runs
         else
             waitForCycleEnd();
+        if (lastPort)
+            active = false;
         if (direction == Direction::Input)
             stopReceiving();
         if (side.port && !gone)
@@ -374,7 +377,8 @@ private:
 
 std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
 {
-    jack_client_t* client = openClientQuietly(clientName);
+    jack_status_t status;
+    jack_client_t* client = quietly([&] { return jack_client_open(clientName, JackNoStartServer, &status); });
     if (!client)
         return nullptr;
     return std::make_unique<JackBackend>(receiver, client);
