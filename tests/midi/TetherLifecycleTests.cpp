@@ -153,7 +153,7 @@ TEST_F(TetherLifecycle, ThreeHundredInstancesWithTrafficOnABusyMachine)
     std::cout << connected << " of 300 instances had their ports open" << std::endl;
     EXPECT_GT(connected, 0);
     EXPECT_EQ(threadCount(), threadsBefore);
-    EXPECT_EQ(openFileCount(), filesBefore);
+    EXPECT_LE(openFileCount(), filesBefore) << "libjack may give back a descriptor it kept";
     EXPECT_EQ(listedPorts(), portsBefore);
 }
 } // namespace

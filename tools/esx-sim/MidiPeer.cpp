@@ -1,16 +1,19 @@
 #include "MidiPeer.h"
 
 #include <algorithm>
-#include <chrono>
 
 namespace esxsim
 {
 namespace
 {
-// A DIN-to-USB interface hands long SysEx over in pieces of at most 1 KB. The pause lets
-// JACK carry each piece out before the next: its output buffer takes about 32 KB per cycle.
+// A DIN-to-USB interface hands long SysEx over in pieces of at most 1 KB. They go out one
+// after the other: the back end holds what the next cycles carry (about 32 KB a cycle on
+// JACK), and a dump spread over fewer cycles is less often caught by a cycle that an
+// asynchronous server lets a late client miss.
 constexpr std::size_t kPieceSize = 1024;
-constexpr auto kPiecePause = std::chrono::milliseconds(3);
+// A device does not drop what it sends: a piece that finds no room is offered again, each
+// time for as long as the back end waits for room.
+constexpr int kSendAttempts = 25;
 
 constexpr std::uint8_t kSysexStart = 0xF0;
 constexpr std::uint8_t kSysexEnd = 0xF7;
@@ -104,7 +107,7 @@ std::vector<std::string> MidiPeer::otherPorts(midi::Direction direction)
 bool MidiPeer::send(const Message& message)
 {
     std::lock_guard<std::mutex> lock(sendLock);
-    return backend->send(message.data(), message.size());
+    return sendUntilTaken(message.data(), message.size());
 }
 
 bool MidiPeer::sendInPieces(const Message& message)
@@ -112,13 +115,16 @@ bool MidiPeer::sendInPieces(const Message& message)
     std::lock_guard<std::mutex> lock(sendLock);
     bool sent = true;
     for (std::size_t offset = 0; offset < message.size(); offset += kPieceSize)
-    {
-        if (offset > 0)
-            std::this_thread::sleep_for(kPiecePause);
-        const std::size_t length = std::min(kPieceSize, message.size() - offset);
-        sent = backend->send(message.data() + offset, length) && sent;
-    }
+        sent = sendUntilTaken(message.data() + offset, std::min(kPieceSize, message.size() - offset)) && sent;
     return sent;
+}
+
+bool MidiPeer::sendUntilTaken(const std::uint8_t* bytes, std::size_t length)
+{
+    for (int attempt = 0; attempt < kSendAttempts && backend->usable(); ++attempt)
+        if (backend->send(bytes, length))
+            return true;
+    return false;
 }
 
 void MidiPeer::arrived(Message message)

@@ -47,14 +47,15 @@ public:
     // Other programs' ports, as connect takes them.
     std::vector<std::string> otherPorts(midi::Direction direction);
 
-    // One message as it is; false when the system dropped it.
+    // One message as it is; false when it could not be sent (no port, no room for seconds).
     bool send(const Message& message);
-    // A long SysEx message in pieces of 1 KB, a little apart, as a DIN-to-USB interface hands
-    // it over; a short message whole. Messages from several threads do not interleave.
+    // A long SysEx message in pieces of 1 KB, as a DIN-to-USB interface hands it over; a
+    // short message whole. Messages from several threads do not interleave.
     bool sendInPieces(const Message& message);
 
 private:
     class Assembler;
+    bool sendUntilTaken(const std::uint8_t* bytes, std::size_t length);
     void serve();
     void arrived(Message message);
 

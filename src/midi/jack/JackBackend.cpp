@@ -26,6 +26,8 @@ constexpr std::size_t kInputRingSize = 128 * 1024;
 // How long a sender waits for room in the output ring before it drops the message.
 constexpr auto kSendRoomWait = std::chrono::milliseconds(200);
 constexpr const char* kPortNames[] = {"MIDI out", "MIDI in"};
+constexpr int kOpenAttempts = 3;
+constexpr auto kOpenRetryPause = std::chrono::milliseconds(20);
 
 using Length = std::uint32_t;
 
@@ -97,6 +99,22 @@ template <typename Call> auto quietly(Call call)
     jack_set_error_function(othersError);
     jack_set_info_function(othersInfo);
     return result;
+}
+
+// A server that answers may still refuse a client for a moment: JACK 1.9.21 fails now and then
+// to open a client under a name that a closing one has just given back ("can't connect named
+// futex"), as plug-in instances of one name do when a host reloads a project.
+jack_client_t* openClient(const char* clientName)
+{
+    for (int attempt = 1;; ++attempt)
+    {
+        jack_status_t status{};
+        jack_client_t* client =
+            quietly([&] { return jack_client_open(clientName, JackNoStartServer, &status); });
+        if (client || (status & JackServerFailed) || attempt == kOpenAttempts)
+            return client;
+        std::this_thread::sleep_for(kOpenRetryPause);
+    }
 }
 
 class JackBackend final : public Backend
@@ -377,8 +395,7 @@ private:
 
 std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
 {
-    jack_status_t status;
-    jack_client_t* client = quietly([&] { return jack_client_open(clientName, JackNoStartServer, &status); });
+    jack_client_t* client = openClient(clientName);
     if (!client)
         return nullptr;
     return std::make_unique<JackBackend>(receiver, client);
