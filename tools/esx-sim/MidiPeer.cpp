@@ -70,7 +70,7 @@ MidiPeer::MidiPeer(const std::string& clientName, Handler messageHandler)
 {
     backend = midi::createBackend(*assembler, clientName.c_str());
     if (!backend)
-        throw NoMidiSystem("no MIDI system can be reached");
+        throw NoMidiSystem("its ports cannot open without a MIDI system");
     if (handler)
         server = std::thread([this] { serve(); });
 }
