@@ -7,7 +7,6 @@
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
-#include <jack/jack.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -15,6 +14,7 @@
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <vector>
 
 extern char** environ;
 
@@ -31,17 +31,8 @@ public:
 
     bool start()
     {
-        const char* argv[] = {"jackd", "--no-realtime", "-n", name.c_str(), "-d",   "dummy",
-                              "-r",    "48000",         "-p", "256",        nullptr};
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
-        const int failed =
-            posix_spawnp(&pid, "jackd", &actions, nullptr, const_cast<char* const*>(argv), environ);
-        posix_spawn_file_actions_destroy(&actions);
-        if (failed)
-            pid = -1;
+        pid = spawnQuietly(
+            {"jackd", "--no-realtime", "-n", name.c_str(), "-d", "dummy", "-r", "48000", "-p", "256"});
         return pid > 0 && waitUntil([this] { return answers(); }, 10s);
     }
 
@@ -55,13 +46,28 @@ public:
     }
 
 private:
+    static pid_t spawnQuietly(std::vector<const char*> argv)
+    {
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+        posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+        pid_t child = -1;
+        const int failed =
+            posix_spawnp(&child, argv[0], &actions, nullptr, const_cast<char* const*>(argv.data()), environ);
+        posix_spawn_file_actions_destroy(&actions);
+        return failed ? -1 : child;
+    }
+
+    // Asked from another process: a client opened in this one after the server died would make
+    // libjack close and delete the instance's client behind its back.
     bool answers() const
     {
-        jack_status_t status;
-        jack_client_t* client = jack_client_open("probe", JackNoStartServer, &status, name.c_str());
-        if (client)
-            jack_client_close(client);
-        return client != nullptr;
+        const pid_t probe = spawnQuietly({"jack_lsp", "-s", name.c_str()});
+        int status = 0;
+        return probe > 0 && waitpid(probe, &status, 0) == probe && WIFEXITED(status) &&
+               WEXITSTATUS(status) == 0;
     }
 
     std::string name;

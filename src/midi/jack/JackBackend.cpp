@@ -8,6 +8,7 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <new>
 #include <semaphore.h>
 #include <thread>
+#include <vector>
 
 namespace midi
 {
@@ -117,27 +119,51 @@ jack_client_t* openClient(const char* clientName)
     }
 }
 
+// libjack (1.9.21) keeps one word for the whole process about the server. When the server shuts
+// out any client of the process (it does so to a late one on a starved machine), every other
+// client's call fails with "Server is not running", and the next client opened in the process
+// closes and deletes all clients still open there, behind their owners' backs. So the back ends
+// of this module are listed, and once one of them was shut out, the others give their clients
+// up before another is opened: they are gone, as after the server's death, and their owners
+// make new ones.
+class JackBackend;
+std::mutex backendsLock; // the list, and opening and closing clients
+std::vector<JackBackend*> backends;
+std::atomic<bool> aClientShutOut{false};
+
 class JackBackend final : public Backend
 {
 public:
+    // Made, listed and destroyed under backendsLock.
     JackBackend(Receiver& receiver, jack_client_t* client) : receiver(receiver), client(client)
     {
         sem_init(&inputArrived, 0, 0);
         jack_set_process_callback(client, processCallback, this);
         jack_on_info_shutdown(client, shutdownCallback, this);
+        backends.push_back(this);
     }
 
     ~JackBackend() override
     {
+        std::lock_guard<std::mutex> listed(backendsLock);
+        backends.erase(std::find(backends.begin(), backends.end(), this));
         closePort(Direction::Output);
         closePort(Direction::Input);
-        // Also when the server has gone (it died, or shut this client out for being late): only
-        // closing stops libjack's threads and gives back what the client holds.
-        if (gone)
-            quietly([this] { return jack_client_close(client); });
-        else
-            jack_client_close(client);
+        closeClient();
         sem_destroy(&inputArrived);
+    }
+
+    // Under backendsLock: the client is closed and the back end is gone, its owner told so.
+    void giveUpClient()
+    {
+        {
+            std::lock_guard<std::mutex> lock(stateLock);
+            gone = true;
+            releaseSide(Direction::Output);
+            releaseSide(Direction::Input);
+            closeClient();
+        }
+        receiver.midiSystemGone();
     }
 
     std::vector<std::string> listPorts(Direction direction) override
@@ -228,7 +254,21 @@ private:
     {
         auto* backend = static_cast<JackBackend*>(self);
         backend->gone = true;
+        aClientShutOut = true;
         backend->receiver.midiSystemGone();
+    }
+
+    // Also when the server has gone (it died, or shut this client out for being late): only
+    // closing stops libjack's threads and gives back what the client holds.
+    void closeClient()
+    {
+        if (!client)
+            return;
+        if (gone)
+            quietly([this] { return jack_client_close(client); });
+        else
+            jack_client_close(client);
+        client = nullptr;
     }
 
     void process(jack_nframes_t frames)
@@ -395,6 +435,10 @@ private:
 
 std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
 {
+    std::lock_guard<std::mutex> listed(backendsLock);
+    if (aClientShutOut.exchange(false))
+        for (JackBackend* backend : backends)
+            backend->giveUpClient();
     jack_client_t* client = openClient(clientName);
     if (!client)
         return nullptr;
