@@ -103,12 +103,6 @@ bool isBankQuestion(int question)
 {
     return question >= QUESTION_LOAD_INTO_BANK_A && question <= QUESTION_LOAD_INTO_BANK_D;
 }
-
-void nameFromImage(t_Patch& slot)
-{
-    std::memset(slot.name, 0, kPatchNameLength);
-    std::memcpy(slot.name, slot.data, kPatternNameLength);
-}
 } // namespace
 
 void SynthEditor::editorControlsLib_OnControlValueChangedSpecific(e_EditorParameterID id, CControl*)
@@ -234,27 +228,13 @@ void SynthEditor::askPartReset()
 
 void SynthEditor::acceptReceivedPattern()
 {
-    t_Patch& slot = synth->programBank[synth->currentProgram];
-    std::memcpy(slot.data, synth->dumpReceiveData, kPatternDataSize);
-    nameFromImage(slot);
-    synth->patchLib_SetParametersFromPatch(&slot, false);
+    SynthCommons::patchLib_StorePattern(synth->programBank[synth->currentProgram], synth->dumpReceiveData);
+    synth->patchLib_ApplyReceived(synth->currentProgram, false);
 }
 
 void SynthEditor::acceptReceivedBank()
 {
-    const int first = synth->dumpBankNumber * kPatternsPerBank;
-    if (first < 0 || first + kPatternsPerBank > kNumPrograms)
-        return;
-    for (int i = 0; i < kPatternsPerBank; ++i)
-    {
-        t_Patch& slot = synth->programBank[first + i];
-        std::memcpy(slot.data, synth->dumpReceiveData + i * kPatternDataSize, kPatternDataSize);
-        nameFromImage(slot);
-    }
-    if (synth->currentProgram >= first && synth->currentProgram < first + kPatternsPerBank)
-        synth->patchLib_SetParametersFromPatch(&synth->programBank[synth->currentProgram], false);
-    if (synth->getHostKind() == HOST_AUDIO_UNIT)
-        synth->patchLib_InitPatchesMenuItems();
+    synth->patchLib_FillBank(synth->dumpBankNumber, synth->dumpReceiveData, false);
 }
 
 void SynthEditor::resetPart(int question)

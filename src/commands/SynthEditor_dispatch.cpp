@@ -101,7 +101,7 @@ void changeSelector(SynthEditor* editor, t_EditorControl* row, CControl* control
 void changeCommand(SynthEditor* editor, t_EditorControl* row, CControl* control)
 {
     if (control->getValue() == 0.0f)
-        editor->editorControlsLib_OnControlValueChangedSpecific(row->id, control);
+        editor->runCommand(row->id, control);
 }
 
 void changeMenu(SynthEditor* editor, t_EditorControl* row, CControl*)
@@ -131,18 +131,12 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
         return;
     SynthCommons* synth = synthOf(editor);
     const char* text = static_cast<CTextEdit*>(control)->getText();
-    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
+    SynthCommons::HistoryCommand command(*synth, nullptr); // holds the program lock
+    command.setLabel(std::string("Name ") + text);
     std::memset(synth->workingProgram.name, 0, kPatchNameLength);
     std::memcpy(synth->workingProgram.name, text,
                 std::min<std::size_t>(std::strlen(text), kPatchNameLength - 1));
-    if (synth->getHostKind() == HOST_AUDIO_UNIT)
-        synth->patchLib_InitPatchesMenuItems();
-    if (synth->midiMode == MIDI_MODE_TETHER && synth->TetherMidiHardwareAttached())
-    {
-        synth->patchLib_SetPatchFromParameters(&synth->programBank[synth->currentProgram]);
-        synth->patchLib_SetParametersFromPatch(&synth->programBank[synth->currentProgram], true);
-    }
-    synth->updateDisplay();
+    synth->patchLib_ProgramRenamed();
 }
 
 struct ControlChangeHandler
@@ -207,8 +201,12 @@ void SynthEditor::editorControlsLib_OnControlValueChanged(CControl* control)
     t_EditorControl* row = editorControlsLib_GetEditorControl(control);
     if (!row)
         return;
+    synth->history_TakeDeviceChanges(); // what the device did came first
+    leaveCompareToEdit(row, control);
+    beginPanelTouch(row, control);
     if (t_ControlChangeHandler handle = handlerOf(row->kind))
         handle(this, row, control);
+    synth->history_SetPanelTouch(EPARAM_END, 0, false);
     updateInfoLine(this, row, control);
     reportGesture(this, control);
 }

@@ -1,5 +1,6 @@
 #include "SynthCommons.h"
 
+#include "../commands/HistoryState.h"
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
@@ -31,7 +32,8 @@ std::uint8_t noDumpReceived[kBankDataSize];
 } // namespace
 
 SynthCommons::SynthCommons(audioMasterCallback master)
-    : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived)
+    : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived),
+      historyState(std::make_unique<t_HistoryState>())
 {
     if (master)
     {

@@ -380,8 +380,13 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
             std::copy(std::begin(programBank), std::end(programBank), state.programs);
-        state.programs[currentProgram] = workingProgram;
-        parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
+        if (const t_Patch* edited = compare_EditedProgram())
+            state.programs[currentProgram] = *edited; // compare plays the stored one meanwhile
+        else
+        {
+            state.programs[currentProgram] = workingProgram;
+            parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
+        }
         state.currentProgram = currentProgram;
     }
     for (int i = 0; i < kNumPrograms; ++i)
@@ -392,18 +397,21 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
     TetherMidiChosenPortNames(state.outPort, state.inPort);
 }
 
-// Nothing goes to the device: the "Sync now ?" question offers that.
+// Nothing goes to the device: the "Sync now ?" question offers that. A project starts the
+// histories afresh; a preset is a step of the current program's.
 void SynthCommons::restoreChunkState(const t_ChunkState& state)
 {
     {
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
         {
+            history_Forget();
             std::copy(std::begin(state.programs), std::end(state.programs), programBank);
             patchLib_ShowProgram(state.currentProgram, false);
         }
         else
         {
+            HistoryCommand command(*this, "Preset loaded");
             for (int i = 0; i < kNumPrograms; ++i)
                 if (state.present[i])
                     programBank[currentProgram] = state.programs[i];

@@ -106,9 +106,17 @@ void SynthEditor::editorControlsLib_RefreshParameterInfo()
 void SynthEditor::editorControlsLib_OnControlMouseMoved(CControl* control)
 {
     const t_EditorControl* row = editorControlsLib_GetEditorControl(control);
-    if (!row || row->id == infoLineParameter)
+    if (!row)
         return;
-    editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
+    // What undo, redo and compare would do changes under the pointer: asked each time.
+    if (const std::string hover = hoverText(row->id); !hover.empty())
+    {
+        if (hover != infoLineText())
+            showInfoLine(hover.c_str(), row->id);
+        return;
+    }
+    if (row->id != infoLineParameter)
+        editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
 void SynthEditor::mouseMoved(CDrawContext*, CControl* control)

@@ -511,7 +511,10 @@ void SynthCommons::TetherMidiReceive(std::vector<unsigned char> message, bool sn
     VstMidiEvent event = makeMidiEvent(bytes[0], bytes[1], bytes[2]);
     if (processEvent_CheckForProgramChange(&event) || processEvent_CheckForNRPN(&event) ||
         parameterLib_SetParameterValueFromHW(&event))
+    {
+        history_TakeDeviceChanges(false);
         return;
+    }
     // A control change that no parameter claims goes back to the interface.
     SendMidiSize3Event(static_cast<char>(bytes[0]), static_cast<char>(bytes[1]), static_cast<char>(bytes[2]),
                        true, false);

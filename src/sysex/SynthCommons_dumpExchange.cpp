@@ -319,7 +319,7 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
     if (editorWindowOpen())
         postToEditor(POSTPROCESS_APPLY_PROGRAM, currentProgram, nullptr, 0);
     else
-        patchLib_SetParametersFromPatch(&slot, false);
+        patchLib_ApplyReceived(currentProgram, false);
     updateDisplay();
 }
 

@@ -259,3 +259,89 @@ TEST_F(PanelWithDevice, ATypedPatternNameReachesTheDevice)
     EXPECT_TRUE(
         deviceHolds([](const esxsim::PatternImage& p) { return std::memcmp(p.data(), "groove", 6) == 0; }));
 }
+
+// Undo and redo bring the panel, the host and the device back together; compare plays the
+// stored pattern on the device and then the edited one again.
+TEST_F(PanelWithDevice, UndoRedoAndCompareKeepPanelHostAndDeviceTogether)
+{
+    constexpr unsigned kDrum7bRegion = kDrumRegion + kDrumLength * 8;
+    click(centreOf(EPARAM_PATTERN_RESET, CTRL_COMMAND_BUTTON, 20, 10)); // the device starts from ours
+    answer(true);
+    ASSERT_TRUE(infoLineShows("Pattern has been reset"));
+    const long initialCutoff = std::lround(plugin->getParameter(kD1Cutoff) * 127.0f);
+    ASSERT_TRUE(
+        deviceHolds([&](const esxsim::PatternImage& p) { return p[kDrum1CutoffByte] == initialCutoff; }));
+    const esxsim::PatternImage stored = device.currentPattern();
+
+    // A knob turned, Drum1 pasted onto Drum7B.
+    selectPart(EPARAM_PART_DRUM1);
+    plugin->dispatch(effSetEditKnobMode, 0, 2); // linear: down lowers the value
+    const CPoint knob = centreOf(EPARAM_PART_FILTER_CUTOFF, CTRL_KNOB, 26, 25);
+    host.movePanel(knob);
+    host.button(true);
+    idleFor(40);
+    host.movePanel(CPoint(knob.x, knob.y + 40));
+    idleFor(40);
+    host.button(false);
+    idleFor(60);
+    const long turned = std::lround(plugin->getParameter(kD1Cutoff) * 127.0f);
+    ASSERT_NE(turned, initialCutoff);
+    click(centreOf(EPARAM_PART_COPY, CTRL_COMMAND_BUTTON, 20, 10));
+    click(centreOf(EPARAM_PART_DRUM7B, CTRL_SELECTOR_BUTTON, 16, 13));
+    click(centreOf(EPARAM_PART_PASTE, CTRL_COMMAND_BUTTON, 20, 10));
+    ASSERT_TRUE(infoLineShows("Drum part pasted"));
+    ASSERT_TRUE(deviceHolds([&](const esxsim::PatternImage& p)
+                            { return p[kDrum7bRegion + 5] == turned && p[kDrum1CutoffByte] == turned; }));
+    const esxsim::PatternImage edited = device.currentPattern();
+
+    const auto holds = [&](const esxsim::PatternImage& expected)
+    {
+        return deviceHolds(
+            [&](const esxsim::PatternImage& p)
+            {
+                return p[kDrum1CutoffByte] == expected[kDrum1CutoffByte] &&
+                       std::memcmp(&p[kDrum7bRegion], &expected[kDrum7bRegion], kDrumLength) == 0;
+            });
+    };
+    const auto panelShowsCutoff = [&](long value)
+    {
+        selectPart(EPARAM_PART_DRUM1);
+        park();
+        const Image expected = reference->render(
+            [&](SynthCommons& synth, SynthEditor& editor)
+            {
+                selectMode(synth, editor, EPARAM_MODE_PARTS);
+                synth.parameterLib_SetParameterValueFromEditor(EPARAM_PART_FILTER_CUTOFF,
+                                                               IntToFloat(static_cast<unsigned>(value)));
+                editor.editorControlsLib_SetAllControlValue(nullptr);
+            });
+        const t_EditorContainer* filter = editorTables_FindContainer(c_EditorContainers, CONT_PART_FILTER);
+        return differencesFrom(expected, "cutoff",
+                               CRect(filter->x, filter->y, filter->x + 90, filter->y + 75),
+                               kThroughASync) == 0;
+    };
+    const CPoint undo = centreOf(EPARAM_UNDO, CTRL_COMMAND_BUTTON, 18, 10);
+    const CPoint redo = centreOf(EPARAM_REDO, CTRL_COMMAND_BUTTON, 18, 10);
+    const CPoint compare = centreOf(EPARAM_COMPARE, CTRL_TOGGLE_BUTTON, 36, 10);
+
+    click(undo);
+    click(undo);
+    EXPECT_TRUE(holds(stored)) << "the device";
+    EXPECT_EQ(std::lround(plugin->getParameter(kD1Cutoff) * 127.0f), initialCutoff) << "the host";
+    EXPECT_TRUE(panelShowsCutoff(initialCutoff)) << "the panel";
+
+    click(redo);
+    click(redo);
+    EXPECT_TRUE(holds(edited));
+    EXPECT_EQ(std::lround(plugin->getParameter(kD1Cutoff) * 127.0f), turned);
+    EXPECT_TRUE(panelShowsCutoff(turned));
+
+    click(compare);
+    EXPECT_TRUE(infoLineShows("Stored pattern heard"));
+    EXPECT_TRUE(holds(stored));
+    EXPECT_EQ(std::lround(plugin->getParameter(kD1Cutoff) * 127.0f), initialCutoff);
+    click(compare);
+    EXPECT_TRUE(infoLineShows("Edited pattern heard"));
+    EXPECT_TRUE(holds(edited));
+    EXPECT_EQ(std::lround(plugin->getParameter(kD1Cutoff) * 127.0f), turned);
+}
