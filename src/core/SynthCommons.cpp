@@ -1,5 +1,6 @@
 #include "SynthCommons.h"
 
+#include "../commands/HistoryState.h"
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
@@ -35,7 +36,7 @@ const t_HostMidiLink kPlainHostMidiLink;
 
 SynthCommons::SynthCommons(audioMasterCallback master)
     : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived),
-      hostLink(&kPlainHostMidiLink)
+      hostLink(&kPlainHostMidiLink), historyState(std::make_unique<t_HistoryState>())
 {
     if (master)
     {

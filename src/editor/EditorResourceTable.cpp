@@ -7,6 +7,8 @@ const t_EditorPicture c_EditorPictures[] = {
     {126, 52, 5000, 100}, // knob strip
     {128, 54, 42, 2},     // button
     {129, 42, 42, 2},     // small button (copy, paste, reset)
+    {225, 36, 42, 2},     // undo and redo
+    {226, 72, 42, 2},     // compare, lit while comparing
     {130, 16, 32, 2},     // LED
     {132, 20, 45, 5},     // modulation type pictures
     {133, 11, 18, 2},     // amp envelope pictures
@@ -108,6 +110,8 @@ const t_EditorResource c_EditorResources[] = {
     bitmap(RES_KNOB, 126),
     bitmap(RES_BUTTON, 128),
     bitmap(RES_SMALL_BUTTON, 129),
+    bitmap(RES_HISTORY_BUTTON, 225),
+    bitmap(RES_COMPARE_BUTTON, 226),
     bitmap(RES_LARGE_BUTTON, 213),
     bitmap(RES_QUESTION_YES, 204, CONT_QUESTION),
     bitmap(RES_QUESTION_NO, 205, CONT_QUESTION),

@@ -37,6 +37,8 @@ enum e_EditorResourceID : std::uint32_t
     RES_PART_PAGE = 1,
     RES_MIX_PAGE = 2,
     RES_GLOBAL_PAGE = 3,
+    RES_HISTORY_BUTTON = 4, // undo and redo
+    RES_COMPARE_BUTTON = 5,
     RES_SETUP_PAGE = 6,
     RES_KNOB_CENTRED = 7,
     RES_KNOB = 8,
@@ -111,6 +113,7 @@ enum e_EditorContainer : std::uint32_t
     CONT_SMALL_PICTURE_1 = 0x00040000,
     CONT_SMALL_PICTURE_2 = 0x00080000,
     CONT_PROGRAM_SELECTOR = 0x00100000,
+    CONT_HISTORY = 0x00200000, // undo, redo and compare
     CONT_SETUP_PANEL = 0x01000000,
     CONT_TETHER_PANEL = 0x02000000,
     CONT_MIDI_TEST_ANSWERS_1 = 0x04000000,

@@ -118,12 +118,13 @@ bool SynthCommons::makeRoomForSysexPiece(std::uint32_t size)
     return true;
 }
 
-// A whole message has been joined: to the MIDI test while it runs, else to the dispatcher.
+// A whole message has been joined: to the MIDI test while it runs (or when it began while the
+// test ran), else to the dispatcher.
 void SynthCommons::finishSysexReception()
 {
     if (synthEditor)
         synthEditor->postProcessRemovePending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
-    if (midiTestRunning)
+    if (midiTestRunning || sysexReceivingForTest)
         midiTest_OnSysex(sysexReceiveBuffer, sysexReceiveLength);
     else
     {
@@ -153,6 +154,7 @@ bool SynthCommons::processEvent_CheckForSysex(const unsigned char* message, std:
         sysexReceiving = true;
         sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
         sysexReceiveDumpType = sysex_GetDumpType(message, size);
+        sysexReceivingForTest = midiTestRunning;
         if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
             postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
     }
@@ -205,7 +207,8 @@ void SynthCommons::sysex_IncompleteDumpCheck()
 
 // A reception that stopped short: a dump is completed from the initial pattern or bank, what
 // cannot be completed is dropped with "Dump error". At the check a reception already longer
-// than a dump stays open for its end; a cut one is dropped.
+// than a dump stays open for its end; a cut one is dropped. The MIDI test's message is never
+// completed: the initial pattern is the very message the test sent, and a cut one has failed.
 void SynthCommons::endSysexReceptionEarly(bool cut)
 {
     std::vector<unsigned char> tail;
@@ -214,6 +217,8 @@ void SynthCommons::endSysexReceptionEarly(bool cut)
         if (!sysexReceiving)
             return;
         const int type = sysexReceiveDumpType;
+        if (sysexReceivingForTest)
+            return abandonSysexReception();
         if (sysexReceiveLength > 4 && isPatternOrBank(type) && sysexReceiveLength < fullLengthOf(type))
         {
             const std::vector<std::uint8_t>& initial = initialDumpOf(type);
@@ -317,7 +322,7 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
     if (editorWindowOpen())
         postToEditor(POSTPROCESS_APPLY_PROGRAM, currentProgram, nullptr, 0);
     else
-        patchLib_SetParametersFromPatch(&slot, false);
+        patchLib_ApplyReceived(currentProgram, false);
     updateDisplay();
 }
 

@@ -201,13 +201,14 @@ protected:
                                attempts) == 0;
     }
 
-    bool questionShows(int type)
+    bool questionShows(int type, int attempts = 40)
     {
         const Image expected = reference->render([&](SynthCommons&, SynthEditor& editor)
                                                  { editor.editorControlsLib_AskQuestion(type); });
         const t_EditorContainer* box = editorTables_FindContainer(c_EditorContainers, CONT_QUESTION);
         return differencesFrom(expected, "question",
-                               CRect(box->x, box->y, box->x + box->width, box->y + box->height)) == 0;
+                               CRect(box->x, box->y, box->x + box->width, box->y + box->height),
+                               attempts) == 0;
     }
 
     void answer(bool yes)

@@ -23,8 +23,9 @@ struct ScreenCase
     std::uint32_t word1;
 };
 
-// The screens and their containers: LCD 0x2, info line 0x4000, mode buttons 0x4 in every one.
-constexpr std::uint32_t kCommon = 0x00004006;
+// The screens and their containers: LCD 0x2, info line 0x4000, mode buttons 0x4, and undo, redo
+// and compare 0x200000 in every one.
+constexpr std::uint32_t kCommon = 0x00204006;
 constexpr std::uint32_t kPartPage = kCommon | 0x000C0100;
 constexpr ScreenCase kScreens[] = {
     {"setup", EPARAM_MODE_SETUP, kCommon | 0x13000080, 0}, // with the Host-mode warning
