@@ -29,9 +29,12 @@ enum e_Port : std::uint32_t
     PORT_COUNT,
 };
 
-// Room that the MIDI ports ask the host for (rsz:minimumSize): one pattern dump (4898 bytes)
-// with its event header, in or out, and more.
-constexpr std::uint32_t kMidiBufferBytes = 8192;
+// Room that the MIDI ports ask the host for (rsz:minimumSize). Out: one pattern dump (4898
+// bytes) with its event header, and more. In: what a JACK MIDI port carries in one cycle (up
+// to 32 KB), since a fast interface may hand over many pieces of a bank at once and a host
+// drops the events beyond the room it gave.
+constexpr std::uint32_t kMidiOutBufferBytes = 8192;
+constexpr std::uint32_t kMidiInBufferBytes = 65536;
 // What one block hands the host's MIDI at most (but one larger message alone).
 constexpr std::uint32_t kMidiBytesPerBlock = 4096;
 

@@ -93,7 +93,8 @@ void writeMidiPort(std::ostream& out, std::uint32_t index, bool input)
         << "        lv2:designation lv2:control ;\n        lv2:index " << index << " ;\n"
         << "        lv2:symbol " << (input ? "\"midi_in\"" : "\"midi_out\"") << " ;\n"
         << "        lv2:name " << (input ? "\"MIDI in\"" : "\"MIDI out\"") << " ;\n"
-        << "        rsz:minimumSize " << lv2::kMidiBufferBytes << " ;\n    ]";
+        << "        rsz:minimumSize " << (input ? lv2::kMidiInBufferBytes : lv2::kMidiOutBufferBytes)
+        << " ;\n    ]";
 }
 
 void writeParameterPort(std::ostream& out, SynthCommons& synth, const t_HostParameter& host)
