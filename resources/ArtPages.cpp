@@ -277,11 +277,6 @@ Box plateAround(const std::vector<PagePlate>& plates, const Box& member)
 
 void sectionMark(cairo_t* cr, const t_ArtSection& s, const std::vector<PagePlate>& plates)
 {
-    if (s.style == SectionStyle::Warning)
-    {
-        const Box lines = sectionBounds(s);
-        fillBox(cr, {lines.x - 7, lines.y, 2, lines.h}, kWarning);
-    }
     if (s.style == SectionStyle::Bracket)
     {
         Box span;

@@ -92,11 +92,11 @@ void applyWorkingProgram(SynthCommons* synth)
 
 void requestFromDevice(SynthCommons* synth, const unsigned char* request, std::uint32_t length, bool current)
 {
-    if (synth->midiMode != MIDI_MODE_TETHER || !synth->TetherMidiHardwareAttached())
+    if (!synth->SendMidiSysexPossible())
         return;
     if (current)
         synth->expectedDumpType = kCurrentPatternDumpType;
-    synth->TetherMidiSend(request, length);
+    synth->SendMidiSysex(request, length);
 }
 
 bool isBankQuestion(int question)

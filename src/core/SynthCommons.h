@@ -3,6 +3,8 @@
 // creates the editor.
 #pragma once
 
+#include "../midi/HostMidiPacer.h"
+#include "../midi/HostSysexQueue.h"
 #include "../midi/MidiBackend.h"
 #include "../midi/MidiEventQueue.h"
 #include "../params/ParameterTypes.h"
@@ -233,6 +235,15 @@ public:
     void midiQueue_InitQueue();
     void midiQueue_SendVstEvents(VstEvents* events, bool towardHost);
     void midiQueue_ProcessVstEvents();
+    // SysEx toward the device by the MIDI mode's road: possible in Tether MIDI mode with the
+    // device detected, and in Host mode when the host's MIDI carries SysEx.
+    bool SendMidiSysexPossible();
+    void SendMidiSysex(const unsigned char* message, std::uint32_t length);
+
+    // The host's MIDI link (midi/HostMidiLink.h): asked at construction; where the host carries
+    // SysEx, Host mode can do everything and is where a new instance starts.
+    void hostLink_Ask();
+    bool hostLink_CarriesSysex() const { return hostLink->carriesSysex; }
 
     // Incoming host MIDI.
     void processEvents_NotesModifier(VstEvents* events);
@@ -300,6 +311,7 @@ public:
 
     // SysEx reception and dumps.
     bool processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot);
+    bool processEvent_CheckForSysex(const unsigned char* message, std::uint32_t size, bool snapshot);
     void sysex_IncompleteDumpCheck();
 
     // Edit history and compare (src/commands/SynthCommons_history.cpp). Steps are recorded where
@@ -410,6 +422,10 @@ public:
     t_MidiEventQueue hostQueueSingleToHost;
     t_MidiEventQueue hostQueueShortNRPN;
     t_MidiEventQueue hostQueueLongNRPN;
+    HostSysexQueue hostSysexQueue;
+    HostMidiPacer hostPacer;
+    const t_HostMidiLink* hostLink;
+    std::int32_t processingFrames = 0; // of the processing call under way
 
     // Incoming host MIDI.
     t_MidiNRPNData nrpnReceive{};
@@ -482,6 +498,8 @@ private:
     void refreshEditorForChange(e_ParameterID id, unsigned index, float value);
     bool dropsMessagesNow() const;
     void routeBuiltMessage(VstEvents* events, bool towardHost);
+    void flushHostQueue(t_MidiEventQueue& queue, int groupSize);
+    void flushHostSysex();
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
     void stopTetherThreads();
@@ -507,6 +525,7 @@ private:
     void showInfo(const char* text);
     void postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs);
     void sendHeldNoteOff(const t_HeldNote& slot);
+    void receiveHostSysex(const VstMidiSysexEvent& event);
     void takeChunkState(t_ChunkState& state, int kind);
     void restoreChunkState(const t_ChunkState& state);
 

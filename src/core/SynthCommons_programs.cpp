@@ -151,7 +151,7 @@ void SynthCommons::patchLib_ProgramRenamed()
         synthEditor->editorControlsLib_UpdateProgramName();
     if (hostKind == HOST_AUDIO_UNIT)
         patchLib_InitPatchesMenuItems();
-    if (midiMode == MIDI_MODE_TETHER && TetherMidiHardwareAttached())
+    if (SendMidiSysexPossible())
     {
         patchLib_SetPatchFromParameters(&programBank[currentProgram]);
         patchLib_SetParametersFromPatch(&programBank[currentProgram], true);
@@ -233,7 +233,7 @@ void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
     if (windowOpen)
     {
         synthEditor->editorControlsLib_SetAllControlValue(nullptr);
-        if (!(send && TetherMidiHardwareAttached()))
+        if (!(send && SendMidiSysexPossible()))
             synthEditor->syncingNotif(false, nullptr);
     }
     if (hostKind == HOST_AUDIO_UNIT)

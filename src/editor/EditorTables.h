@@ -68,6 +68,7 @@ enum e_EditorResourceID : std::uint32_t
     RES_FX_CHAIN_123 = 33,
     RES_MUTE_BUTTON = 34,
     RES_ROLL_TYPE_LABEL = 35,
+    RES_HOST_MODE_WARNING_BAR = 40,
     RES_OVERLAY = 42,
     RES_SMALL_PICTURE_1 = 43,
     RES_SMALL_PICTURE_2 = 44,
@@ -117,7 +118,8 @@ enum e_EditorContainer : std::uint32_t
     CONT_TETHER_PANEL = 0x02000000,
     CONT_MIDI_TEST_ANSWERS_1 = 0x04000000,
     CONT_MIDI_TEST_ANSWERS_2 = 0x08000000,
-    CONT_WORD1 = 0x80000000, // alone: the frame
+    CONT_HOST_MODE_WARNING = 0x10000000, // on the setup panel
+    CONT_WORD1 = 0x80000000,             // alone: the frame
     CONT_PART_FILTER = 0x80000020,
     CONT_PART_MODULATION = 0x80000040,
     CONT_PART_PITCH_LEVEL = 0x80000080,
@@ -180,6 +182,7 @@ struct t_ResourceLabel
     const CColor* colour;
     int face;
     int align;
+    const CColor* ground = nullptr; // filled under the text; null: transparent
 };
 
 struct t_ResourceOnOff
@@ -431,6 +434,7 @@ bool editorTables_FrameSize(e_EditorResourceID id, int* width, int* height);
 
 bool editorControlsLib_VisibleContainersCbk_IsSetupMode(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsTetherMidi(SynthCommons* synth);
+bool editorControlsLib_VisibleContainersCbk_HostModeCannotDump(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode1(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode2(SynthCommons* synth);

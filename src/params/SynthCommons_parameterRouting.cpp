@@ -539,7 +539,7 @@ void SynthCommons::parameterLib_SetParameterValueFromPatch(t_Parameter* p, bool 
 
 void SynthCommons::parameterLib_SetAllParametersValueFromPatch(bool send)
 {
-    if (send && TetherMidiHardwareAttached())
+    if (send && SendMidiSysexPossible())
         send = !sendWorkingPatternAsDump();
     for (t_Parameter* p = parameters; p && p->id != PARAM_END; ++p)
         parameterLib_SetParameterValueFromPatch(p, send);

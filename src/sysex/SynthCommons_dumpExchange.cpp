@@ -143,13 +143,17 @@ void SynthCommons::finishSysexReception()
 
 bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot)
 {
+    return processEvent_CheckForSysex(message.data(), static_cast<std::uint32_t>(message.size()), snapshot);
+}
+
+bool SynthCommons::processEvent_CheckForSysex(const unsigned char* message, std::uint32_t size, bool snapshot)
+{
     std::lock_guard<std::mutex> lock(sysexReceiveLock);
-    const auto size = static_cast<std::uint32_t>(message.size());
     if (!sysexReceiving && size > 4 && message[0] == kSysexStart)
     {
         sysexReceiving = true;
         sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
-        sysexReceiveDumpType = sysex_GetDumpType(message.data(), size);
+        sysexReceiveDumpType = sysex_GetDumpType(message, size);
         sysexReceivingForTest = midiTestRunning;
         if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
             postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
@@ -167,10 +171,9 @@ bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& 
     if (!makeRoomForSysexPiece(size))
         return true;
 
-    const unsigned char* end =
-        static_cast<const unsigned char*>(std::memchr(message.data(), kSysexEnd, size));
-    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message.data()) + 1 : size;
-    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message.data(), copied);
+    const unsigned char* end = static_cast<const unsigned char*>(std::memchr(message, kSysexEnd, size));
+    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message) + 1 : size;
+    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message, copied);
     sysexReceiveLength += copied;
     if (end)
         finishSysexReception();
@@ -344,7 +347,7 @@ bool SynthCommons::sendWorkingPatternAsDump()
     if (!dump)
         return false;
     postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, kSyncingHideDelayMs);
-    TetherMidiSend(dump, total);
+    SendMidiSysex(dump, total);
     delete[] dump;
     return true;
 }

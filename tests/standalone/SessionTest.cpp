@@ -12,6 +12,7 @@
 #include "editor/SynthEditor.h"
 #include "params/ParameterValues.h"
 #include "support/FileBytes.h"
+#include "support/Polling.h"
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -44,18 +45,6 @@ std::vector<std::string> jackPorts()
     names.insert(names.end(), outputs.begin(), outputs.end());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
 }
 
 class Session : public ::testing::Test
