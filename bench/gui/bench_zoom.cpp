@@ -7,9 +7,9 @@
 // the pictures of a zoom add, once it is used and not before.
 //
 // Needs an X server (DISPLAY; scripts/test's Xvfb or any other).
+#include "ProcessMemory.h"
 #include "core/VendorCalls.h"
 #include "platform/Module.h"
-#include "support/PrivateMemory.h"
 #include "vst/VstInterface.h"
 
 #include <X11/Xlib.h>

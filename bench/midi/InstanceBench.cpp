@@ -1,7 +1,7 @@
 // What one more plug-in instance costs while a JACK server runs: the time to create and
 // destroy it, and the private memory it holds, idle and with a dump arriving.
+#include "../ProcessMemory.h"
 #include "core/SynthCommons.h"
-#include "support/PrivateMemory.h"
 #include "sysex/InitPatterns.h"
 
 #include <benchmark/benchmark.h>

@@ -21,6 +21,13 @@
 //                              panel opens at that zoom from now on, whatever the user's
 //                              settings say, and the settings are left as they are (until the
 //                              user picks a zoom on the panel); 0 for another text.
+//
+// The other way, the plug-in asks a host made for it (src/lv2) with audioMasterVendorSpecific:
+// kVendorCallTag in index, the code in value. Other hosts answer 0.
+//
+//   HOST_CALL_MIDI_LINK        Answers the address of the host's t_HostMidiLink (what its MIDI
+//                              carries and how fast, midi/HostMidiLink.h), which stays valid as
+//                              long as the plug-in; asked once, at construction.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +42,11 @@ enum e_VendorCall : std::int32_t
     VENDOR_CALL_RENDER_PNG = 3,
     VENDOR_CALL_DEVICE_STATUS = 4,
     VENDOR_CALL_ZOOM = 5,
+};
+
+enum e_HostCall : std::int32_t
+{
+    HOST_CALL_MIDI_LINK = 1,
 };
 
 constexpr int kVendorTextLength = 128;

@@ -71,6 +71,8 @@ bool SynthEditor::open(void* ptr)
 
 void SynthEditor::close()
 {
+    if (windowOpen)
+        synth->compare_End(true); // compare is a look at the panel: the edited program returns
     windowOpen = false;
     CFrame* closing = frame;
     if (closing)
@@ -91,6 +93,7 @@ void SynthEditor::idleBeforeRedraw()
 {
     applyPendingZoom();
     postProcessExecute();
+    synth->history_TakeDeviceChanges();
     if (visibilityPending.exchange(false))
         editorControlsLib_UpdateVisibleContainers();
     applyPendingPushes();
@@ -101,6 +104,11 @@ void SynthEditor::draw(const CRect& area)
 {
     if (frame)
         frame->invalidRect(area);
+}
+
+bool SynthEditor::onShortcut(const VstKeyCode& key)
+{
+    return zoomShortcut(key) || historyShortcut(key);
 }
 
 bool SynthEditor::onPanelThread() const

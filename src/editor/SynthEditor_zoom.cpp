@@ -97,7 +97,7 @@ void SynthEditor::applyPendingZoom()
     editorControlsLib_SetControlValue(EPARAM_ZOOM, nullptr, kNoIndex);
 }
 
-bool SynthEditor::onPanelKey(const VstKeyCode& key)
+bool SynthEditor::zoomShortcut(const VstKeyCode& key)
 {
     const int percent = zoomOfKey(key, getZoom());
     if (percent == 0)

@@ -303,9 +303,9 @@ bool CFrame::onKeyDown(const VstKeyCode& key)
 {
     if (menuSession)
         return menuSession->onKeyDown(key);
-    if (editor && editor->onPanelKey(key))
+    if (focusView && focusView->onKeyDown(key))
         return true;
-    return focusView && focusView->onKeyDown(key);
+    return editor && editor->onShortcut(key);
 }
 
 bool CFrame::onKeyUp(const VstKeyCode& key)

@@ -22,15 +22,9 @@ public:
     virtual bool processEvents() = 0;
     // Gives the window another fixed size, as the editor asks (audioMasterSizeWindow).
     virtual void resize(int width, int height) = 0;
-
-    struct Key
-    {
-        VstKeyCode code;
-        bool down;
-    };
-    // The keys typed into the window (not into the editor's own window) since the last call,
-    // for effEditKeyDown and effEditKeyUp.
-    virtual std::vector<Key> takeKeys() = 0;
+    // The keys pressed in the window since the last call (over the editor too, which leaves
+    // them to its host), as a host hands them to the editor.
+    virtual std::vector<VstKeyCode> takeKeys() = 0;
 };
 
 // A top-level window of a fixed size on a connection of its own; null when there is no X

@@ -5,7 +5,6 @@
 
 enum e_ParameterID : std::uint32_t
 {
-    PARAM_ZOOM = 1,
     PARAM_PATCH_NAME = 3,
     PARAM_DUMP_REQUEST_CURRENT = 4,
     PARAM_DUMP_REQUEST_BANK_A = 5,
@@ -117,13 +116,18 @@ enum e_ParameterID : std::uint32_t
     PARAM_PART_SLICE_SELECT = 110,
     PARAM_PART_AUDIOIN = 111,
     PARAM_PART_KEYBOARD2 = 112,
-    PARAM_END = 113,
+    // Undo, redo and compare.
+    PARAM_UNDO = 113,
+    PARAM_REDO = 114,
+    PARAM_COMPARE = 115,
+    // The panel's zoom.
+    PARAM_ZOOM = 116,
+    PARAM_END = 117,
 };
 
 enum e_EditorParameterID : std::uint32_t
 {
     EPARAM_PATCH_NAME = 0,
-    EPARAM_ZOOM = 1, // the panel's zoom, on the setup page
     EPARAM_SELECT_PROGRAM = 4,
     EPARAM_DUMP_REQUEST_CURRENT = 5,
     EPARAM_DUMP_REQUEST_BANK_A = 6,
@@ -252,7 +256,13 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_MIX_WAVE_FIRST = 161,
     EPARAM_MIX_SLICE_FIRST = 174,
     EPARAM_MIX_PAN_FIRST = 187,
-    EPARAM_END = 200, // also "no editor parameter"
+    // Undo, redo and compare, beside the command buttons.
+    EPARAM_UNDO = 200,
+    EPARAM_REDO = 201,
+    EPARAM_COMPARE = 202,
+    // The panel's zoom, on the setup page.
+    EPARAM_ZOOM = 203,
+    EPARAM_END = 204, // also "no editor parameter"
 };
 
 constexpr unsigned kMixExtraStrips = 13;

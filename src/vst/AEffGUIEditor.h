@@ -56,9 +56,8 @@ public:
 
     bool onKeyDown(VstKeyCode& keyCode) override;
     bool onKeyUp(VstKeyCode& keyCode) override;
-    // A key pressed on the panel while no popup menu is up, before the view with the focus
-    // hears it: the editor's own shortcuts. True when used.
-    virtual bool onPanelKey(const VstKeyCode& /*key*/) { return false; }
+    // A key that no view of the frame took (Ctrl+Z, Ctrl + plus and the like); true when used.
+    virtual bool onShortcut(const VstKeyCode& /*keyCode*/) { return false; }
 
     // The panel's size in units, at 100 %.
     void setPanelSize(int width, int height);

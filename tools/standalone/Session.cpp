@@ -97,14 +97,6 @@ void noDisplay()
                  "pavonis --screenshot FILE.png draws it into a file\n",
                  display ? display : "");
 }
-
-// Keys as a music host hands them on: effEditKeyDown and effEditKeyUp.
-void forwardKeys(const HostedPlugin& plugin, gui::HostWindow& window)
-{
-    for (const gui::HostWindow::Key& key : window.takeKeys())
-        plugin.dispatch(key.down ? effEditKeyDown : effEditKeyUp, key.code.character, key.code.virt, nullptr,
-                        key.code.modifier);
-}
 } // namespace
 
 int runWindow(HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
@@ -136,7 +128,8 @@ int runWindow(HostedPlugin& plugin, StateFile& state, const std::string& connect
     std::uint32_t lastSave = platform::tickMs();
     while (window->processEvents() && !platform::stopRequested())
     {
-        forwardKeys(plugin, *window);
+        for (const VstKeyCode& key : window->takeKeys()) // Ctrl+Z and the like, as a host passes them
+            plugin.dispatch(effEditKeyDown, key.character, key.virt, nullptr, key.modifier);
         plugin.dispatch(effEditIdle);
         connection.update();
         status.update();

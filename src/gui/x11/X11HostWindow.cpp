@@ -35,7 +35,7 @@ public:
         fixSize(width, height);
         deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &deleteWindow, 1);
-        XSelectInput(display, window, StructureNotifyMask | KeyPressMask | KeyReleaseMask);
+        XSelectInput(display, window, StructureNotifyMask | KeyPressMask);
         XSync(display, False); // the editor looks the window up on a connection of its own
     }
     ~X11HostWindow() override
@@ -65,8 +65,8 @@ public:
                 closed = true;
             else if (event.type == DestroyNotify && event.xdestroywindow.window == window)
                 closed = destroyed = true;
-            else if (event.type == KeyPress || event.type == KeyRelease)
-                keys.push_back({keyOf(event.xkey), event.type == KeyPress});
+            else if (event.type == KeyPress)
+                keys.push_back(keyOf(event.xkey));
         }
         return !closed;
     }
@@ -79,9 +79,17 @@ public:
         XSync(display, False);
     }
 
-    std::vector<Key> takeKeys() override { return std::exchange(keys, {}); }
+    std::vector<VstKeyCode> takeKeys() override { return std::exchange(keys, {}); }
 
 private:
+    static VstKeyCode keyOf(XKeyEvent& event)
+    {
+        char text[8] = {};
+        KeySym keysym = 0;
+        XLookupString(&event, text, sizeof text - 1, &keysym, nullptr);
+        return vstKeyFromX11(keysym, text[0], event.state);
+    }
+
     void setClass(const char* title)
     {
         std::string name(title);
@@ -90,14 +98,6 @@ private:
         std::string className(title);
         XClassHint hint{name.data(), className.data()};
         XSetClassHint(display, window, &hint);
-    }
-
-    static VstKeyCode keyOf(XKeyEvent event)
-    {
-        char text[8] = {};
-        KeySym keysym = 0;
-        XLookupString(&event, text, sizeof text - 1, &keysym, nullptr);
-        return vstKeyFromX11(keysym, text[0], event.state);
     }
 
     // The editor has one size: the window manager offers no resizing.
@@ -116,7 +116,7 @@ private:
     Atom deleteWindow = 0;
     bool closed = false;
     bool destroyed = false;
-    std::vector<Key> keys;
+    std::vector<VstKeyCode> keys;
 };
 } // namespace
 

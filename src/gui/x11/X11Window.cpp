@@ -137,6 +137,20 @@ public:
     cairo_surface_t* target;
 };
 
+// The panel has one size: a host that embeds the window by its handle and reads its size hints
+// keeps it at that size (and centres it in a larger area) instead of stretching it.
+void keepSize(Display* display, Window window, const CRect& size)
+{
+    XSizeHints* hints = XAllocSizeHints();
+    if (!hints)
+        return;
+    hints->flags = PMinSize | PMaxSize | PBaseSize;
+    hints->min_width = hints->max_width = hints->base_width = std::max(size.getWidth(), 1);
+    hints->min_height = hints->max_height = hints->base_height = std::max(size.getHeight(), 1);
+    XSetWMNormalHints(display, window, hints);
+    XFree(hints);
+}
+
 CRect exposedArea(const XExposeEvent& event)
 {
     return CRect(event.x, event.y, event.x + event.width, event.y + event.height);
@@ -181,6 +195,14 @@ public:
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
     void resize(const CRect& newSize) override;
+    std::uintptr_t nativeHandle() const override { return canvas.window; }
+    void centreIn(int width, int height) override
+    {
+        area = CRect(0, 0, width, height);
+        XMoveWindow(display, canvas.window, std::max((width - size.getWidth()) / 2, 0),
+                    std::max((height - size.getHeight()) / 2, 0));
+        XFlush(display);
+    }
 
     Display* getDisplay() const { return display; }
     void popupOpened(X11Popup* popup);
@@ -193,6 +215,7 @@ private:
     Display* display;
     X11Canvas canvas;
     CRect size;
+    CRect area; // the area a host gave, where the window stays in the middle; empty when none
     WindowEventSink* sink;
     std::vector<X11Popup*> popups;
     bool mapped = false;
@@ -332,6 +355,7 @@ std::unique_ptr<X11FrameWindow> X11FrameWindow::create(Window parent, const CRec
                       static_cast<unsigned>(std::max(size.getHeight(), 1)), 0, CopyFromParent, InputOutput,
                       CopyFromParent, CWEventMask | CWBorderPixel | CWBackPixmap, &attributes);
     XStoreName(display, window, title ? title : "");
+    keepSize(display, window, size);
     XMapWindow(display, window);
     XSync(display, False);
     return std::make_unique<X11FrameWindow>(display, window, parentAttributes.visual, size, sink);
@@ -403,9 +427,12 @@ void X11FrameWindow::releaseKeyboardFocus()
 void X11FrameWindow::resize(const CRect& newSize)
 {
     size = CRect(0, 0, std::max(newSize.getWidth(), 1), std::max(newSize.getHeight(), 1));
+    keepSize(display, canvas.window, size);
     XResizeWindow(display, canvas.window, static_cast<unsigned>(size.getWidth()),
                   static_cast<unsigned>(size.getHeight()));
     canvas.resize(size.getWidth(), size.getHeight());
+    if (!area.isEmpty())
+        centreIn(area.getWidth(), area.getHeight());
     XFlush(display);
 }
 

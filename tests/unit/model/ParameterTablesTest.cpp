@@ -125,10 +125,10 @@ TEST_F(TablesTest, ControllersHaveTheDevicesNumbers)
 
 TEST_F(TablesTest, LookingUpAnAbsentIdGivesNull)
 {
-    for (unsigned id : {0u, 2u, unsigned(PARAM_END), 1000u})
+    for (unsigned id : {0u, 1u, 2u, unsigned(PARAM_END), 1000u})
         EXPECT_EQ(synth.parameterLib_GetParameter(static_cast<e_ParameterID>(id)), nullptr) << id;
     EXPECT_EQ(synth.parameterLib_GetParameter(PARAM_PATCH_NAME)->id, PARAM_PATCH_NAME);
-    for (unsigned id : {2u, 3u, 18u, 19u, unsigned(EPARAM_END), 1000u})
+    for (unsigned id : {1u, 2u, 3u, 18u, 19u, unsigned(EPARAM_END), 1000u})
         EXPECT_EQ(synth.parameterLib_GetParameterNameStringFromEditor(static_cast<e_EditorParameterID>(id)),
                   nullptr)
             << id;

@@ -1,4 +1,4 @@
-// The memory that counts against one process: its private pages.
+// The memory the running process holds for itself, for the benchmarks of an instance's cost.
 #pragma once
 
 #include <fstream>
