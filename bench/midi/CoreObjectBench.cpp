@@ -1,5 +1,7 @@
-// What one more plug-in instance costs while a JACK server runs: the time to create and
-// destroy it, and the private memory it holds, idle and with a dump arriving.
+// The core object (SynthCommons) made directly, without a host and without the panel's pictures
+// registered, while a JACK server runs: the time to create and destroy it, and the private memory
+// it holds, idle, with its MIDI client and with a dump arriving. This is not what a host pays
+// for an instance: bench/host (bench_instance_cost) measures that through the built Pavonis.so.
 #include "core/SynthCommons.h"
 #include "sysex/InitPatterns.h"
 
@@ -31,7 +33,7 @@ long privateKilobytes()
 }
 
 // A host scans the plug-in or loads a project: no MIDI client may come into being.
-void BM_CreateAndDestroyInstance(benchmark::State& state)
+void BM_CoreObjectCreateAndDestroy(benchmark::State& state)
 {
     for (auto _ : state)
     {
@@ -39,11 +41,11 @@ void BM_CreateAndDestroyInstance(benchmark::State& state)
         benchmark::DoNotOptimize(synth.get());
     }
 }
-BENCHMARK(BM_CreateAndDestroyInstance)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoreObjectCreateAndDestroy)->Unit(benchmark::kMillisecond);
 
 // state.range(0): 0 idle, 1 with the port list taken (a MIDI client), 2 after a bank dump
 // was received (the reception buffers grown).
-void BM_PrivateMemoryPerInstance(benchmark::State& state)
+void BM_CoreObjectPrivateMemory(benchmark::State& state)
 {
     const auto use = [&state](SynthCommons& synth)
     {
@@ -69,7 +71,7 @@ void BM_PrivateMemoryPerInstance(benchmark::State& state)
         }
         perInstance = double(privateKilobytes() - before) / kInstancesMeasured;
     }
-    state.counters["private_kb_per_instance"] = perInstance;
+    state.counters["private_kb_per_object"] = perInstance;
 }
-BENCHMARK(BM_PrivateMemoryPerInstance)->ArgName("use")->Arg(0)->Arg(1)->Arg(2)->Iterations(1);
+BENCHMARK(BM_CoreObjectPrivateMemory)->ArgName("use")->Arg(0)->Arg(1)->Arg(2)->Iterations(1);
 } // namespace

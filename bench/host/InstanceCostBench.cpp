@@ -1,0 +1,390 @@
+// What an instance costs a host, measured as a host meets it: the built Pavonis.so loaded once
+// with dlopen, every instance made through VSTPluginMain and driven through its dispatcher
+// (open, sample rate, block size, resume; suspend, close), beside the peer plug-in Kars
+// (Debian's dpf-plugins-vst) in the same run. At the end, Pavonis' figures over Kars'.
+//
+//   BM_FirstInstanceWithLoad  dlopen and the first instance of the process
+//   BM_EditorOpen             effEditOpen and the first effEditIdle in a host's window (X
+//                             display needed): the first opening in the process, reopenings
+//                             of that panel, and first openings of other instances' panels;
+//                             then, after every page was shown, what the panel's pictures
+//                             hold with no panel open and once every instance that showed
+//                             them is closed, and an opening after that
+//   BM_OneMoreInstance        one more instance made and closed in a warm process
+//   BM_PrivateMemoryPerInstance  20 more instances held (private pages of /proc/self/smaps_rollup);
+//                             for Pavonis also what one edited program adds to each
+//
+// PAVONIS_BENCH_PLUGIN names another Pavonis.so to measure (a build of an older version).
+#include "core/VendorCalls.h"
+#include "gui/HostWindow.h"
+#include "platform/Module.h"
+#include "vst/VstInterface.h"
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <malloc.h>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+constexpr int kInstancesMeasured = 20;
+constexpr int kLaterOpenings = 10;
+constexpr float kSampleRate = 48000.0f;
+constexpr vst::intptr kBlockSize = 512;
+constexpr vst::int32 kD1Cutoff = 6; // a host parameter of program 0
+
+using EntryPoint = AEffect* (*)(audioMasterCallback);
+
+struct Peer
+{
+    const char* name;
+    std::string path;
+};
+
+std::vector<Peer> peers()
+{
+    const char* own = std::getenv("PAVONIS_BENCH_PLUGIN");
+    return {{"Pavonis", own ? own : PAVONIS_PLUGIN_PATH}, {"Kars", PEER_PLUGIN_PATH}};
+}
+
+// Figures of each plug-in, for the comparison printed at the end.
+std::map<std::string, std::map<std::string, double>> figures;
+
+vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void* ptr, float)
+{
+    switch (opcode)
+    {
+    case audioMasterVersion:
+        return 2400;
+    case audioMasterGetSampleRate:
+        return static_cast<vst::intptr>(kSampleRate);
+    case audioMasterGetBlockSize:
+        return kBlockSize;
+    case audioMasterGetProductString:
+        if (ptr)
+            std::snprintf(static_cast<char*>(ptr), 64, "Instance Bench");
+        return ptr ? 1 : 0;
+    default:
+        return 0;
+    }
+}
+
+double millisecondsSince(std::chrono::steady_clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+}
+
+// The module of a plug-in, loaded on first use and kept for the process's life.
+platform::Module* moduleOf(const Peer& peer)
+{
+    static std::map<std::string, std::unique_ptr<platform::Module>> loaded;
+    auto& module = loaded[peer.path];
+    if (!module)
+        module = std::make_unique<platform::Module>(peer.path);
+    return module->loaded() ? module.get() : nullptr;
+}
+
+vst::intptr dispatch(AEffect* effect, vst::int32 opcode, vst::int32 index = 0, vst::intptr value = 0,
+                     void* ptr = nullptr, float opt = 0.0f)
+{
+    return effect->dispatcher(effect, opcode, index, value, ptr, opt);
+}
+
+// An instance as a host makes one: created, opened, told the rate and block size, resumed.
+AEffect* createInstance(EntryPoint entry)
+{
+    AEffect* effect = entry(hostCallback);
+    if (!effect)
+        return nullptr;
+    dispatch(effect, effOpen);
+    dispatch(effect, effSetSampleRate, 0, 0, nullptr, kSampleRate);
+    dispatch(effect, effSetBlockSize, 0, kBlockSize);
+    dispatch(effect, effMainsChanged, 0, 1);
+    return effect;
+}
+
+void closeInstance(AEffect* effect)
+{
+    dispatch(effect, effMainsChanged, 0, 0);
+    dispatch(effect, effClose);
+}
+
+EntryPoint entryOf(benchmark::State& state, const Peer& peer)
+{
+    platform::Module* module = moduleOf(peer);
+    if (!module)
+    {
+        state.SkipWithError((peer.path + " does not load").c_str());
+        return nullptr;
+    }
+    // As hosts look for it: Kars exports only the older name.
+    void* symbol = module->symbol("VSTPluginMain");
+    if (!symbol)
+        symbol = module->symbol("main");
+    if (!symbol)
+        state.SkipWithError("no entry point");
+    return reinterpret_cast<EntryPoint>(symbol);
+}
+
+long privateKilobytes()
+{
+    std::ifstream rollup("/proc/self/smaps_rollup");
+    std::string key;
+    long total = 0;
+    long value = 0;
+    while (rollup >> key)
+        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
+            total += value;
+    return total;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+void record(benchmark::State& state, const Peer& peer, const std::string& figure, double value)
+{
+    state.counters[figure] = value;
+    figures[peer.name][figure] = value;
+}
+
+void BM_FirstInstanceWithLoad(benchmark::State& state, const Peer& peer)
+{
+    for (auto _ : state)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        const EntryPoint entry = entryOf(state, peer);
+        if (!entry)
+            return;
+        AEffect* effect = createInstance(entry);
+        if (effect)
+            closeInstance(effect);
+        record(state, peer, "first_instance_ms", millisecondsSince(start));
+    }
+}
+
+// The editor of one instance, opened in a host window of its own and drawn once.
+double openEditorMs(AEffect* effect, gui::HostWindow& window)
+{
+    const auto start = std::chrono::steady_clock::now();
+    dispatch(effect, effEditOpen, 0, 0, window.handle());
+    dispatch(effect, effEditIdle);
+    const double took = millisecondsSince(start);
+    window.processEvents();
+    return took;
+}
+
+std::unique_ptr<gui::HostWindow> hostWindow(AEffect* effect)
+{
+    ERect* rect = nullptr;
+    dispatch(effect, effEditGetRect, 0, 0, &rect);
+    const int width = rect ? rect->right - rect->left : 800;
+    const int height = rect ? rect->bottom - rect->top : 200;
+    auto window = gui::createHostWindow("Instance Bench", width, height);
+    if (window)
+        window->show();
+    return window;
+}
+
+// Pavonis' own vendor call: the panel shows a page as its mode button would.
+void showEveryPage(AEffect* effect)
+{
+    for (const char* page : kVendorPageNames)
+    {
+        dispatch(effect, effVendorSpecific, kVendorCallTag, VENDOR_CALL_SHOW_PAGE, const_cast<char*>(page));
+        dispatch(effect, effEditIdle);
+    }
+}
+
+// The panel's pictures, all decoded by showing every page: the memory they hold with the
+// panel closed and once its instance is closed too, and what a panel opening then costs.
+// before: the private memory before any panel opened.
+void measurePictureRetention(benchmark::State& state, const Peer& peer, AEffect* first,
+                             gui::HostWindow& window, EntryPoint entry, long before)
+{
+    AEffect* next = createInstance(entry);
+    const long nextInstance = privateKilobytes() - before;
+    dispatch(first, effEditOpen, 0, 0, window.handle());
+    showEveryPage(first);
+    dispatch(first, effEditClose);
+    malloc_trim(0);
+    record(state, peer, "pictures_kb_panel_closed", double(privateKilobytes() - before - nextInstance));
+    closeInstance(first);
+    malloc_trim(0);
+    record(state, peer, "pictures_kb_instance_closed", double(privateKilobytes() - before - nextInstance));
+    record(state, peer, "open_after_instance_closed_ms", openEditorMs(next, window));
+    dispatch(next, effEditClose);
+    closeInstance(next);
+}
+
+void BM_EditorOpen(benchmark::State& state, const Peer& peer)
+{
+    const EntryPoint entry = entryOf(state, peer);
+    if (!entry)
+        return;
+    AEffect* first = createInstance(entry);
+    if (!first || !(first->flags & effFlagsHasEditor))
+    {
+        if (first)
+            closeInstance(first);
+        state.SkipWithError("no editor");
+        return;
+    }
+    std::unique_ptr<gui::HostWindow> window = hostWindow(first);
+    if (!window)
+    {
+        closeInstance(first);
+        state.SkipWithError("no X display");
+        return;
+    }
+    malloc_trim(0);
+    const long beforeAnyPanel = privateKilobytes();
+    for (auto _ : state)
+    {
+        record(state, peer, "first_open_ms", openEditorMs(first, *window));
+        dispatch(first, effEditClose);
+        std::vector<double> reopenings;
+        for (int i = 0; i < kLaterOpenings; ++i)
+        {
+            reopenings.push_back(openEditorMs(first, *window));
+            dispatch(first, effEditClose);
+        }
+        record(state, peer, "reopen_max_ms", *std::max_element(reopenings.begin(), reopenings.end()));
+        // Other instances open their panels, each in its own window, the first one's open.
+        dispatch(first, effEditOpen, 0, 0, window->handle());
+        std::vector<double> others;
+        for (int i = 0; i < kLaterOpenings; ++i)
+        {
+            AEffect* other = createInstance(entry);
+            std::unique_ptr<gui::HostWindow> otherWindow = hostWindow(other);
+            others.push_back(openEditorMs(other, *otherWindow));
+            dispatch(other, effEditClose);
+            closeInstance(other);
+        }
+        dispatch(first, effEditClose);
+        record(state, peer, "other_instance_open_max_ms", *std::max_element(others.begin(), others.end()));
+        record(state, peer, "other_instance_open_median_ms", median(others));
+    }
+    if (std::string(peer.name) == "Pavonis")
+        measurePictureRetention(state, peer, first, *window, entry, beforeAnyPanel);
+    else
+        closeInstance(first);
+}
+
+void BM_OneMoreInstance(benchmark::State& state, const Peer& peer)
+{
+    const EntryPoint entry = entryOf(state, peer);
+    if (!entry)
+        return;
+    AEffect* resident = createInstance(entry); // the process is warm: one instance lives
+    std::vector<double> times;
+    for (auto _ : state)
+    {
+        const auto start = std::chrono::steady_clock::now();
+        AEffect* effect = createInstance(entry);
+        if (effect)
+            closeInstance(effect);
+        times.push_back(millisecondsSince(start));
+    }
+    if (resident)
+        closeInstance(resident);
+    record(state, peer, "instance_median_ms", median(times));
+    record(state, peer, "instance_max_ms", *std::max_element(times.begin(), times.end()));
+}
+
+// What each of 20 more instances holds; for Pavonis also one program edited in each (a
+// parameter changed, then another program selected, which stores the edited one).
+void BM_PrivateMemoryPerInstance(benchmark::State& state, const Peer& peer)
+{
+    const EntryPoint entry = entryOf(state, peer);
+    if (!entry)
+        return;
+    AEffect* resident = createInstance(entry);
+    for (auto _ : state)
+    {
+        std::vector<AEffect*> instances;
+        malloc_trim(0); // freed pages that new instances would reuse without counting
+        const long before = privateKilobytes();
+        for (int i = 0; i < kInstancesMeasured; ++i)
+            instances.push_back(createInstance(entry));
+        const long held = privateKilobytes();
+        record(state, peer, "private_kb_per_instance", double(held - before) / kInstancesMeasured);
+        if (std::string(peer.name) == "Pavonis")
+        {
+            for (AEffect* effect : instances)
+            {
+                effect->setParameter(effect, kD1Cutoff, 0.25f);
+                dispatch(effect, effSetProgram, 0, 1);
+            }
+            record(state, peer, "edited_program_kb", double(privateKilobytes() - held) / kInstancesMeasured);
+        }
+        for (AEffect* effect : instances)
+            if (effect)
+                closeInstance(effect);
+    }
+    if (resident)
+        closeInstance(resident);
+}
+
+void registerAll()
+{
+    for (const Peer& peer : peers())
+        benchmark::RegisterBenchmark(("BM_FirstInstanceWithLoad/" + std::string(peer.name)).c_str(),
+                                     BM_FirstInstanceWithLoad, peer)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    for (const Peer& peer : peers())
+        benchmark::RegisterBenchmark(("BM_EditorOpen/" + std::string(peer.name)).c_str(), BM_EditorOpen, peer)
+            ->Iterations(1)
+            ->Unit(benchmark::kMillisecond);
+    for (const Peer& peer : peers())
+        benchmark::RegisterBenchmark(("BM_OneMoreInstance/" + std::string(peer.name)).c_str(),
+                                     BM_OneMoreInstance, peer)
+            ->MinTime(2.0)
+            ->Unit(benchmark::kMillisecond);
+    for (const Peer& peer : peers())
+        benchmark::RegisterBenchmark(("BM_PrivateMemoryPerInstance/" + std::string(peer.name)).c_str(),
+                                     BM_PrivateMemoryPerInstance, peer)
+            ->Iterations(1);
+}
+
+void printComparison()
+{
+    const auto& own = figures["Pavonis"];
+    const auto& peer = figures["Kars"];
+    std::printf("\nPavonis beside Kars:\n");
+    for (const auto& [figure, value] : own)
+    {
+        const auto found = peer.find(figure);
+        if (found == peer.end() || found->second == 0)
+            std::printf("  %-32s %10.3f\n", figure.c_str(), value);
+        else
+            std::printf("  %-32s %10.3f  Kars %10.3f  ratio %6.2f\n", figure.c_str(), value, found->second,
+                        value / found->second);
+    }
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    registerAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    printComparison();
+    return 0;
+}
