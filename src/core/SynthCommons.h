@@ -8,6 +8,7 @@
 #include "../params/ParameterTypes.h"
 #include "../platform/Platform.h"
 #include "../vst/AudioEffectX.h"
+#include "ProgramBank.h"
 
 #include <atomic>
 #include <chrono>
@@ -36,6 +37,9 @@ struct t_Patch
     char name[kPatchNameLength];
     std::uint8_t data[kPatternDataSize];
 };
+
+// The program that every program is at first ("Pvns1.01"), one for the whole process.
+const t_Patch& initialProgram();
 
 enum e_PluginMode : int
 {
@@ -200,7 +204,7 @@ public:
     static void addProgramNamePrefix(char* text, const char* name, int index, int maxLength);
     void patchLib_InitPatches();
     void patchLib_SetPatchFromParameters(t_Patch* target);
-    void patchLib_SetParametersFromPatch(t_Patch* patch, bool send);
+    void patchLib_SetParametersFromPatch(const t_Patch* patch, bool send);
     void patchLib_InitPatchesMenuItems();
     // Makes a bank slot the current program and applies it.
     void patchLib_ShowProgram(int index, bool send);
@@ -238,6 +242,10 @@ public:
     void TetherMidiQueue_InitQueue();
     std::uint32_t TetherMidiOutGetNbDevices();
     std::uint32_t TetherMidiInGetNbDevices();
+    // Both port lists taken anew, for the interface menus; the counts of that listing.
+    void TetherMidiListPorts();
+    std::uint32_t TetherMidiOutListedNbDevices();
+    std::uint32_t TetherMidiInListedNbDevices();
     const char* TetherMidiOutGetDeviceName(std::uint32_t index);
     const char* TetherMidiInGetDeviceName(std::uint32_t index);
     std::uint32_t TetherMidiOutOpen(std::uint32_t index);
@@ -327,7 +335,7 @@ public:
     t_Patch workingProgram{};
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
-    t_Patch programBank[kNumPrograms]{};
+    ProgramBank programBank{initialProgram()};
     // Held while the working program, the bank and the current program change together or are
     // copied for the host: a program switch on the host's thread, a received pattern on the MIDI
     // thread, the panel's deferred apply, a restored state. The processing call never takes it.

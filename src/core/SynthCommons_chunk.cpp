@@ -373,7 +373,8 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
     {
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
-            std::copy(std::begin(programBank), std::end(programBank), state.programs);
+            for (int i = 0; i < kNumPrograms; ++i)
+                state.programs[i] = programBank.read(i);
         state.programs[currentProgram] = workingProgram;
         parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
         state.currentProgram = currentProgram;
@@ -393,14 +394,15 @@ void SynthCommons::restoreChunkState(const t_ChunkState& state)
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
         {
-            std::copy(std::begin(state.programs), std::end(state.programs), programBank);
+            for (int i = 0; i < kNumPrograms; ++i)
+                programBank.store(i, state.programs[i]);
             patchLib_ShowProgram(state.currentProgram, false);
         }
         else
         {
             for (int i = 0; i < kNumPrograms; ++i)
                 if (state.present[i])
-                    programBank[currentProgram] = state.programs[i];
+                    programBank.store(currentProgram, state.programs[i]);
             patchLib_ShowProgram(currentProgram, false);
         }
     }

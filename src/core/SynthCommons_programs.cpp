@@ -35,19 +35,29 @@ void programPrefix(int index, char* prefix)
 }
 } // namespace
 
+const t_Patch& initialProgram()
+{
+    static const t_Patch initial = []
+    {
+        t_Patch program{};
+        std::memcpy(program.data, INIT_PATCH.data(), kPatternDataSize);
+        nameProgram(program, kInitialProgramName);
+        return program;
+    }();
+    return initial;
+}
+
+// The bank starts as the shared initial program (ProgramBank).
 void SynthCommons::patchLib_InitPatches()
 {
-    workingProgram = {};
-    std::memcpy(workingProgram.data, INIT_PATCH.data(), kPatternDataSize);
-    nameProgram(workingProgram, kInitialProgramName);
-    std::fill(std::begin(programBank), std::end(programBank), workingProgram);
+    workingProgram = initialProgram();
     resetTemplate = workingProgram;
     parameterLib_SetAllParametersValueFromPatch(true);
 }
 
 const t_Patch& SynthCommons::programOf(int index) const
 {
-    return index == currentProgram ? workingProgram : programBank[index];
+    return index == currentProgram ? workingProgram : programBank.read(index);
 }
 
 void SynthCommons::setProgram(vst::int32 program)
@@ -74,7 +84,8 @@ void SynthCommons::setProgramProcess(vst::int32 index)
     std::lock_guard<std::recursive_mutex> lock(programLock);
     if (index < 0 || index >= kNumPrograms || (index == currentProgram && !programReload))
         return;
-    patchLib_SetPatchFromParameters(&programBank[currentProgram]);
+    patchLib_SetPatchFromParameters(&workingProgram);
+    programBank.store(currentProgram, workingProgram);
     patchLib_ShowProgram(index, true);
 }
 
@@ -85,7 +96,7 @@ void SynthCommons::patchLib_ShowProgram(int index, bool send)
     if (hostKind == HOST_AUDIO_UNIT)
         parameterLib_SetParameterValue(PARAM_SELECT_PROGRAM, IntToFloat(static_cast<unsigned>(index)),
                                        UPDATE_EDITOR);
-    patchLib_SetParametersFromPatch(&programBank[index], send);
+    patchLib_SetParametersFromPatch(&programBank.read(index), send);
     if (synthEditor)
         synthEditor->editorControlsLib_DisplayCurrentPatchPrefix();
 }
@@ -114,7 +125,7 @@ void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images, bool 
     for (int i = 0; i < kPatternsPerBank; ++i)
         patchLib_StorePattern(programBank[first + i], images + std::size_t(i) * kPatternDataSize);
     if (currentProgram >= first && currentProgram < first + kPatternsPerBank)
-        patchLib_SetParametersFromPatch(&programBank[currentProgram], send);
+        patchLib_SetParametersFromPatch(&programBank.read(currentProgram), send);
     else if (hostKind == HOST_AUDIO_UNIT)
         patchLib_InitPatchesMenuItems();
     updateDisplay();
@@ -180,7 +191,7 @@ void SynthCommons::patchLib_SetPatchFromParameters(t_Patch* target)
         *target = workingProgram;
 }
 
-void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
+void SynthCommons::patchLib_SetParametersFromPatch(const t_Patch* patch, bool send)
 {
     if (!patch)
         return;
