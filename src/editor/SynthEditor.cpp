@@ -51,6 +51,8 @@ bool SynthEditor::open(void* ptr)
     frame = new CFrame(CRect(0, 0, rect.right, rect.bottom), "Pavonis", this);
     frame->setBackground(editorControlsLib_GetBitmapResourceObj(RES_MAIN_BACKGROUND));
     editorControlsLib_AllocateAndInitContainers(frame);
+    if (synth->midiMode == MIDI_MODE_TETHER)
+        synth->TetherMidiListPorts(); // the interface menus are built from this listing
     editorControlsLib_AllocateAndInitControls(frame);
     editorControlsLib_AddResourcesToFrame(frame);
     editorControlsLib_AddControlsToFrame(frame);

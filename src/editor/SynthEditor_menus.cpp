@@ -1,5 +1,6 @@
 // The menus whose entries come from the plug-in rather than a value list: the Tether MIDI
-// ports and the programs.
+// ports and the programs. The port menus answer from the port list taken when the window
+// opened, so that walking their entries reaches no MIDI system.
 #include "../core/SynthCommons.h"
 #include "EditorTables.h"
 #include "SynthEditor.h"
@@ -18,13 +19,13 @@ struct PortDirection
     std::atomic<bool> SynthEditor::*chosen;
 };
 
-constexpr PortDirection kOut{&SynthCommons::TetherMidiOutGetNbDevices,
+constexpr PortDirection kOut{&SynthCommons::TetherMidiOutListedNbDevices,
                              &SynthCommons::TetherMidiOutGetDeviceName,
                              &SynthCommons::TetherMidiOutOpen,
                              &SynthCommons::tetherMidiOutPort,
                              RES_LAMP_OUT,
                              &SynthEditor::outPortChosen};
-constexpr PortDirection kIn{&SynthCommons::TetherMidiInGetNbDevices,
+constexpr PortDirection kIn{&SynthCommons::TetherMidiInListedNbDevices,
                             &SynthCommons::TetherMidiInGetDeviceName,
                             &SynthCommons::TetherMidiInOpen,
                             &SynthCommons::tetherMidiInPort,

@@ -208,6 +208,29 @@ std::uint32_t SynthCommons::TetherMidiInGetNbDevices()
     return ensureTetherMidi() ? listTetherPorts(tetherSide(midi::Direction::Input)) : 0;
 }
 
+void SynthCommons::TetherMidiListPorts()
+{
+    if (tetherMidiInitialized && tetherMidiBackend->usable())
+    {
+        listTetherPorts(tetherSide(midi::Direction::Output));
+        listTetherPorts(tetherSide(midi::Direction::Input));
+    }
+    else
+        ensureTetherMidi(); // a layer that starts lists both sides
+}
+
+std::uint32_t SynthCommons::TetherMidiOutListedNbDevices()
+{
+    std::lock_guard<std::mutex> lock(tetherOutPortLock);
+    return tetherMidiInitialized ? tetherMidiOutCount : 0;
+}
+
+std::uint32_t SynthCommons::TetherMidiInListedNbDevices()
+{
+    std::lock_guard<std::mutex> lock(tetherInPortLock);
+    return tetherMidiInitialized ? tetherMidiInCount : 0;
+}
+
 const char* SynthCommons::TetherMidiOutGetDeviceName(std::uint32_t index)
 {
     return tetherMidiInitialized && index < tetherMidiOutCount ? tetherMidiOutNames[index] : nullptr;

@@ -86,7 +86,10 @@ protected:
         const std::string client = uniqueClientName("esx");
         auto device = std::make_unique<esxsim::EsxSimProcess>(ESX_SIM_EXECUTABLE, client);
         EXPECT_TRUE(device->ready());
-        EXPECT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
+        // A MIDI system that was not there is tried again at most once a second.
+        EXPECT_TRUE(waitUntil(
+            [&]
+            { return connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"); }));
         EXPECT_TRUE(deviceDetected(synth));
         return device;
     }
