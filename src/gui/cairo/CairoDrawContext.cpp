@@ -1,60 +1,10 @@
 // CDrawContext on cairo: the text in DejaVu Sans, hinted slightly and grey-antialiased.
 #include "CairoDrawContext.h"
 
-#include <cairo-ft.h>
-#include <ft2build.h>
-#include FT_FREETYPE_H
-
-#include <mutex>
-#include <string>
+#include "CairoFonts.h"
 
 namespace
 {
-constexpr const char* kFontFamily = "DejaVu Sans";
-
-// The faces' files, by [bold][italic], and the folders where systems keep them. Read with
-// FreeType, a face costs a panel's first opening well under a millisecond; found through
-// fontconfig, it costs the reading of fontconfig's whole configuration first (some 15 ms).
-constexpr const char* kFaceFiles[2][2] = {{"DejaVuSans.ttf", "DejaVuSans-Oblique.ttf"},
-                                          {"DejaVuSans-Bold.ttf", "DejaVuSans-BoldOblique.ttf"}};
-constexpr const char* kFontFolders[] = {"/usr/share/fonts/truetype/dejavu/", "/usr/share/fonts/TTF/",
-                                        "/usr/share/fonts/dejavu-sans-fonts/", "/usr/share/fonts/dejavu/"};
-
-cairo_font_face_t* faceFromFile(FT_Library library, const char* file)
-{
-    for (const char* folder : kFontFolders)
-    {
-        FT_Face face = nullptr;
-        if (FT_New_Face(library, (std::string(folder) + file).c_str(), 0, &face) == 0)
-            return cairo_ft_font_face_create_for_ft_face(face, 0); // kept for the process's life
-    }
-    return nullptr;
-}
-
-// The face for a text face (bold, italic), made once per process; found by fontconfig where
-// the files are not in those folders.
-cairo_font_face_t* fontFace(bool bold, bool italic)
-{
-    static std::once_flag made;
-    static cairo_font_face_t* faces[2][2] = {};
-    std::call_once(made,
-                   []
-                   {
-                       FT_Library library = nullptr;
-                       const bool freetype = FT_Init_FreeType(&library) == 0;
-                       for (int b = 0; b < 2; ++b)
-                           for (int i = 0; i < 2; ++i)
-                           {
-                               faces[b][i] = freetype ? faceFromFile(library, kFaceFiles[b][i]) : nullptr;
-                               if (!faces[b][i])
-                                   faces[b][i] = cairo_toy_font_face_create(
-                                       kFontFamily, i ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
-                                       b ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-                           }
-                   });
-    return faces[bold ? 1 : 0][italic ? 1 : 0];
-}
-
 cairo_font_options_t* sharedFontOptions()
 {
     static cairo_font_options_t* options = []
@@ -105,7 +55,7 @@ void CDrawContext::clipRect(const CRect& rect)
 
 void CDrawContext::applyFont()
 {
-    cairo_set_font_face(native->cr, fontFace(face & kBoldFace, face & kItalicFace));
+    cairo_set_font_face(native->cr, gui::panelFontFace(face & kBoldFace, face & kItalicFace));
     cairo_set_font_size(native->cr, fontSize);
 }
 
