@@ -426,6 +426,7 @@ private:
     void sendNrpnEntry(const t_TypeStruct_MidiNRPN& entry);
     void refreshEditorForChange(e_ParameterID id, unsigned index, float value);
     bool dropsMessagesNow() const;
+    bool deviceReachableNow() const;
     void routeBuiltMessage(VstEvents* events, bool towardHost);
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
