@@ -8,8 +8,8 @@
 //                             display needed): the first opening in the process, reopenings
 //                             of that panel, and first openings of other instances' panels;
 //                             then, after every page was shown, what the panel's pictures
-//                             hold with no panel open and once every instance that showed
-//                             them is closed, and an opening after that
+//                             hold, openings once the instance that decoded them is closed
+//                             and once every instance is, and what the last one gives back
 //   BM_OneMoreInstance        one more instance made and closed in a warm process
 //   BM_PrivateMemoryPerInstance  20 more instances held (private pages of /proc/self/smaps_rollup);
 //                             for Pavonis also what one edited program adds to each
@@ -242,25 +242,35 @@ void showEveryPage(AEffect* effect)
 }
 
 // The panel's pictures, all decoded by showing every page of the first instance's panel: what
-// the process holds more than before any panel opened, once that panel is closed; what closing
-// the instance gives back (the instance's own memory included); and what the panel of another
-// instance, made before and never opened, costs to open then.
+// the process holds more than before any panel opened, once that panel is closed; what an
+// opening of another instance's panel costs once the first instance is closed; what closing
+// the last instance gives back (its own memory included); and what the next instance's first
+// opening costs then.
 void measurePictureRetention(benchmark::State& state, const Peer& peer, AEffect* first, AEffect* next,
-                             gui::HostWindow& window, long beforeAnyPanel)
+                             gui::HostWindow& window, EntryPoint entry, long beforeAnyPanel)
 {
     dispatch(first, effEditOpen, 0, 0, window.handle());
     showEveryPage(first);
     dispatch(first, effEditClose);
     malloc_trim(0);
-    const long held = privateKilobytes();
-    record(state, peer, "panels_closed_kb_held", double(held - beforeAnyPanel));
+    record(state, peer, "panels_closed_kb_held", double(privateKilobytes() - beforeAnyPanel));
     closeInstance(first);
+    const auto recordOpening = [&](AEffect* effect, const std::string& name)
+    {
+        const Opening opening = openEditor(effect, window);
+        record(state, peer, name + "_ms", opening.wallMs);
+        record(state, peer, name + "_cpu_ms", opening.cpuMs);
+        dispatch(effect, effEditClose);
+    };
+    recordOpening(next, "open_after_first_closed");
     malloc_trim(0);
-    record(state, peer, "instance_closed_kb_given_back", double(held - privateKilobytes()));
-    const Opening opening = openEditor(next, window);
-    record(state, peer, "open_after_instance_closed_ms", opening.wallMs);
-    record(state, peer, "open_after_instance_closed_cpu_ms", opening.cpuMs);
-    dispatch(next, effEditClose);
+    const long held = privateKilobytes();
+    closeInstance(next);
+    malloc_trim(0);
+    record(state, peer, "last_instance_closed_kb_given_back", double(held - privateKilobytes()));
+    AEffect* later = createInstance(entry);
+    recordOpening(later, "open_after_every_instance_closed");
+    closeInstance(later);
 }
 
 void BM_EditorOpen(benchmark::State& state, const Peer& peer)
@@ -314,9 +324,8 @@ void BM_EditorOpen(benchmark::State& state, const Peer& peer)
         recordOpenings(state, peer, "other_instance_open", others);
     }
     if (std::string(peer.name) == "Pavonis")
-        measurePictureRetention(state, peer, first, next, *window, beforeAnyPanel);
-    else
-        closeInstance(first);
+        return measurePictureRetention(state, peer, first, next, *window, entry, beforeAnyPanel);
+    closeInstance(first);
     closeInstance(next);
 }
 

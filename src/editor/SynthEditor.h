@@ -8,6 +8,7 @@
 #pragma once
 
 #include "../gui/CControl.h"
+#include "../gui/PictureCache.h"
 #include "../params/ParameterTypes.h"
 #include "../vst/AEffGUIEditor.h"
 #include "EditorTables.h"
@@ -232,6 +233,8 @@ private:
     SynthCommons* synth;
 
     t_EditorResource* resources = nullptr;
+    // The panel's pictures, once decoded, stay while any instance's editor is there.
+    gui::PictureKeeper pictureKeeper;
     t_EditorContainer* containers = nullptr;
     t_EditorControl* controls = nullptr;
     std::uint32_t visibleContainers[2] = {0, 0};

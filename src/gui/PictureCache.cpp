@@ -3,6 +3,7 @@
 #include "Pictures.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cstdint>
 #include <map>
 #include <mutex>
@@ -20,6 +21,7 @@ struct Entry
 {
     std::mutex decoding; // held while this picture decodes; other pictures decode meanwhile
     std::weak_ptr<const Image> image;
+    std::shared_ptr<const Image> kept; // while keepers live
     int decodings = 0;
 };
 
@@ -27,6 +29,7 @@ struct Cache
 {
     std::mutex lock; // guards the map; entries stay where they are once made
     std::map<std::pair<int, int>, Entry> entries;
+    std::atomic<int> keepers{0};
 };
 
 Cache& cache()
@@ -82,14 +85,38 @@ std::shared_ptr<const Image> sharedPicture(const PictureKey& key)
         return nullptr;
     Entry& entry = entryOf(key);
     std::lock_guard lock(entry.decoding);
-    if (std::shared_ptr<const Image> held = entry.image.lock())
-        return held;
-    auto image = std::make_shared<Image>();
-    ++entry.decodings;
-    if (!decodePng(picture->data, picture->size, *image))
-        return nullptr;
-    entry.image = image;
+    std::shared_ptr<const Image> image = entry.image.lock();
+    if (!image)
+    {
+        auto decoded = std::make_shared<Image>();
+        ++entry.decodings;
+        if (!decodePng(picture->data, picture->size, *decoded))
+            return nullptr;
+        entry.image = image = std::move(decoded);
+    }
+    // Read under the entry's lock: the last keeper's release takes it after counting down.
+    if (cache().keepers > 0)
+        entry.kept = image;
     return image;
+}
+
+PictureKeeper::PictureKeeper()
+{
+    ++cache().keepers;
+}
+
+// The last keeper lets go of every picture; bitmaps that still hold one keep it until they go.
+PictureKeeper::~PictureKeeper()
+{
+    Cache& c = cache();
+    if (--c.keepers > 0)
+        return;
+    std::lock_guard lock(c.lock);
+    for (auto& [key, entry] : c.entries)
+    {
+        std::lock_guard decoding(entry.decoding);
+        entry.kept.reset();
+    }
 }
 
 int timesDecoded(const PictureKey& key)

@@ -1,6 +1,8 @@
 // The decoded pictures of the process. A picture is decoded when a bitmap is first drawn, once
-// however many bitmaps (of however many panels) show it, and shared by all of them; it is given
-// back when the last bitmap that holds it goes. Safe to call from several threads at once.
+// however many bitmaps (of however many panels) show it, and shared by all of them. It is kept
+// while a PictureKeeper lives (one per plug-in instance), so that a panel opens without decoding
+// as long as any instance is there, and given back once the last keeper and the last bitmap
+// holding it are gone. Safe to call from several threads at once.
 #pragma once
 
 #include "Image.h"
@@ -23,6 +25,16 @@ bool pictureSize(const PictureKey& key, int& width, int& height);
 // The decoded picture, decoded now unless some bitmap holds it already; null when it is not
 // registered or does not decode.
 std::shared_ptr<const Image> sharedPicture(const PictureKey& key);
+
+// Keeps every picture decoded while it lives.
+class PictureKeeper
+{
+public:
+    PictureKeeper();
+    ~PictureKeeper();
+    PictureKeeper(const PictureKeeper&) = delete;
+    PictureKeeper& operator=(const PictureKeeper&) = delete;
+};
 
 // How many times the picture has been decoded in this process.
 int timesDecoded(const PictureKey& key);

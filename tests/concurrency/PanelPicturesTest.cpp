@@ -1,6 +1,6 @@
 // The panel's pictures are decoded when a panel first shows them, once for the whole process:
 // making instances decodes none, and however many instances show every screen, one after the
-// other or two at once on two threads, no picture is decoded twice.
+// other or two at once on two threads, no picture is decoded twice while any instance is there.
 #include "editor/PanelPictures.h"
 #include "core/SynthCommons.h"
 #include "editor/EditorTables.h"
@@ -103,6 +103,20 @@ TEST_F(PanelPictures, AreDecodedOnceHoweverManyInstancesShowThem)
     for (int i = 1; i < kInstances; ++i)
         showEveryScreen(*instances[i]);
     EXPECT_EQ(decodings().total, first.total) << "the other panels decode nothing";
+}
+
+TEST_F(PanelPictures, StayWhileAnyInstanceIsThereAndGoWithTheLast)
+{
+    showEveryScreen(*instances[0]);
+    const int once = decodings().total;
+    instances[0].reset();
+    showEveryScreen(*instances[1]);
+    EXPECT_EQ(decodings().total, once) << "the instance that decoded them is gone, the others keep them";
+
+    instances.clear();
+    SynthCommons later(RecordingHost::callback);
+    showEveryScreen(later);
+    EXPECT_EQ(decodings().total, 2 * once) << "the last instance gave them back";
 }
 
 TEST_F(PanelPictures, TwoPanelsOpeningAtOnceDecodeEachPictureOnce)
