@@ -1,15 +1,13 @@
-// Which MIDI system the Tether MIDI layer uses. A system that could not be reached is tried
-// again at most once a second, for every instance of the process together: each attempt costs
-// a connection (libjack also prints its complaints each time), and panels ask for the port
-// list whenever they open.
+// Which MIDI system the Tether MIDI layer uses. A system that one instance could not reach is
+// tried by that instance again at most once a second: each attempt costs a connection (libjack
+// also prints its complaints each time), and panels ask for the port list whenever they open.
+// Other instances try on their own, so that one failed attempt on a busy machine keeps no
+// other instance from its ports.
 #include "MidiSystems.h"
 
 #include <atomic>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
-#include <map>
-#include <mutex>
 
 namespace midi
 {
@@ -18,47 +16,33 @@ namespace
 constexpr const char* kClientName = "Pavonis";
 constexpr auto kRetryInterval = std::chrono::seconds(1);
 
-using Clock = std::chrono::steady_clock;
-
 std::atomic<const t_MidiSystem*> systemsInUse{c_MidiSystems};
-
-// One at a time per system; when the last attempt failed.
-struct Attempts
-{
-    std::mutex lock;
-    Clock::time_point lastFailure;
-    bool failed = false;
-};
-
-Attempts& attemptsOf(const t_MidiSystem& system)
-{
-    static std::mutex mapLock;
-    static std::map<const t_MidiSystem*, Attempts> attempts;
-    std::lock_guard lock(mapLock);
-    return attempts[&system];
-}
-
-std::unique_ptr<Backend> attempt(const t_MidiSystem& system, Receiver& receiver)
-{
-    Attempts& attempts = attemptsOf(system);
-    std::lock_guard lock(attempts.lock);
-    if (attempts.failed && Clock::now() - attempts.lastFailure < kRetryInterval)
-        return nullptr;
-    std::unique_ptr<Backend> backend = system.make(receiver, kClientName);
-    attempts.failed = !backend;
-    attempts.lastFailure = Clock::now();
-    return backend;
-}
 } // namespace
 
-std::unique_ptr<Backend> createBackend(Receiver& receiver)
+bool Attempts::mayTry(const t_MidiSystem& system) const
+{
+    const auto failed = lastFailure.find(&system);
+    return failed == lastFailure.end() || Clock::now() - failed->second >= kRetryInterval;
+}
+
+void Attempts::tried(const t_MidiSystem& system, bool reached)
+{
+    if (reached)
+        lastFailure.erase(&system);
+    else
+        lastFailure[&system] = Clock::now();
+}
+
+std::unique_ptr<Backend> createBackend(Receiver& receiver, Attempts& attempts)
 {
     const char* forced = std::getenv("PAVONIS_MIDI_API");
     for (const t_MidiSystem* system = systemsInUse.load(); system->name; ++system)
     {
-        if (forced && std::strcmp(forced, system->name) != 0)
+        if ((forced && std::strcmp(forced, system->name) != 0) || !attempts.mayTry(*system))
             continue;
-        if (std::unique_ptr<Backend> backend = attempt(*system, receiver))
+        std::unique_ptr<Backend> backend = system->make(receiver, kClientName);
+        attempts.tried(*system, backend != nullptr);
+        if (backend)
             return backend;
     }
     return nullptr;
