@@ -62,6 +62,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
 
 SynthCommons::~SynthCommons()
 {
+    joinTetherConnect();
     TetherMidiDeInitialize();
     delete[] sysexReceiveBuffer;
     sysexReceiveBuffer = nullptr;

@@ -242,10 +242,15 @@ public:
     void TetherMidiQueue_InitQueue();
     std::uint32_t TetherMidiOutGetNbDevices();
     std::uint32_t TetherMidiInGetNbDevices();
-    // Both port lists taken anew, for the interface menus; the counts of that listing.
-    void TetherMidiListPorts();
+    // For a panel that opens: both port lists taken anew where the MIDI system is reached
+    // already; else it is reached on a thread of its own, so that the panel does not wait for a
+    // connection, and the editor is told when the lists are there. The interface menus answer
+    // from the counts and names of the last listing.
+    void TetherMidiListPortsForPanel();
     std::uint32_t TetherMidiOutListedNbDevices();
     std::uint32_t TetherMidiInListedNbDevices();
+    // Body of the connecting thread.
+    void TetherMidiConnectForPanel();
     const char* TetherMidiOutGetDeviceName(std::uint32_t index);
     const char* TetherMidiInGetDeviceName(std::uint32_t index);
     std::uint32_t TetherMidiOutOpen(std::uint32_t index);
@@ -386,6 +391,11 @@ public:
     std::unique_ptr<platform::Thread> tetherMidiOutThread;
     std::unique_ptr<platform::Thread> tetherMidiClockThread;
     std::atomic<bool> tetherMidiThreadsRunning{false};
+    // Starting and stopping the layer, one thread at a time.
+    std::mutex tetherLayerLock;
+    midi::Attempts tetherAttempts; // under tetherLayerLock
+    std::unique_ptr<platform::Thread> tetherConnectThread;
+    std::atomic<bool> tetherConnecting{false};
     std::mutex tetherOutPortLock; // serialises sends with opening and closing the output
     std::mutex tetherInPortLock;
     std::mutex tetherWakeLock; // wakes the send thread when something is queued
@@ -434,6 +444,9 @@ private:
     struct t_TetherSide;
     t_TetherSide tetherSide(midi::Direction direction);
     bool ensureTetherMidi();
+    bool tetherMidiReached();
+    bool tetherListingReady() const;
+    void joinTetherConnect();
     std::uint32_t listTetherPorts(const t_TetherSide& side);
     std::uint32_t openListedTetherPort(const t_TetherSide& side, std::uint32_t index);
     std::uint32_t openNamedTetherPort(const t_TetherSide& side, const char* name);

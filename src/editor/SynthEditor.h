@@ -152,6 +152,9 @@ public:
     // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
     void setLamp(e_EditorResourceID lamp, bool on);
     bool lampLit(e_EditorResourceID lamp) const;
+    // The port lists have been taken (on another thread): the interface menus are built anew
+    // from them at the next idle.
+    void portListsArrived() { portMenusPending = true; }
 
     // --- Commands ---
     void editorControlsLib_OnControlValueChanged(CControl* control);
@@ -227,6 +230,8 @@ private:
     void answerNo();
     void saveToLibrary();
     void openLibraryMenu();
+    // The interface menus' entries from the last port listing, and their stored choices shown.
+    void rebuildPortMenus();
     // The answer to "Load into bank X ?": yes fills it, no asks for the next bank.
     void answerBankQuestion(bool yes);
 
@@ -262,6 +267,7 @@ private:
     std::atomic<std::uint64_t> pushesPending[kPushWords]{};
     std::atomic<bool> allPushesPending{false};
     std::atomic<bool> visibilityPending{false};
+    std::atomic<bool> portMenusPending{false};
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};

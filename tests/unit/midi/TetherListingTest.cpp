@@ -1,7 +1,8 @@
 // How often the Tether MIDI layer reaches for a MIDI system, on MIDI systems of the test's
 // own: with none answering, opening panels, walking the interface menus and asking for the
-// ports try each system at most once a second, for all instances together; with one answering,
-// a panel's opening takes each port list once, and choosing in the menus takes none.
+// ports try each system at most once a second per instance; with one answering,
+// a panel's opening takes each port list once (reaching the system on a thread of its own, the
+// menus filled at an idle after), and choosing in the menus takes none.
 #include "core/SynthCommons.h"
 #include "editor/EditorTables.h"
 #include "editor/SynthEditor.h"
@@ -65,14 +66,36 @@ std::unique_ptr<midi::Backend> present(midi::Receiver&, const char*)
     return std::make_unique<AnsweringSystem>();
 }
 
+// A system that answers only once the test lets it: a JACK server slow to take a client.
+std::atomic<bool> slowMayAnswer{false};
+
+std::unique_ptr<midi::Backend> slowPresent(midi::Receiver& receiver, const char* client)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!slowMayAnswer && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return present(receiver, client);
+}
+
 const midi::t_MidiSystem kNoneAnswers[] = {
     {"first", firstAbsent}, {"second", secondAbsent}, {nullptr, nullptr}};
 const midi::t_MidiSystem kOneAnswers[] = {{"answering", present}, {nullptr, nullptr}};
+const midi::t_MidiSystem kSlowAnswers[] = {{"slow", slowPresent}, {nullptr, nullptr}};
 
-// The panel opened on the Setup page in Tether MIDI mode, and closed again.
+template <typename Condition> bool waitUntil(Condition condition)
+{
+    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    while (!condition() && std::chrono::steady_clock::now() < end)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return condition();
+}
+
+// The panel opened on the Setup page in Tether MIDI mode, and closed again once the instance
+// has reached for the MIDI system.
 void openAndClose(SynthCommons& synth)
 {
     synth.getSynthEditor()->open(nullptr);
+    EXPECT_TRUE(waitUntil([&] { return !synth.tetherConnecting; }));
     synth.getSynthEditor()->idle();
     synth.getSynthEditor()->close();
 }
@@ -119,14 +142,14 @@ TEST_F(TetherListing, WithNoSystemAnsweringEachIsTriedAtMostOnceASecond)
     }
     EXPECT_EQ(one.TetherMidiOutGetNbDevices(), 0u);
     EXPECT_EQ(other.TetherMidiInGetNbDevices(), 0u);
-    EXPECT_EQ(first.attempts, 1);
-    EXPECT_EQ(second.attempts, 1);
+    EXPECT_EQ(first.attempts, 2) << "once by each instance";
+    EXPECT_EQ(second.attempts, 2);
 
     std::this_thread::sleep_for(std::chrono::milliseconds(1100));
     openAndClose(other);
     openAndClose(one);
-    EXPECT_EQ(first.attempts, 2) << "a second later, each system is tried once more";
-    EXPECT_EQ(second.attempts, 2);
+    EXPECT_EQ(first.attempts, 4) << "a second later, each instance tries each system once more";
+    EXPECT_EQ(second.attempts, 4);
 }
 
 TEST_F(TetherListing, APanelOpeningTakesEachPortListOnceAndChoosingTakesNone)
@@ -135,12 +158,18 @@ TEST_F(TetherListing, APanelOpeningTakesEachPortListOnceAndChoosingTakesNone)
     SynthCommons synth(RecordingHost::callback);
     SynthEditor& editor = *synth.getSynthEditor();
     editor.open(nullptr);
+    COptionMenu* menu = outputMenu(editor);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(waitUntil(
+        [&]
+        {
+            editor.idle();
+            return menu->getNbEntries() == 2;
+        }))
+        << "the menus are filled once the lists are there";
     EXPECT_EQ(answering.attempts, 1);
     EXPECT_EQ(answering.listings, 2) << "the output and the input list, once each";
 
-    COptionMenu* menu = outputMenu(editor);
-    ASSERT_NE(menu, nullptr);
-    ASSERT_EQ(menu->getNbEntries(), 2);
     EXPECT_STREQ(menu->getEntryText(1), "Interface port 2");
     menu->chooseEntry(menu, 1);
     EXPECT_EQ(answering.opened, "Interface port 2");
@@ -150,5 +179,31 @@ TEST_F(TetherListing, APanelOpeningTakesEachPortListOnceAndChoosingTakesNone)
     openAndClose(synth);
     EXPECT_EQ(answering.listings, 4) << "each opening lists the ports afresh";
     EXPECT_EQ(answering.attempts, 1);
+}
+
+TEST_F(TetherListing, APanelOpensWithoutWaitingForTheMidiSystem)
+{
+    midi::useMidiSystems(kSlowAnswers);
+    slowMayAnswer = false;
+    SynthCommons synth(RecordingHost::callback);
+    SynthEditor& editor = *synth.getSynthEditor();
+    editor.open(nullptr); // returns while the system has not answered
+    editor.idle();
+    COptionMenu* menu = outputMenu(editor);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_EQ(menu->getNbEntries(), 1) << "no ports listed yet";
+    EXPECT_STREQ(menu->getEntryText(0), "(none)");
+    EXPECT_EQ(answering.attempts, 0);
+
+    slowMayAnswer = true;
+    EXPECT_TRUE(waitUntil(
+        [&]
+        {
+            editor.idle();
+            return menu->getNbEntries() == 2;
+        }))
+        << "the menus are filled once the system answered";
+    EXPECT_STREQ(menu->getEntryText(0), "Interface port 1");
+    editor.close();
 }
 } // namespace
