@@ -16,6 +16,7 @@
 //                             for Pavonis also what one edited program adds to each
 //
 // PAVONIS_BENCH_PLUGIN names another Pavonis.so to measure (a build of an older version).
+#include "../support/PrivateMemory.h"
 #include "core/VendorCalls.h"
 #include "gui/HostWindow.h"
 #include "platform/Module.h"
@@ -28,7 +29,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <fstream>
 #include <malloc.h>
 #include <map>
 #include <memory>
@@ -146,18 +146,6 @@ EntryPoint entryOf(benchmark::State& state, const Peer& peer)
     return reinterpret_cast<EntryPoint>(symbol);
 }
 
-long privateKilobytes()
-{
-    std::ifstream rollup("/proc/self/smaps_rollup");
-    std::string key;
-    long total = 0;
-    long value = 0;
-    while (rollup >> key)
-        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            total += value;
-    return total;
-}
-
 double median(std::vector<double> values)
 {
     if (values.empty())
@@ -264,7 +252,7 @@ void measurePictureRetention(benchmark::State& state, const Peer& peer, AEffect*
     showEveryPage(first);
     dispatch(first, effEditClose);
     malloc_trim(0);
-    record(state, peer, "panels_closed_kb_held", double(privateKilobytes() - beforeAnyPanel));
+    record(state, peer, "panels_closed_kb_held", double(bench::privateKilobytes() - beforeAnyPanel));
     closeInstance(first);
     const auto recordOpening = [&](AEffect* effect, const std::string& name)
     {
@@ -275,10 +263,10 @@ void measurePictureRetention(benchmark::State& state, const Peer& peer, AEffect*
     };
     recordOpening(next, "open_after_first_closed");
     malloc_trim(0);
-    const long held = privateKilobytes();
+    const long held = bench::privateKilobytes();
     closeInstance(next);
     malloc_trim(0);
-    record(state, peer, "last_instance_closed_kb_given_back", double(held - privateKilobytes()));
+    record(state, peer, "last_instance_closed_kb_given_back", double(held - bench::privateKilobytes()));
     AEffect* later = createInstance(entry);
     recordOpening(later, "open_after_every_instance_closed");
     closeInstance(later);
@@ -306,7 +294,7 @@ void BM_EditorOpen(benchmark::State& state, const Peer& peer)
     }
     AEffect* next = createInstance(entry); // opened only at the end
     malloc_trim(0);
-    const long beforeAnyPanel = privateKilobytes();
+    const long beforeAnyPanel = bench::privateKilobytes();
     for (auto _ : state)
     {
         const Opening firstOpening = openEditor(first, *window);
@@ -373,10 +361,10 @@ void BM_PrivateMemoryPerInstance(benchmark::State& state, const Peer& peer)
     {
         std::vector<AEffect*> instances;
         malloc_trim(0); // freed pages that new instances would reuse without counting
-        const long before = privateKilobytes();
+        const long before = bench::privateKilobytes();
         for (int i = 0; i < kInstancesMeasured; ++i)
             instances.push_back(createInstance(entry));
-        const long held = privateKilobytes();
+        const long held = bench::privateKilobytes();
         record(state, peer, "private_kb_per_instance", double(held - before) / kInstancesMeasured);
         if (std::string(peer.name) == "Pavonis")
         {
@@ -385,7 +373,8 @@ void BM_PrivateMemoryPerInstance(benchmark::State& state, const Peer& peer)
                 effect->setParameter(effect, kD1Cutoff, 0.25f);
                 dispatch(effect, effSetProgram, 0, 1);
             }
-            record(state, peer, "edited_program_kb", double(privateKilobytes() - held) / kInstancesMeasured);
+            record(state, peer, "edited_program_kb",
+                   double(bench::privateKilobytes() - held) / kInstancesMeasured);
         }
         for (AEffect* effect : instances)
             if (effect)

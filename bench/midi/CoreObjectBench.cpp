@@ -2,12 +2,12 @@
 // registered, while a JACK server runs: the time to create and destroy it, and the private memory
 // it holds, idle, with its MIDI client and with a dump arriving. This is not what a host pays
 // for an instance: bench/host (bench_instance_cost) measures that through the built Pavonis.so.
+#include "../support/PrivateMemory.h"
 #include "core/SynthCommons.h"
 #include "sysex/InitPatterns.h"
 
 #include <benchmark/benchmark.h>
 
-#include <fstream>
 #include <malloc.h>
 #include <memory>
 #include <string>
@@ -16,21 +16,6 @@
 namespace
 {
 constexpr int kInstancesMeasured = 20;
-
-// Private memory of the process (dirty and clean pages no other process shares), in KB.
-long privateKilobytes()
-{
-    std::ifstream rollup("/proc/self/smaps_rollup");
-    std::string key;
-    long total = 0;
-    long value = 0;
-    while (rollup >> key)
-    {
-        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            total += value;
-    }
-    return total;
-}
 
 // A host scans the plug-in or loads a project: no MIDI client may come into being.
 void BM_CoreObjectCreateAndDestroy(benchmark::State& state)
@@ -63,13 +48,13 @@ void BM_CoreObjectPrivateMemory(benchmark::State& state)
     {
         std::vector<std::unique_ptr<SynthCommons>> instances;
         malloc_trim(0); // freed pages that new instances would reuse without counting
-        const long before = privateKilobytes();
+        const long before = bench::privateKilobytes();
         for (int i = 0; i < kInstancesMeasured; ++i)
         {
             instances.push_back(std::make_unique<SynthCommons>(nullptr));
             use(*instances.back());
         }
-        perInstance = double(privateKilobytes() - before) / kInstancesMeasured;
+        perInstance = double(bench::privateKilobytes() - before) / kInstancesMeasured;
     }
     state.counters["private_kb_per_object"] = perInstance;
 }
