@@ -1,22 +1,35 @@
 #include "CBitmap.h"
 
 #include "CDrawContext.h"
-#include "Pictures.h"
+#include "PictureCache.h"
 
 CBitmap::CBitmap(long resourceID) : resourceID(resourceID)
 {
-    if (const gui::EmbeddedPicture* picture = gui::findPicture(static_cast<int>(resourceID)))
-        gui::decodePng(picture->data, picture->size, image);
+    gui::pictureSize({static_cast<int>(resourceID)}, width, height);
 }
 
 CBitmap::CBitmap(const unsigned char* png, std::size_t size)
 {
-    gui::decodePng(png, size, image);
+    auto decoded = std::make_shared<gui::Image>();
+    if (gui::decodePng(png, size, *decoded))
+    {
+        width = decoded->width();
+        height = decoded->height();
+        image = std::move(decoded);
+    }
+    std::call_once(fetched, [] {});
+}
+
+const gui::Image* CBitmap::picture() const
+{
+    std::call_once(fetched, [this] { image = gui::sharedPicture({static_cast<int>(resourceID)}); });
+    return image.get();
 }
 
 void CBitmap::draw(CDrawContext* context, const CRect& dest, const CPoint& offset) const
 {
-    if (!context || image.isEmpty() || dest.isEmpty())
+    if (!context || !isLoaded() || dest.isEmpty())
         return;
-    context->drawImage(image, dest, offset);
+    if (const gui::Image* decoded = picture(); decoded && !decoded->isEmpty())
+        context->drawImage(*decoded, dest, offset);
 }

@@ -1,6 +1,7 @@
-// A picture loaded by number from the embedded pictures (see Pictures.h), decoded from PNG.
-// A number that is not registered, or bytes that do not decode, give a bitmap without image:
-// it has size 0 x 0 and draws nothing.
+// A picture loaded by number from the embedded pictures (see Pictures.h). Its size is read from
+// the PNG header when the bitmap is made; the picture itself is decoded when the bitmap is first
+// drawn and shared with every other bitmap of that number in the process (PictureCache.h). A
+// number that is not registered gives a bitmap without image: size 0 x 0, drawing nothing.
 #pragma once
 
 #include "CReferenceCounter.h"
@@ -8,6 +9,8 @@
 #include "Image.h"
 
 #include <cstddef>
+#include <memory>
+#include <mutex>
 
 class CDrawContext;
 
@@ -15,19 +18,25 @@ class CBitmap : public CReferenceCounter
 {
 public:
     explicit CBitmap(long resourceID);
-    // Decodes PNG bytes that are not registered (resource number -1).
+    // Decodes PNG bytes that are not registered (resource number -1) at once.
     CBitmap(const unsigned char* png, std::size_t size);
 
     long getResourceID() const { return resourceID; }
-    bool isLoaded() const { return !image.isEmpty(); }
-    CCoord getWidth() const { return image.width(); }
-    CCoord getHeight() const { return image.height(); }
+    // The picture exists; one whose data turn out not to decode still draws nothing.
+    bool isLoaded() const { return width > 0; }
+    CCoord getWidth() const { return width; }
+    CCoord getHeight() const { return height; }
 
     // Copies the part of the picture that starts at offset into dest, blending by the
     // picture's alpha.
     void draw(CDrawContext* context, const CRect& dest, const CPoint& offset = {}) const;
 
 private:
+    const gui::Image* picture() const;
+
     long resourceID = -1;
-    gui::Image image;
+    int width = 0;
+    int height = 0;
+    mutable std::once_flag fetched;
+    mutable std::shared_ptr<const gui::Image> image;
 };
