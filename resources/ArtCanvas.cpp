@@ -1,5 +1,7 @@
 #include "ArtCanvas.h"
 
+#include "gui/cairo/CairoFonts.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -152,10 +154,18 @@ void glow(cairo_t* cr, double cx, double cy, double radius, double alpha)
     cairo_pattern_destroy(halo);
 }
 
+// The toolkit's own faces, so that the pictures' texts and the panel's are one DejaVu Sans,
+// hinted slightly as the desktop's font configuration has it.
 void useFont(cairo_t* cr, const Font& font)
 {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                           font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    static cairo_font_options_t* const options = []
+    {
+        cairo_font_options_t* o = cairo_font_options_create();
+        cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_SLIGHT);
+        return o;
+    }();
+    cairo_set_font_options(cr, options);
+    cairo_set_font_face(cr, gui::panelFontFace(font.bold, false));
     cairo_set_font_size(cr, font.size);
 }
 

@@ -7,9 +7,9 @@
 // the pictures of a zoom add, once it is used and not before.
 //
 // Needs an X server (DISPLAY; scripts/test's Xvfb or any other).
-#include "ProcessMemory.h"
 #include "core/VendorCalls.h"
 #include "platform/Module.h"
+#include "support/PrivateMemory.h"
 #include "vst/VstInterface.h"
 
 #include <X11/Xlib.h>
@@ -243,14 +243,14 @@ void BM_PavonisSoMemoryOfAZoomsPictures(benchmark::State& state)
         {
             const char* zoom = i == 0 ? "100" : kZooms[state.range(0)];
             malloc_trim(0);
-            const long before = privateKilobytes();
+            const long before = bench::privateKilobytes();
             pavonisInstance.dispatch(effVendorSpecific, kVendorCallTag, VENDOR_CALL_ZOOM,
                                      const_cast<char*>(zoom));
             pavonisInstance.open();
             pavonisInstance.close();
             malloc_trim(0);
             state.counters[i == 0 ? "kb_again_at_100" : "kb_added_by_zoom"] =
-                static_cast<double>(privateKilobytes() - before);
+                static_cast<double>(bench::privateKilobytes() - before);
         }
     }
     state.SetLabel(std::string(kZooms[state.range(0)]) + " %");
@@ -265,9 +265,9 @@ void BM_NekobiSoMemoryOfAnOpenEditor(benchmark::State& state)
         if (skipWithout(state, peerInstance, kPeerPath))
             return;
         malloc_trim(0);
-        const long before = privateKilobytes();
+        const long before = bench::privateKilobytes();
         peerInstance.open();
-        state.counters["kb_open_editor"] = static_cast<double>(privateKilobytes() - before);
+        state.counters["kb_open_editor"] = static_cast<double>(bench::privateKilobytes() - before);
         peerInstance.close();
     }
 }

@@ -2,7 +2,7 @@
 // the private memory it holds, measured on the built binaries through their entry points as a
 // host calls them (lv2_descriptor, the VST 2 entry point), next to the peer plug-in Kars in both formats
 // (Debian's dpf-plugins-lv2 and dpf-plugins-vst; left out where not installed).
-#include "../ProcessMemory.h"
+#include "../support/PrivateMemory.h"
 #include "vst/VstInterface.h"
 
 #include <benchmark/benchmark.h>
@@ -183,11 +183,11 @@ template <typename Module> void privateMemory(benchmark::State& state, Module& m
     for (auto _ : state)
     {
         malloc_trim(0);
-        const long before = privateKilobytes();
+        const long before = bench::privateKilobytes();
         std::vector<decltype(module.create())> instances;
         for (int i = 0; i < kInstancesMeasured; ++i)
             instances.push_back(module.create());
-        perInstance = double(privateKilobytes() - before) / kInstancesMeasured;
+        perInstance = double(bench::privateKilobytes() - before) / kInstancesMeasured;
         for (auto instance : instances)
             module.destroy(instance);
     }

@@ -68,6 +68,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
 
 SynthCommons::~SynthCommons()
 {
+    joinTetherConnect();
     TetherMidiDeInitialize();
     delete[] sysexReceiveBuffer;
     sysexReceiveBuffer = nullptr;

@@ -10,6 +10,7 @@
 #include "../params/ParameterTypes.h"
 #include "../platform/Platform.h"
 #include "../vst/AudioEffectX.h"
+#include "ProgramBank.h"
 
 #include <atomic>
 #include <chrono>
@@ -41,6 +42,9 @@ struct t_Patch
     char name[kPatchNameLength];
     std::uint8_t data[kPatternDataSize];
 };
+
+// The program that every program is at first ("Pvns1.01"), one for the whole process.
+const t_Patch& initialProgram();
 
 enum e_PluginMode : int
 {
@@ -205,7 +209,7 @@ public:
     static void addProgramNamePrefix(char* text, const char* name, int index, int maxLength);
     void patchLib_InitPatches();
     void patchLib_SetPatchFromParameters(t_Patch* target);
-    void patchLib_SetParametersFromPatch(t_Patch* patch, bool send);
+    void patchLib_SetParametersFromPatch(const t_Patch* patch, bool send);
     void patchLib_InitPatchesMenuItems();
     // Makes a bank slot the current program and applies it.
     void patchLib_ShowProgram(int index, bool send);
@@ -258,6 +262,15 @@ public:
     void TetherMidiQueue_InitQueue();
     std::uint32_t TetherMidiOutGetNbDevices();
     std::uint32_t TetherMidiInGetNbDevices();
+    // For a panel that opens: both port lists taken anew where the MIDI system is reached
+    // already; else it is reached on a thread of its own, so that the panel does not wait for a
+    // connection, and the editor is told when the lists are there. The interface menus answer
+    // from the counts and names of the last listing.
+    void TetherMidiListPortsForPanel();
+    std::uint32_t TetherMidiOutListedNbDevices();
+    std::uint32_t TetherMidiInListedNbDevices();
+    // Body of the connecting thread.
+    void TetherMidiConnectForPanel();
     const char* TetherMidiOutGetDeviceName(std::uint32_t index);
     const char* TetherMidiInGetDeviceName(std::uint32_t index);
     std::uint32_t TetherMidiOutOpen(std::uint32_t index);
@@ -393,7 +406,7 @@ public:
     t_Patch workingProgram{};
     t_Patch resetTemplate{};
     vst::int32 currentProgram = 0;
-    t_Patch programBank[kNumPrograms]{};
+    ProgramBank programBank{initialProgram()};
     // Held while the working program, the bank and the current program change together or are
     // copied for the host: a program switch on the host's thread, a received pattern on the MIDI
     // thread, the panel's deferred apply, a restored state. The processing call never takes it.
@@ -448,6 +461,11 @@ public:
     std::unique_ptr<platform::Thread> tetherMidiOutThread;
     std::unique_ptr<platform::Thread> tetherMidiClockThread;
     std::atomic<bool> tetherMidiThreadsRunning{false};
+    // Starting and stopping the layer, one thread at a time.
+    std::mutex tetherLayerLock;
+    midi::Attempts tetherAttempts; // under tetherLayerLock
+    std::unique_ptr<platform::Thread> tetherConnectThread;
+    std::atomic<bool> tetherConnecting{false};
     std::mutex tetherOutPortLock; // serialises sends with opening and closing the output
     std::mutex tetherInPortLock;
     std::mutex tetherWakeLock; // wakes the send thread when something is queued
@@ -497,6 +515,7 @@ private:
     void sendNrpnEntry(const t_TypeStruct_MidiNRPN& entry);
     void refreshEditorForChange(e_ParameterID id, unsigned index, float value);
     bool dropsMessagesNow() const;
+    bool deviceReachableNow() const;
     void routeBuiltMessage(VstEvents* events, bool towardHost);
     void flushHostQueue(t_MidiEventQueue& queue, int groupSize);
     void flushHostSysex();
@@ -506,6 +525,9 @@ private:
     struct t_TetherSide;
     t_TetherSide tetherSide(midi::Direction direction);
     bool ensureTetherMidi();
+    bool tetherMidiReached();
+    bool tetherListingReady() const;
+    void joinTetherConnect();
     std::uint32_t listTetherPorts(const t_TetherSide& side);
     std::uint32_t openListedTetherPort(const t_TetherSide& side, std::uint32_t index);
     std::uint32_t openNamedTetherPort(const t_TetherSide& side, const char* name);

@@ -379,7 +379,8 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
     {
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
-            std::copy(std::begin(programBank), std::end(programBank), state.programs);
+            for (int i = 0; i < kNumPrograms; ++i)
+                state.programs[i] = programBank.read(i);
         if (const t_Patch* edited = compare_EditedProgram())
             state.programs[currentProgram] = *edited; // compare plays the stored one meanwhile
         else
@@ -406,7 +407,8 @@ void SynthCommons::restoreChunkState(const t_ChunkState& state)
         if (state.kind == CHUNK_PROJECT)
         {
             history_Forget();
-            std::copy(std::begin(state.programs), std::end(state.programs), programBank);
+            for (int i = 0; i < kNumPrograms; ++i)
+                programBank.store(i, state.programs[i]);
             patchLib_ShowProgram(state.currentProgram, false);
         }
         else
@@ -414,7 +416,7 @@ void SynthCommons::restoreChunkState(const t_ChunkState& state)
             HistoryCommand command(*this, "Preset loaded");
             for (int i = 0; i < kNumPrograms; ++i)
                 if (state.present[i])
-                    programBank[currentProgram] = state.programs[i];
+                    programBank.store(currentProgram, state.programs[i]);
             patchLib_ShowProgram(currentProgram, false);
         }
     }

@@ -35,12 +35,22 @@ void programPrefix(int index, char* prefix)
 }
 } // namespace
 
+const t_Patch& initialProgram()
+{
+    static const t_Patch initial = []
+    {
+        t_Patch program{};
+        std::memcpy(program.data, INIT_PATCH.data(), kPatternDataSize);
+        nameProgram(program, kInitialProgramName);
+        return program;
+    }();
+    return initial;
+}
+
+// The bank starts as the shared initial program (ProgramBank).
 void SynthCommons::patchLib_InitPatches()
 {
-    workingProgram = {};
-    std::memcpy(workingProgram.data, INIT_PATCH.data(), kPatternDataSize);
-    nameProgram(workingProgram, kInitialProgramName);
-    std::fill(std::begin(programBank), std::end(programBank), workingProgram);
+    workingProgram = initialProgram();
     resetTemplate = workingProgram;
     parameterLib_SetAllParametersValueFromPatch(true);
     history_MarkStored();
@@ -48,7 +58,7 @@ void SynthCommons::patchLib_InitPatches()
 
 const t_Patch& SynthCommons::programOf(int index) const
 {
-    return index == currentProgram ? workingProgram : programBank[index];
+    return index == currentProgram ? workingProgram : programBank.read(index);
 }
 
 void SynthCommons::setProgram(vst::int32 program)
@@ -77,7 +87,8 @@ void SynthCommons::setProgramProcess(vst::int32 index)
         return;
     compare_End(false);
     history_TakeDeviceChanges();
-    patchLib_SetPatchFromParameters(&programBank[currentProgram]);
+    patchLib_SetPatchFromParameters(&workingProgram);
+    programBank.store(currentProgram, workingProgram);
     patchLib_ShowProgram(index, true);
 }
 
@@ -88,7 +99,7 @@ void SynthCommons::patchLib_ShowProgram(int index, bool send)
     if (hostKind == HOST_AUDIO_UNIT)
         parameterLib_SetParameterValue(PARAM_SELECT_PROGRAM, IntToFloat(static_cast<unsigned>(index)),
                                        UPDATE_EDITOR);
-    patchLib_SetParametersFromPatch(&programBank[index], send);
+    patchLib_SetParametersFromPatch(&programBank.read(index), send);
     history_MarkStored();
     if (synthEditor)
         synthEditor->editorControlsLib_DisplayCurrentPatchPrefix();
@@ -120,14 +131,14 @@ void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images, bool 
     const int first = bank * kPatternsPerBank;
     for (int i = first; i < first + kPatternsPerBank; ++i)
     {
-        const t_Patch before = programBank[i];
+        const t_Patch before = programBank.read(i);
         patchLib_StorePattern(programBank[i], images + std::size_t(i - first) * kPatternDataSize);
         if (i != currentProgram)
-            history_RecordProgram(i, before, programBank[i], label);
+            history_RecordProgram(i, before, programBank.read(i), label);
     }
     if (currentProgram >= first && currentProgram < first + kPatternsPerBank)
     {
-        patchLib_SetParametersFromPatch(&programBank[currentProgram], send);
+        patchLib_SetParametersFromPatch(&programBank.read(currentProgram), send);
         history_MarkStored();
     }
     else if (hostKind == HOST_AUDIO_UNIT)
@@ -140,7 +151,7 @@ void SynthCommons::patchLib_ApplyReceived(int index, bool send)
     if (index < 0 || index >= kNumPrograms)
         return;
     HistoryCommand command(*this, "Pattern received");
-    patchLib_SetParametersFromPatch(&programBank[index], send);
+    patchLib_SetParametersFromPatch(&programBank.read(index), send);
     history_MarkStored();
 }
 
@@ -154,7 +165,7 @@ void SynthCommons::patchLib_ProgramRenamed()
     if (SendMidiSysexPossible())
     {
         patchLib_SetPatchFromParameters(&programBank[currentProgram]);
-        patchLib_SetParametersFromPatch(&programBank[currentProgram], true);
+        patchLib_SetParametersFromPatch(&programBank.read(currentProgram), true);
     }
     updateDisplay();
 }
@@ -219,7 +230,7 @@ void SynthCommons::patchLib_SetPatchFromParameters(t_Patch* target)
         *target = workingProgram;
 }
 
-void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
+void SynthCommons::patchLib_SetParametersFromPatch(const t_Patch* patch, bool send)
 {
     if (!patch)
         return;

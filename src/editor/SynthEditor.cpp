@@ -55,6 +55,9 @@ bool SynthEditor::open(void* ptr)
     frame->setZoom(getZoom());
     frame->setBackground(editorControlsLib_GetBitmapResourceObj(RES_MAIN_BACKGROUND));
     editorControlsLib_AllocateAndInitContainers(frame);
+    portMenusPending = false; // the menus are built from the last listing
+    if (synth->midiMode == MIDI_MODE_TETHER)
+        synth->TetherMidiListPortsForPanel();
     editorControlsLib_AllocateAndInitControls(frame);
     editorControlsLib_AddResourcesToFrame(frame);
     editorControlsLib_AddControlsToFrame(frame);
@@ -96,6 +99,8 @@ void SynthEditor::idleBeforeRedraw()
     synth->history_TakeDeviceChanges();
     if (visibilityPending.exchange(false))
         editorControlsLib_UpdateVisibleContainers();
+    if (portMenusPending.exchange(false))
+        rebuildPortMenus();
     applyPendingPushes();
     applyPendingResources();
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "../gui/CControl.h"
+#include "../gui/PictureCache.h"
 #include "../params/ParameterTypes.h"
 #include "../vst/AEffGUIEditor.h"
 #include "EditorTables.h"
@@ -169,6 +170,9 @@ public:
     // The MIDI port lamps (RES_LAMP_OUT, RES_LAMP_IN).
     void setLamp(e_EditorResourceID lamp, bool on);
     bool lampLit(e_EditorResourceID lamp) const;
+    // The port lists have been taken (on another thread): the interface menus are built anew
+    // from them at the next idle.
+    void portListsArrived() { portMenusPending = true; }
 
     // --- Commands ---
     void editorControlsLib_OnControlValueChanged(CControl* control);
@@ -268,12 +272,16 @@ private:
     void answerNo();
     void saveToLibrary();
     void openLibraryMenu();
+    // The interface menus' entries from the last port listing, and their stored choices shown.
+    void rebuildPortMenus();
     // The answer to "Load into bank X ?": yes fills it, no asks for the next bank.
     void answerBankQuestion(bool yes);
 
     SynthCommons* synth;
 
     t_EditorResource* resources = nullptr;
+    // The panel's pictures, once decoded, stay while any instance's editor is there.
+    gui::PictureKeeper pictureKeeper;
     t_EditorContainer* containers = nullptr;
     t_EditorControl* controls = nullptr;
     std::uint32_t visibleContainers[2] = {0, 0};
@@ -304,6 +312,7 @@ private:
     std::atomic<std::uint64_t> pushesPending[kPushWords]{};
     std::atomic<bool> allPushesPending{false};
     std::atomic<bool> visibilityPending{false};
+    std::atomic<bool> portMenusPending{false};
 
     std::atomic<int> pendingZoom{0};  // a zoom step the user asked for, or 0
     std::atomic<int> zoomOverride{0}; // pavonis --zoom, or 0

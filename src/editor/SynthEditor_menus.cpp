@@ -1,6 +1,9 @@
 // The menus whose entries come from the plug-in rather than a value list: the Tether MIDI
-// ports and the programs.
+// ports and the programs. The port menus answer from the last port listing (taken when the
+// window opens, or when the MIDI system has been reached after it opened), so that walking
+// their entries reaches no MIDI system.
 #include "../core/SynthCommons.h"
+#include "../gui/COptionMenu.h"
 #include "EditorTables.h"
 #include "SynthEditor.h"
 
@@ -18,13 +21,13 @@ struct PortDirection
     std::atomic<bool> SynthEditor::*chosen;
 };
 
-constexpr PortDirection kOut{&SynthCommons::TetherMidiOutGetNbDevices,
+constexpr PortDirection kOut{&SynthCommons::TetherMidiOutListedNbDevices,
                              &SynthCommons::TetherMidiOutGetDeviceName,
                              &SynthCommons::TetherMidiOutOpen,
                              &SynthCommons::tetherMidiOutPort,
                              RES_LAMP_OUT,
                              &SynthEditor::outPortChosen};
-constexpr PortDirection kIn{&SynthCommons::TetherMidiInGetNbDevices,
+constexpr PortDirection kIn{&SynthCommons::TetherMidiInListedNbDevices,
                             &SynthCommons::TetherMidiInGetDeviceName,
                             &SynthCommons::TetherMidiInOpen,
                             &SynthCommons::tetherMidiInPort,
@@ -64,6 +67,22 @@ t_MenuItem portEntry(SynthEditor* editor, const PortDirection& direction, std::u
     return {static_cast<std::int32_t>(index), (synth->*direction.name)(index)};
 }
 } // namespace
+
+void SynthEditor::rebuildPortMenus()
+{
+    for (e_EditorParameterID id : {EPARAM_MIDI_OUT_DEVICE, EPARAM_MIDI_IN_DEVICE})
+    {
+        t_EditorControl* row = firstControlRow(id);
+        t_EditorParameter* e = synth->parameterLib_GetEditorParameter(id);
+        if (!row || !e || row->kind != CTRL_MENU)
+            continue;
+        auto* m = static_cast<t_Menu_TypeStruct*>(const_cast<void*>(row->parameters));
+        m->menu->removeAllEntry();
+        editorControlsLib_SubMenusAddEntries(e, m);
+        editorControlsLib_SetControlValue(id, nullptr, kNoIndex);
+        m->menu->setDirty();
+    }
+}
 
 t_MenuItem editorControlsMenuItemCbk_MidiOutDevices(SynthEditor* editor, std::uint32_t index, bool select,
                                                     bool apply)

@@ -1,7 +1,7 @@
 #include "CBitmap.h"
 
 #include "CDrawContext.h"
-#include "Pictures.h"
+#include "PictureCache.h"
 #include "Zoom.h"
 
 #include <algorithm>
@@ -32,36 +32,50 @@ gui::Image enlarged(const gui::Image& picture, int zoom, CCoord frameHeight)
 
 CBitmap::CBitmap(long resourceID) : resourceID(resourceID)
 {
-    if (const gui::EmbeddedPicture* picture = gui::findPicture(static_cast<int>(resourceID)))
-        gui::decodePng(picture->data, picture->size, image);
+    gui::pictureSize({static_cast<int>(resourceID)}, width, height);
 }
 
-CBitmap::CBitmap(const unsigned char* png, std::size_t size)
+CBitmap::CBitmap(const unsigned char* png, std::size_t size) : fetched(true)
 {
-    gui::decodePng(png, size, image);
+    auto decoded = std::make_shared<gui::Image>();
+    if (gui::decodePng(png, size, *decoded))
+    {
+        width = decoded->width();
+        height = decoded->height();
+        image = std::move(decoded);
+    }
 }
 
-const gui::Image* CBitmap::imageAt(int zoom, CCoord frameHeight) const
+const std::shared_ptr<const gui::Image>& CBitmap::original() const
 {
-    if (image.isEmpty())
-        return nullptr;
+    if (!fetched)
+    {
+        image = gui::sharedPicture({static_cast<int>(resourceID)});
+        fetched = true;
+    }
+    return image;
+}
+
+std::shared_ptr<const gui::Image> CBitmap::imageAt(int zoom, CCoord frameHeight) const
+{
+    std::lock_guard guard(lock);
     if (zoom == gui::kNoZoom)
     {
-        zoomed = gui::Image(); // back at 100 %: the larger picture is given back
+        zoomed.reset(); // back at 100 %: this bitmap holds the larger picture no longer
         zoomedAt = 0;
-        return &image;
+        return original();
     }
     if (zoom == zoomedAt && (zoomedFrameHeight == 0 || frameHeight == zoomedFrameHeight))
-        return &zoomed;
-    zoomed = gui::Image();
+        return zoomed;
+    zoomedAt = zoom;
     zoomedFrameHeight = 0;
-    if (resourceID < 0 || !gui::makePicture(static_cast<int>(resourceID), zoom, zoomed))
+    zoomed = resourceID < 0 ? nullptr : gui::sharedPicture({static_cast<int>(resourceID), zoom});
+    if (!zoomed && original())
     {
-        zoomed = enlarged(image, zoom, frameHeight);
+        zoomed = std::make_shared<const gui::Image>(enlarged(*original(), zoom, frameHeight));
         zoomedFrameHeight = frameHeight;
     }
-    zoomedAt = zoom;
-    return &zoomed;
+    return zoomed;
 }
 
 void CBitmap::draw(CDrawContext* context, const CRect& dest, const CPoint& offset) const
@@ -72,10 +86,10 @@ void CBitmap::draw(CDrawContext* context, const CRect& dest, const CPoint& offse
 void CBitmap::drawFrame(CDrawContext* context, const CRect& dest, long index, CCoord frameHeight,
                         const CPoint& offset) const
 {
-    if (!context || dest.isEmpty() || frameHeight <= 0)
+    if (!context || !isLoaded() || dest.isEmpty() || frameHeight <= 0)
         return;
     const int zoom = context->getZoom();
-    const gui::Image* pixels = imageAt(zoom, frameHeight);
+    const std::shared_ptr<const gui::Image> pixels = imageAt(zoom, frameHeight);
     if (!pixels)
         return;
     const int cell = gui::toPixels(frameHeight, zoom);

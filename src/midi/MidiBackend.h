@@ -3,7 +3,9 @@
 // system goes away. One class per MIDI system implements it (src/midi/<system>/).
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -55,10 +57,26 @@ public:
     virtual bool usable() const = 0;
 };
 
+struct t_MidiSystem;
+
+// When each MIDI system was last tried in vain by one instance (MidiBackendChoice.cpp).
+class Attempts
+{
+public:
+    bool mayTry(const t_MidiSystem& system) const;
+    void tried(const t_MidiSystem& system, bool reached);
+
+private:
+    using Clock = std::chrono::steady_clock;
+    std::map<const t_MidiSystem*, Clock::time_point> lastFailure;
+};
+
 // The back end of the system chosen by PAVONIS_MIDI_API (alsa, jack or winmm), else the
-// first that can be reached: the ALSA sequencer, then JACK on Linux; WinMM on Windows. Null
-// when none can. The client takes the given name. A system that cannot be reached is said
-// once on standard error, in a line of our own; the libraries' own messages about it are
-// kept quiet.
-std::unique_ptr<Backend> createBackend(Receiver& receiver, const char* clientName = "Pavonis");
+// first that can be reached: the ALSA sequencer, then JACK on Linux; WinMM on Windows. A
+// system that these attempts could not reach less than a second ago is not tried. Null when
+// none is reached. The client takes the given name. A system that cannot be reached is said
+// once on standard error, in a line of our own; the libraries' own messages about it are kept
+// quiet.
+std::unique_ptr<Backend> createBackend(Receiver& receiver, Attempts& attempts,
+                                       const char* clientName = "Pavonis");
 } // namespace midi

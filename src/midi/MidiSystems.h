@@ -16,4 +16,8 @@ struct t_MidiSystem
 
 // One file per operating system defines it (MidiSystems_<os>.cpp).
 extern const t_MidiSystem c_MidiSystems[];
+
+// Makes createBackend try the systems of another table (a test's), or of c_MidiSystems again
+// for null; the table in use before.
+const t_MidiSystem* useMidiSystems(const t_MidiSystem* systems);
 } // namespace midi

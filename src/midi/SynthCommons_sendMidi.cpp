@@ -29,6 +29,16 @@ bool SynthCommons::dropsMessagesNow() const
     return hostKind == HOST_CAKEWALK && !audioRunning;
 }
 
+// What routeBuiltMessage would let through for the device: the host's queues once the host
+// processes, else an open Tether MIDI output. While neither can carry a message (all through a
+// host's scan), a parameter change builds none.
+bool SynthCommons::deviceReachableNow() const
+{
+    if (dropsMessagesNow())
+        return false;
+    return audioRunning || (midiMode != MIDI_MODE_HOST && tetherMidiInitialized && tetherMidiOutPort >= 0);
+}
+
 void SynthCommons::routeBuiltMessage(VstEvents* events, bool towardHost)
 {
     if (dropsMessagesNow())

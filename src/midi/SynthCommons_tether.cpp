@@ -50,6 +50,11 @@ void TetherMidi_MidiClockThread(void* argument)
     static_cast<SynthCommons*>(argument)->TetherMidiClockCycles();
 }
 
+void TetherMidi_ConnectThread(void* argument)
+{
+    static_cast<SynthCommons*>(argument)->TetherMidiConnectForPanel();
+}
+
 std::int32_t indexOfName(const char (&names)[kTetherMaxPorts][kTetherPortNameLength], std::uint32_t count,
                          const char* name)
 {
@@ -94,7 +99,7 @@ void SynthCommons::TetherMidiInitialize()
         return;
     if (!tetherMidiReceiver)
         tetherMidiReceiver = std::make_unique<TetherReceiver>(*this);
-    std::unique_ptr<midi::Backend> backend = midi::createBackend(*tetherMidiReceiver);
+    std::unique_ptr<midi::Backend> backend = midi::createBackend(*tetherMidiReceiver, tetherAttempts);
     if (!backend)
         return;
     {
@@ -148,11 +153,23 @@ void SynthCommons::TetherMidiDeInitialize()
     tetherMidiDeviceAttached = false;
 }
 
+bool SynthCommons::tetherMidiReached()
+{
+    return tetherMidiInitialized && tetherMidiBackend->usable();
+}
+
+// The last listing, unless a thread is taking a new one.
+bool SynthCommons::tetherListingReady() const
+{
+    return tetherMidiInitialized && !tetherConnecting;
+}
+
 // The layer as the port menus need it: created on first use, and created anew when the MIDI
 // system went away since (a JACK server that was restarted).
 bool SynthCommons::ensureTetherMidi()
 {
-    if (tetherMidiInitialized && tetherMidiBackend->usable())
+    std::lock_guard<std::mutex> lock(tetherLayerLock);
+    if (tetherMidiReached())
         return true;
     TetherMidiDeInitialize();
     TetherMidiInitialize();
@@ -208,14 +225,56 @@ std::uint32_t SynthCommons::TetherMidiInGetNbDevices()
     return ensureTetherMidi() ? listTetherPorts(tetherSide(midi::Direction::Input)) : 0;
 }
 
+void SynthCommons::TetherMidiListPortsForPanel()
+{
+    if (tetherConnecting)
+        return; // the connecting thread tells the editor
+    if (tetherMidiReached())
+    {
+        listTetherPorts(tetherSide(midi::Direction::Output));
+        listTetherPorts(tetherSide(midi::Direction::Input));
+        return;
+    }
+    joinTetherConnect();
+    tetherConnecting = true;
+    tetherConnectThread = std::make_unique<platform::Thread>(TetherMidi_ConnectThread, this);
+    if (!tetherConnectThread->started())
+        tetherConnecting = false;
+}
+
+void SynthCommons::TetherMidiConnectForPanel()
+{
+    const bool reached = ensureTetherMidi(); // a layer that starts lists both sides
+    tetherConnecting = false;
+    if (reached && synthEditor)
+        synthEditor->portListsArrived();
+}
+
+void SynthCommons::joinTetherConnect()
+{
+    tetherConnectThread.reset();
+}
+
+std::uint32_t SynthCommons::TetherMidiOutListedNbDevices()
+{
+    std::lock_guard<std::mutex> lock(tetherOutPortLock);
+    return tetherListingReady() ? tetherMidiOutCount : 0;
+}
+
+std::uint32_t SynthCommons::TetherMidiInListedNbDevices()
+{
+    std::lock_guard<std::mutex> lock(tetherInPortLock);
+    return tetherListingReady() ? tetherMidiInCount : 0;
+}
+
 const char* SynthCommons::TetherMidiOutGetDeviceName(std::uint32_t index)
 {
-    return tetherMidiInitialized && index < tetherMidiOutCount ? tetherMidiOutNames[index] : nullptr;
+    return tetherListingReady() && index < tetherMidiOutCount ? tetherMidiOutNames[index] : nullptr;
 }
 
 const char* SynthCommons::TetherMidiInGetDeviceName(std::uint32_t index)
 {
-    return tetherMidiInitialized && index < tetherMidiInCount ? tetherMidiInNames[index] : nullptr;
+    return tetherListingReady() && index < tetherMidiInCount ? tetherMidiInNames[index] : nullptr;
 }
 
 const char* SynthCommons::TetherMidiOutGetOpenName()

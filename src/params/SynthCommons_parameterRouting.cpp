@@ -217,7 +217,7 @@ void SynthCommons::setParameterValueAt(t_Parameter* p, unsigned index, float val
         return;
     if (flags & UPDATE_HOST)
         notifyHostOfChange(p->id, index);
-    if (flags & UPDATE_MIDI)
+    if ((flags & UPDATE_MIDI) && deviceReachableNow())
         sendParameterToDevice(p, index);
     if (flags & UPDATE_EDITOR)
         refreshEditorForChange(p->id, index, value);

@@ -49,7 +49,9 @@ TEST(ChunkConcurrency, ProgramsSavedWhileSwitchingAreWhole)
     for (int i = kSwitched; i >= 0; --i)
         synth->setProgramProcess(i % kSwitched);
     synth->setProgramProcess(1);
-    std::vector<t_Patch> expected(synth->programBank, synth->programBank + kSwitched);
+    std::vector<t_Patch> expected;
+    for (int i = 0; i < kSwitched; ++i)
+        expected.push_back(synth->programBank.read(i));
 
     std::atomic<bool> saving{true};
     std::thread switcher(

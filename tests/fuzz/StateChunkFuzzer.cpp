@@ -5,6 +5,7 @@
 // the payload of a chunk whose head, compression and checksum are right, so that the
 // sections themselves are reached.
 #include "core/SynthCommons.h"
+#include "support/BankBytes.h"
 
 #include <zlib.h>
 
@@ -44,10 +45,7 @@ Bytes wrapped(const std::uint8_t* payload, std::size_t length)
 
 Bytes programsOf(const SynthCommons& synth)
 {
-    const auto* bank = reinterpret_cast<const std::uint8_t*>(synth.programBank);
-    Bytes bytes(bank, bank + sizeof synth.programBank);
-    const auto* working = reinterpret_cast<const std::uint8_t*>(&synth.workingProgram);
-    bytes.insert(bytes.end(), working, working + sizeof synth.workingProgram);
+    Bytes bytes = bankBytes(synth);
     bytes.push_back(static_cast<std::uint8_t>(synth.currentProgram));
     return bytes;
 }

@@ -29,11 +29,25 @@ protected:
         if (IsSkipped() || HasFatalFailure())
             return;
         click(centreOf(EPARAM_MODE_SETUP, CTRL_SELECTOR_BUTTON, 16, 26));
+        ASSERT_EQ(portsShown(), 0) << "the interface menus list the ports";
         chooseInterface(EPARAM_MIDI_OUT_DEVICE, device.inputPortName(),
                         &SynthCommons::TetherMidiOutGetNbDevices, &SynthCommons::TetherMidiOutGetDeviceName);
         chooseInterface(EPARAM_MIDI_IN_DEVICE, device.outputPortName(),
                         &SynthCommons::TetherMidiInGetNbDevices, &SynthCommons::TetherMidiInGetDeviceName);
         park();
+    }
+
+    // The panel reaches the MIDI system after it opened: idles until its output menu shows
+    // the port list's first entry as the reference core, which has the list, shows it; the
+    // count of differing pixels.
+    int portsShown()
+    {
+        reference->synth->TetherMidiOutGetNbDevices();
+        const Image expected = reference->render([](SynthCommons& synth, SynthEditor& editor)
+                                                 { selectMode(synth, editor, EPARAM_MODE_SETUP); });
+        const CPoint menuAt = centreOf(EPARAM_MIDI_OUT_DEVICE, CTRL_MENU, 0, 9);
+        return differencesFrom(expected, "port-menu",
+                               CRect(menuAt.x, menuAt.y - 9, menuAt.x + 143, menuAt.y + 9));
     }
 
     // Steps the interface menu to the port, as a user does with its steppers; the plug-in lists

@@ -157,6 +157,39 @@ TEST(Programs, SwitchingAwayAndBackKeepsTheEdits)
         EXPECT_FLOAT_EQ(lastReported(plugin.log(), edit.parameter), edit.readBack) << edit.parameter;
 }
 
+// Instances of one module start from the same programs; however one of them edits its program
+// 5, the program 5 of every other instance, made before or after the edit, stays as it was.
+TEST(Programs, AnEditInOneInstanceLeavesTheSameProgramOfOthersAlone)
+{
+    const struct
+    {
+        const char* how;
+        void (*edit)(const PluginInstance& plugin);
+    } kWays[] = {
+        {"host parameters, saved by a switch", [](const PluginInstance& p) { applyEdits(p); }},
+        {"a new name, saved by a switch", [](const PluginInstance& p) { p.renameProgram("Edited"); }},
+    };
+    const auto programFive = [](const PluginInstance& plugin)
+    {
+        plugin.selectProgram(5);
+        return snapshotOf(plugin);
+    };
+    for (const auto& way : kWays)
+    {
+        PluginInstance before;
+        const PluginSnapshot untouched = programFive(before);
+        PluginInstance editing;
+        editing.selectProgram(5);
+        way.edit(editing);
+        editing.selectProgram(9);
+        ASSERT_NE(programFive(editing), untouched) << way.how << ": the edit is kept";
+
+        PluginInstance after;
+        EXPECT_EQ(programFive(before), untouched) << way.how << ": an instance made before";
+        EXPECT_EQ(programFive(after), untouched) << way.how << ": an instance made after";
+    }
+}
+
 TEST(Programs, ASwitchTellsTheHostEachParameterOnceAsItNowReads)
 {
     PluginInstance plugin;

@@ -53,7 +53,7 @@ World& World::get()
 
 World::World()
 {
-    // Only this build's bundle and the specifications that Debian installs.
+    // Only this build's bundle and the LV2 vocabularies that Debian installs.
     const std::string path = std::string(PAVONIS_LV2_DIR) + ":/usr/lib/lv2";
     setenv("LV2_PATH", path.c_str(), 1);
     lilvWorld = lilv_world_new();

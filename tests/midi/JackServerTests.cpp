@@ -95,7 +95,9 @@ protected:
         const std::string client = uniqueClientName("esx");
         auto device = std::make_unique<esxsim::EsxSimProcess>(ESX_SIM_EXECUTABLE, client);
         EXPECT_TRUE(device->ready());
-        EXPECT_TRUE(connectToDevice(synth, device->inputPortName(), device->outputPortName()));
+        // A MIDI system that was not there is tried again at most once a second.
+        EXPECT_TRUE(waitUntil(
+            [&] { return connectToDevice(synth, device->inputPortName(), device->outputPortName()); }));
         EXPECT_TRUE(deviceDetected(synth));
         return device;
     }

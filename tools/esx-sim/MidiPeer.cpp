@@ -68,7 +68,8 @@ private:
 MidiPeer::MidiPeer(const std::string& clientName, Handler messageHandler)
     : handler(std::move(messageHandler)), assembler(std::make_unique<Assembler>(*this))
 {
-    backend = midi::createBackend(*assembler, clientName.c_str());
+    midi::Attempts attempts;
+    backend = midi::createBackend(*assembler, attempts, clientName.c_str());
     if (!backend)
         throw NoMidiSystem("its ports cannot open without a MIDI system");
     if (handler)

@@ -1,12 +1,12 @@
 // CDrawContext on cairo: the text in DejaVu Sans, hinted slightly and grey-antialiased.
 #include "CairoDrawContext.h"
 
+#include "CairoFonts.h"
+
 #include <cmath>
 
 namespace
 {
-constexpr const char* kFontFamily = "DejaVu Sans";
-
 cairo_font_options_t* sharedFontOptions()
 {
     static cairo_font_options_t* options = []
@@ -53,9 +53,7 @@ void CDrawContext::clipPixels(const CRect& pixels)
 
 void CDrawContext::applyFont()
 {
-    cairo_select_font_face(native->cr, kFontFamily,
-                           (face & kItalicFace) ? CAIRO_FONT_SLANT_OBLIQUE : CAIRO_FONT_SLANT_NORMAL,
-                           (face & kBoldFace) ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_set_font_face(native->cr, gui::panelFontFace(face & kBoldFace, face & kItalicFace));
     cairo_set_font_size(native->cr, pixelFontSize());
 }
 

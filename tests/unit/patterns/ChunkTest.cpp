@@ -3,6 +3,7 @@
 // changed and the reason in the info line.
 #include "PluginFixture.h"
 #include "editor/SynthEditor.h"
+#include "support/BankBytes.h"
 #include "sysex/InitPatterns.h"
 
 #include <zlib.h>
@@ -149,10 +150,7 @@ protected:
     // Everything a refused chunk must leave alone, byte for byte.
     Bytes everything() const
     {
-        Bytes bytes(reinterpret_cast<const std::uint8_t*>(synth->programBank),
-                    reinterpret_cast<const std::uint8_t*>(synth->programBank + kNumPrograms));
-        const auto* working = reinterpret_cast<const std::uint8_t*>(&synth->workingProgram);
-        bytes.insert(bytes.end(), working, working + sizeof(t_Patch));
+        Bytes bytes = bankBytes(*synth);
         bytes.push_back(static_cast<std::uint8_t>(synth->currentProgram));
         bytes.push_back(static_cast<std::uint8_t>(synth->midiMode));
         for (int i = 0; i < kNumHostParameters; ++i)

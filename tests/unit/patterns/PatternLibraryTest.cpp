@@ -3,6 +3,7 @@
 #include "commands/PatternLibrary.h"
 #include "PluginFixture.h"
 #include "editor/SynthEditor.h"
+#include "support/BankBytes.h"
 #include "support/Environment.h"
 #include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
@@ -73,14 +74,7 @@ protected:
     std::string info() const { return synth->getSynthEditor()->infoLineText(); }
 
     // Every program and the working one, byte for byte.
-    Bytes everything() const
-    {
-        const auto* bank = reinterpret_cast<const std::uint8_t*>(synth->programBank);
-        Bytes bytes(bank, bank + sizeof synth->programBank);
-        const auto* working = reinterpret_cast<const std::uint8_t*>(&synth->workingProgram);
-        bytes.insert(bytes.end(), working, working + sizeof(t_Patch));
-        return bytes;
-    }
+    Bytes everything() const { return bankBytes(*synth); }
 
     fs::path data;
 };

@@ -1,6 +1,8 @@
-// What one more plug-in instance costs while a JACK server runs: the time to create and
-// destroy it, and the private memory it holds, idle and with a dump arriving.
-#include "../ProcessMemory.h"
+// The core object (SynthCommons) made directly, without a host and without the panel's pictures
+// registered, while a JACK server runs: the time to create and destroy it, and the private memory
+// it holds, idle, with its MIDI client and with a dump arriving. This is not what a host pays
+// for an instance: bench/host (bench_instance_cost) measures that through the built Pavonis.so.
+#include "../support/PrivateMemory.h"
 #include "core/SynthCommons.h"
 #include "sysex/InitPatterns.h"
 
@@ -16,7 +18,7 @@ namespace
 constexpr int kInstancesMeasured = 20;
 
 // A host scans the plug-in or loads a project: no MIDI client may come into being.
-void BM_CreateAndDestroyInstance(benchmark::State& state)
+void BM_CoreObjectCreateAndDestroy(benchmark::State& state)
 {
     for (auto _ : state)
     {
@@ -24,11 +26,11 @@ void BM_CreateAndDestroyInstance(benchmark::State& state)
         benchmark::DoNotOptimize(synth.get());
     }
 }
-BENCHMARK(BM_CreateAndDestroyInstance)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CoreObjectCreateAndDestroy)->Unit(benchmark::kMillisecond);
 
 // state.range(0): 0 idle, 1 with the port list taken (a MIDI client), 2 after a bank dump
 // was received (the reception buffers grown).
-void BM_PrivateMemoryPerInstance(benchmark::State& state)
+void BM_CoreObjectPrivateMemory(benchmark::State& state)
 {
     const auto use = [&state](SynthCommons& synth)
     {
@@ -46,15 +48,15 @@ void BM_PrivateMemoryPerInstance(benchmark::State& state)
     {
         std::vector<std::unique_ptr<SynthCommons>> instances;
         malloc_trim(0); // freed pages that new instances would reuse without counting
-        const long before = privateKilobytes();
+        const long before = bench::privateKilobytes();
         for (int i = 0; i < kInstancesMeasured; ++i)
         {
             instances.push_back(std::make_unique<SynthCommons>(nullptr));
             use(*instances.back());
         }
-        perInstance = double(privateKilobytes() - before) / kInstancesMeasured;
+        perInstance = double(bench::privateKilobytes() - before) / kInstancesMeasured;
     }
-    state.counters["private_kb_per_instance"] = perInstance;
+    state.counters["private_kb_per_object"] = perInstance;
 }
-BENCHMARK(BM_PrivateMemoryPerInstance)->ArgName("use")->Arg(0)->Arg(1)->Arg(2)->Iterations(1);
+BENCHMARK(BM_CoreObjectPrivateMemory)->ArgName("use")->Arg(0)->Arg(1)->Arg(2)->Iterations(1);
 } // namespace
