@@ -2,9 +2,10 @@
 // driven through VSTPluginMain and its dispatcher only, its panel in an X window of the host's,
 // beside a peer plug-in opened the same way in the same run: Nekobi, from the same Debian
 // package as Kars (dpf-plugins-vst), since Kars has no editor. Measured: opening the
-// editor with its pictures already drawn (the first opening at a zoom draws them, measured on
-// its own), a full redraw (a page switch redraws the whole panel), and the private memory that
-// the pictures of a zoom add, once it is used and not before.
+// editor with its pictures already drawn (the first opening at a zoom in the process draws them,
+// measured on its own, and another instance's first opening shares them), a full redraw (a
+// page switch redraws the whole panel), and the private memory that the pictures of a zoom
+// add, once it is used and not before.
 //
 // Needs an X server (DISPLAY; scripts/test's Xvfb or any other).
 #include "core/VendorCalls.h"
@@ -163,7 +164,8 @@ void BM_PavonisSoEditorOpenWithPicturesReady(benchmark::State& state)
 }
 BENCHMARK(BM_PavonisSoEditorOpenWithPicturesReady)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
-// A new instance's first opening at the zoom: its pictures are drawn (or unpacked) then.
+// A new instance's first opening at the zoom with no other instance there: the pictures are
+// drawn (or unpacked) then.
 void BM_PavonisSoFirstEditorOpenDrawingThePictures(benchmark::State& state)
 {
     for (auto _ : state)
@@ -184,6 +186,33 @@ void BM_PavonisSoFirstEditorOpenDrawingThePictures(benchmark::State& state)
 BENCHMARK(BM_PavonisSoFirstEditorOpenDrawingThePictures)
     ->DenseRange(0, 2)
     ->Iterations(5)
+    ->Unit(benchmark::kMillisecond);
+
+// Another instance's first opening at the zoom while one instance showed it: the pictures
+// are the process's, made by the first and shared.
+void BM_PavonisSoOtherInstanceFirstEditorOpen(benchmark::State& state)
+{
+    const Instance first(pavonis(), kZooms[state.range(0)]);
+    if (skipWithout(state, first, "Pavonis.so"))
+        return;
+    first.open();
+    first.close();
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        auto instance = std::make_unique<Instance>(pavonis(), kZooms[state.range(0)]);
+        state.ResumeTiming();
+        instance->open();
+        state.PauseTiming();
+        instance->close();
+        instance.reset();
+        state.ResumeTiming();
+    }
+    state.SetLabel(std::string(kZooms[state.range(0)]) + " %");
+}
+BENCHMARK(BM_PavonisSoOtherInstanceFirstEditorOpen)
+    ->DenseRange(0, 2)
+    ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
 void BM_NekobiSoEditorOpen(benchmark::State& state)
