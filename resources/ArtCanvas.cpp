@@ -158,13 +158,10 @@ void glow(cairo_t* cr, double cx, double cy, double radius, double alpha)
 // hinted slightly as the desktop's font configuration has it.
 void useFont(cairo_t* cr, const Font& font)
 {
-    static cairo_font_options_t* const options = []
-    {
-        cairo_font_options_t* o = cairo_font_options_create();
-        cairo_font_options_set_hint_style(o, CAIRO_HINT_STYLE_SLIGHT);
-        return o;
-    }();
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
     cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
     cairo_set_font_face(cr, gui::panelFontFace(font.bold, false));
     cairo_set_font_size(cr, font.size);
 }
