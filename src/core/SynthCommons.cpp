@@ -3,6 +3,7 @@
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
+#include "PavonisVersion.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +15,6 @@ namespace
 constexpr const char* kEffectName = "Pavonis";
 constexpr const char* kVendor = "Quillon";
 constexpr const char* kProduct = "Pavonis VST Editor for Electribe SX";
-constexpr vst::int32 kVendorVersion = 1001;
 constexpr int kNumOutputs = 2;
 constexpr int kMidiChannels = 10;
 
@@ -44,6 +44,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
             setNumPrograms(1);
         canProcessReplacing();
         setUniqueID(kUniqueId);
+        setVersion(kPavonisVersionNumber);
         programsAreChunks();
     }
     nrpnReceive = {0, 0xFF, 0xFF, 0, 0, false};
@@ -110,7 +111,7 @@ bool SynthCommons::getProductString(char* text)
 
 vst::int32 SynthCommons::getVendorVersion()
 {
-    return kVendorVersion;
+    return kPavonisVersionNumber;
 }
 
 vst::int32 SynthCommons::canDo(char* text)

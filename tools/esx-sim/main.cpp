@@ -1,6 +1,7 @@
 // esx-sim: plays an ESX on two virtual MIDI ports until it is terminated.
 //
 //   esx-sim [--name CLIENT]
+//   esx-sim --version
 //
 // Opens "CLIENT in:ESX MIDI IN" and "CLIENT out:ESX MIDI OUT" (CLIENT defaults to "ESX
 // Simulator"), prints "ready" with the two port names and then reads commands, one a line:
@@ -19,6 +20,7 @@
 //
 // At the end of its input it goes on serving; SIGINT or SIGTERM end it.
 #include "EsxSimulator.h"
+#include "PavonisVersion.h"
 
 #include <RtMidi.h>
 
@@ -85,11 +87,16 @@ void readCommands(esxsim::EsxSimulator* simulator)
 int main(int argc, char** argv)
 {
     std::string client = "ESX Simulator";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+    {
+        std::cout << "esx-sim " << kPavonisVersion << std::endl;
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--name") == 0)
         client = argv[2];
     else if (argc != 1)
     {
-        std::cerr << "usage: esx-sim [--name CLIENT]" << std::endl;
+        std::cerr << "usage: esx-sim [--name CLIENT] | esx-sim --version" << std::endl;
         return 2;
     }
 

@@ -1,5 +1,6 @@
 #include "HostedPlugin.h"
 
+#include "PavonisVersion.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -12,7 +13,6 @@ namespace
 constexpr vst::intptr kHostVstVersion = 2400;
 constexpr const char* kHostProduct = "Pavonis Standalone";
 constexpr const char* kHostVendor = "Quillon";
-constexpr vst::intptr kHostVendorVersion = 1001;
 constexpr int kHostStringLength = 64;
 
 // The host's answers. Automation, edits and display updates are welcome and need nothing
@@ -31,7 +31,7 @@ vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, v
                       opcode == audioMasterGetProductString ? kHostProduct : kHostVendor);
         return 1;
     case audioMasterGetVendorVersion:
-        return kHostVendorVersion;
+        return kPavonisVersionNumber;
     case audioMasterAutomate:
     case audioMasterBeginEdit:
     case audioMasterEndEdit:

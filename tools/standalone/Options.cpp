@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "PavonisVersion.h"
 #include "core/VendorCalls.h"
 
 #include <cstring>
@@ -56,6 +57,11 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
             options.help = true;
             continue;
         }
+        if (std::strcmp(argument, "--version") == 0)
+        {
+            options.version = true;
+            continue;
+        }
         const ValueOption* option = valueOptionNamed(argument);
         if (!option)
         {
@@ -92,9 +98,15 @@ std::string usageText()
            "                         needed); with --connect, once the device answered\n"
            "  --plugin PATH          the plug-in file; else $PAVONIS_PLUGIN, else Pavonis.so\n"
            "                         beside this program, else in the install folder\n"
+           "  --version              the version of pavonis\n"
            "  --help                 this text\n"
            "\n"
            "The programs are kept between runs in $XDG_DATA_HOME/Pavonis/standalone.chunk\n"
            "(~/.local/share when XDG_DATA_HOME is not set).\n";
+}
+
+std::string versionText()
+{
+    return std::string("pavonis ") + kPavonisVersion + "\n";
 }
 } // namespace standalone
