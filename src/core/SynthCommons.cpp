@@ -4,6 +4,7 @@
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
 #include "PavonisVersion.h"
+#include "ProductNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,9 +13,6 @@
 
 namespace
 {
-constexpr const char* kEffectName = "Pavonis";
-constexpr const char* kVendor = "Quillon";
-constexpr const char* kProduct = "Pavonis VST Editor for Electribe SX";
 constexpr int kNumOutputs = 2;
 constexpr int kMidiChannels = 10;
 
@@ -99,13 +97,13 @@ bool SynthCommons::getEffectName(char* name)
 
 bool SynthCommons::getVendorString(char* text)
 {
-    vst::copyString(text, kVendor, kVstMaxVendorStrLen);
+    vst::copyString(text, kVendorName, kVstMaxVendorStrLen);
     return true;
 }
 
 bool SynthCommons::getProductString(char* text)
 {
-    vst::copyString(text, kProduct, kVstMaxProductStrLen);
+    vst::copyString(text, kProductName, kVstMaxProductStrLen);
     return true;
 }
 

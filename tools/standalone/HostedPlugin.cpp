@@ -1,6 +1,7 @@
 #include "HostedPlugin.h"
 
 #include "PavonisVersion.h"
+#include "core/ProductNames.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -12,7 +13,6 @@ namespace
 {
 constexpr vst::intptr kHostVstVersion = 2400;
 constexpr const char* kHostProduct = "Pavonis Standalone";
-constexpr const char* kHostVendor = "Quillon";
 constexpr int kHostStringLength = 64;
 
 // The host's answers. Automation, edits and display updates are welcome and need nothing
@@ -28,7 +28,7 @@ vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, v
         if (!ptr)
             return 0;
         std::snprintf(static_cast<char*>(ptr), kHostStringLength, "%s",
-                      opcode == audioMasterGetProductString ? kHostProduct : kHostVendor);
+                      opcode == audioMasterGetProductString ? kHostProduct : kVendorName);
         return 1;
     case audioMasterGetVendorVersion:
         return kPavonisVersionNumber;
