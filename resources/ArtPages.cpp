@@ -79,27 +79,6 @@ Box commandPlate()
     return bounds.inflated(3, 3);
 }
 
-void emblem(cairo_t* cr, double cx, double cy)
-{
-    // A peacock's eye: a teal ring round a dark iris and a bright pupil.
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, 0.78, 1.0);
-    cairo_arc(cr, 0, 0, 13, 0, 2 * kPi);
-    setColour(cr, kAccent, 0.25);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 0, 11, 0, 2 * kPi);
-    setColour(cr, kAccent);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 1.5, 7.5, 0, 2 * kPi);
-    setColour(cr, kLcdBack);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 2.5, 3.5, 0, 2 * kPi);
-    setColour(cr, kAccentLight);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
-
 void wordmark(cairo_t* cr, int left, int right)
 {
     const Font name{18, true};
@@ -108,7 +87,7 @@ void wordmark(cairo_t* cr, int left, int right)
     const double lineWidth = textWidth(cr, "REMOTE EDITOR", line, 2.2);
     const double width = 30 + std::max(nameWidth, lineWidth);
     const double x = std::round((left + right - width) / 2);
-    emblem(cr, x + 11, 27);
+    drawEmblem(cr, x + 11, 27, 1.0);
     drawText(cr, "PAVONIS", x + 30, 30, name, kTextOnDark, 4);
     drawText(cr, "REMOTE EDITOR", x + 31, 42, line, kTitle, 2.2);
 }
