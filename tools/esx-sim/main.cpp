@@ -33,6 +33,10 @@
 #include <sstream>
 #include <thread>
 
+#ifndef ESX_SIM_PROGRAM
+#define ESX_SIM_PROGRAM "esx-sim"
+#endif
+
 namespace
 {
 std::mutex commandLock;
@@ -89,14 +93,15 @@ int main(int argc, char** argv)
     std::string client = "ESX Simulator";
     if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
     {
-        std::cout << "esx-sim " << kPavonisVersion << std::endl;
+        std::cout << ESX_SIM_PROGRAM " " << kPavonisVersion << std::endl;
         return 0;
     }
     if (argc == 3 && std::strcmp(argv[1], "--name") == 0)
         client = argv[2];
     else if (argc != 1)
     {
-        std::cerr << "usage: esx-sim [--name CLIENT] | esx-sim --version" << std::endl;
+        std::cerr << "usage: " ESX_SIM_PROGRAM " [--name CLIENT] | " ESX_SIM_PROGRAM " --version"
+                  << std::endl;
         return 2;
     }
 

@@ -42,7 +42,11 @@ std::string pageList()
 {
     std::string list;
     for (const char* name : kVendorPageNames)
-        list += (list.empty() ? "" : "|") + std::string(name);
+    {
+        if (!list.empty())
+            list += '|';
+        list += name;
+    }
     return list;
 }
 } // namespace
