@@ -276,6 +276,8 @@ const t_ButtonArt c_ButtonArt[] = {
     {205, {1, 0, 2, Face::Dark, Face::DarkPressed, 2}, crossSign},
     {213, {1, 1, 2, Face::Dark, Face::DarkPressed, 4}, nullptr},
     {215, {0, 1, 2, Face::Light, Face::LightPressed, 2}, plusSign},
+    {225, {1, 1, 2, Face::Light, Face::LightPressed, 3}, nullptr},
+    {226, {1, 1, 2, Face::Light, Face::Lit, 3}, nullptr},
     {216, {0, 1, 2, Face::Light, Face::LightPressed, 2}, minusSign},
 };
 

@@ -67,15 +67,24 @@ std::vector<Box> labelTags()
     return tags;
 }
 
-// The plate of the pattern and part commands, around their buttons and tags.
-Box commandPlate()
+// The top bar's plates of buttons: the pattern and part commands (with their tags, on the
+// frame), and undo, redo and compare.
+constexpr e_EditorContainer kTopBarButtonGroups[] = {CONT_FRAME, CONT_HISTORY};
+
+bool isButton(e_EditorControlKind kind)
+{
+    return kind == CTRL_COMMAND_BUTTON || kind == CTRL_TOGGLE_BUTTON;
+}
+
+Box buttonPlate(e_EditorContainer group)
 {
     Box bounds;
     for (const t_EditorControl* row = c_EditorControls; row->id != EPARAM_END; ++row)
-        if (row->container == CONT_FRAME && row->kind == CTRL_COMMAND_BUTTON)
+        if (row->container == group && isButton(row->kind))
             bounds = bounds.united(controlBounds(*row));
-    for (const Box& tag : labelTags())
-        bounds = bounds.united(tag);
+    if (group == CONT_FRAME)
+        for (const Box& tag : labelTags())
+            bounds = bounds.united(tag);
     return bounds.inflated(3, 3);
 }
 
@@ -95,14 +104,19 @@ void wordmark(cairo_t* cr, int left, int right)
 void topBar(cairo_t* cr)
 {
     display(cr);
-    const Box commands = commandPlate();
-    plate(cr, commands);
+    int platesLeft = kFrameWidth;
+    for (e_EditorContainer group : kTopBarButtonGroups)
+    {
+        const Box buttons = buttonPlate(group);
+        plate(cr, buttons);
+        platesLeft = std::min(platesLeft, buttons.x);
+    }
     for (const Box& tag : labelTags())
     {
         roundedRect(cr, tag.x, tag.y, tag.w, tag.h, 2);
         fillVertical(cr, tag.y, tag.bottom(), kFaceTop, kFaceBottom);
     }
-    wordmark(cr, displayBezel().right(), commands.x);
+    wordmark(cr, displayBezel().right(), platesLeft);
 }
 
 // --- Which rows a page shows -----------------------------------------------------------------------
@@ -245,11 +259,6 @@ Box plateAround(const std::vector<PagePlate>& plates, const Box& member)
 
 void sectionMark(cairo_t* cr, const t_ArtSection& s, const std::vector<PagePlate>& plates)
 {
-    if (s.style == SectionStyle::Warning)
-    {
-        const Box lines = sectionBounds(s);
-        fillBox(cr, {lines.x - 7, lines.y, 2, lines.h}, kWarning);
-    }
     if (s.style == SectionStyle::Bracket)
     {
         Box span;

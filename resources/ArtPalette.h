@@ -27,14 +27,13 @@ inline constexpr Rgb kTitle = rgb(0xaeb4bc);
 inline constexpr Rgb kTextOnDark = rgb(0xd7dbe0);
 inline constexpr Rgb kTextOnLight = rgb(0x15171a);
 
-// The jewel and the warning.
+// The jewel. (The warning's amber, #f0a030, is drawn by the panel: EditorResourceTable.cpp.)
 inline constexpr Rgb kAccent = rgb(0x1fb5ad);
 inline constexpr Rgb kAccentLight = rgb(0x7ff0e6);
 inline constexpr double kGlowAlpha = 0.35;
 inline constexpr Rgb kLitFaceTop = rgb(0x5ad8cf); // a lit button, top of its face
 inline constexpr Rgb kLitOutline = rgb(0x0c4a46); // round lit buttons and LEDs
 inline constexpr Rgb kLitWell = rgb(0x10302f);    // behind accent text
-inline constexpr Rgb kWarning = rgb(0xf0a030);
 
 // The LCD.
 inline constexpr Rgb kLcdBack = rgb(0x071a1a);

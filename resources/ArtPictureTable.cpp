@@ -41,6 +41,8 @@ const t_PictureArt c_PictureArt[] = {
     {222, drawHorizontalTrack},
     {223, drawHorizontalHandle},
     {224, drawPage},
+    {225, drawButton},
+    {226, drawButton},
     {0, nullptr},
 };
 

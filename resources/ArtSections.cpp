@@ -46,7 +46,6 @@ const t_ArtSection c_ArtSections[] = {
     {CONT_SETUP_PAGE, "Library", SectionStyle::PlateTitleAbove, kLibrary, kNoResources},
     {CONT_SETUP_PAGE, "Knob mode", SectionStyle::PlateTitleAbove, kKnobMode, kNoResources},
     {CONT_SETUP_PAGE, "MIDI mode", SectionStyle::PlateTitleAbove, kMidiMode, kWarningLines},
-    {CONT_SETUP_PAGE, nullptr, SectionStyle::Warning, kNoParameters, kWarningLines},
     {CONT_SETUP_PAGE, "Dump", SectionStyle::PlateTitleAbove, kDump, kNoResources},
     {CONT_SETUP_PAGE, "MIDI interface", SectionStyle::PlateTitleLeft, kPorts, kPortViews},
     {CONT_MIX_PAGE, "Drums", SectionStyle::Bracket, kDrumStrips, kNoResources},

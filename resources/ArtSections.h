@@ -1,6 +1,7 @@
 // The artwork's own groupings of controls, named by the editor's identifiers only: the plates
-// of the setup page (whose containers overlap), the host-mode warning, and the part groups
-// over the mix page's strips. Their boxes come from the editor's tables.
+// of the setup page (whose containers overlap) and the part groups over the mix page's strips.
+// Their boxes come from the editor's tables. (The host-mode warning's amber bar is the panel's
+// own, shown and hidden with the warning.)
 #pragma once
 
 #include "ArtLayout.h"
@@ -13,7 +14,6 @@ enum class SectionStyle
 {
     PlateTitleAbove, // a plate from the page's title band down, its title in the band
     PlateTitleLeft,  // a plate with its title inside, left of the controls
-    Warning,         // an amber bar beside the members
     Bracket,         // a title over the members with a line across them
 };
 

@@ -110,9 +110,8 @@ void BM_IdleInstanceCpu(benchmark::State& state)
         return;
     }
     const bool portsOpen = state.range(0) == 1;
-    if (portsOpen &&
-        (!esxsim::connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT") ||
-         !detected(synth)))
+    if (portsOpen && (!esxsim::connectToDevice(synth, device.inputPortName(), device.outputPortName()) ||
+                      !detected(synth)))
     {
         state.SkipWithError("the plug-in does not reach the device");
         return;

@@ -1,5 +1,6 @@
 // What one more plug-in instance costs while a JACK server runs: the time to create and
 // destroy it, and the private memory it holds, idle and with a dump arriving.
+#include "../ProcessMemory.h"
 #include "core/SynthCommons.h"
 #include "sysex/InitPatterns.h"
 
@@ -14,21 +15,6 @@
 namespace
 {
 constexpr int kInstancesMeasured = 20;
-
-// Private memory of the process (dirty and clean pages no other process shares), in KB.
-long privateKilobytes()
-{
-    std::ifstream rollup("/proc/self/smaps_rollup");
-    std::string key;
-    long total = 0;
-    long value = 0;
-    while (rollup >> key)
-    {
-        if ((key == "Private_Clean:" || key == "Private_Dirty:") && rollup >> value)
-            total += value;
-    }
-    return total;
-}
 
 // A host scans the plug-in or loads a project: no MIDI client may come into being.
 void BM_CreateAndDestroyInstance(benchmark::State& state)

@@ -77,6 +77,7 @@ t_LibraryResult saveCurrentProgram(SynthCommons& synth)
     if (where.empty() || !platform::makeFolders(where) ||
         !platform::writeFileAtomically(where + "/" + name, dump.data(), dump.size()))
         return tell(synth, LIBRARY_REFUSED, "Could not save " + name);
+    synth.history_MarkStored();
     return tell(synth, LIBRARY_DONE, "Saved " + name);
 }
 

@@ -149,7 +149,7 @@ void SynthCommons::midiTest_OnNrpn(const t_MidiNRPNData* message)
 
 void SynthCommons::midiTest_OnSysex(const unsigned char* message, std::uint32_t length)
 {
-    if (midiTestStep != TEST_SYSEX || length != INIT_PATCH_SYSEX.size() ||
+    if (!midiTestRunning || midiTestStep != TEST_SYSEX || length != INIT_PATCH_SYSEX.size() ||
         std::memcmp(message, INIT_PATCH_SYSEX.data(), length) != 0)
         return;
     midiTestStep = TEST_PASSED;

@@ -92,22 +92,16 @@ void applyWorkingProgram(SynthCommons* synth)
 
 void requestFromDevice(SynthCommons* synth, const unsigned char* request, std::uint32_t length, bool current)
 {
-    if (synth->midiMode != MIDI_MODE_TETHER || !synth->TetherMidiHardwareAttached())
+    if (!synth->SendMidiSysexPossible())
         return;
     if (current)
         synth->expectedDumpType = kCurrentPatternDumpType;
-    synth->TetherMidiSend(request, length);
+    synth->SendMidiSysex(request, length);
 }
 
 bool isBankQuestion(int question)
 {
     return question >= QUESTION_LOAD_INTO_BANK_A && question <= QUESTION_LOAD_INTO_BANK_D;
-}
-
-void nameFromImage(t_Patch& slot)
-{
-    std::memset(slot.name, 0, kPatchNameLength);
-    std::memcpy(slot.name, slot.data, kPatternNameLength);
 }
 } // namespace
 
@@ -156,6 +150,7 @@ void SynthEditor::editorControlsLib_OnControlValueChangedSpecific(e_EditorParame
 void SynthEditor::copyPattern()
 {
     editorControlsLib_RemoveQuestion();
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->parameterLib_FlushParametersToRawData();
     synth->patternClipboard = synth->workingProgram;
     synth->patternClipboardFull = 1;
@@ -167,6 +162,7 @@ void SynthEditor::pastePattern()
     editorControlsLib_RemoveQuestion();
     if (!synth->patternClipboardFull)
         return editorControlsLib_DisplayCurrentParameterInfo("Nothing to paste");
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->workingProgram = synth->patternClipboard;
     applyWorkingProgram(synth);
     editorControlsLib_DisplayCurrentParameterInfo("Pattern pasted");
@@ -178,6 +174,7 @@ void SynthEditor::copyPart()
     const int mode = synth->pluginMode;
     if (mode != PLUGIN_MODE_GLOBAL && mode != PLUGIN_MODE_PART)
         return;
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     synth->parameterLib_FlushParametersToRawData();
     if (mode == PLUGIN_MODE_GLOBAL)
     {
@@ -191,16 +188,20 @@ void SynthEditor::copyPart()
     editorControlsLib_DisplayCurrentParameterInfo(region.copied);
 }
 
+// The other parts' values as they stand now are taken into the pattern first, so that applying
+// it keeps them.
 void SynthEditor::pastePart()
 {
     if (synth->partClipboardKind == CLIPBOARD_EMPTY)
         return editorControlsLib_DisplayCurrentParameterInfo("Nothing to paste");
+    std::lock_guard<std::recursive_mutex> lock(synth->programLock);
     const int mode = synth->pluginMode;
     if (mode == PLUGIN_MODE_GLOBAL)
     {
         if (synth->partClipboardKind != CLIPBOARD_FX)
             return editorControlsLib_DisplayCurrentParameterInfo("Can not paste here");
         const auto* fx = reinterpret_cast<const t_Patch*>(synth->partClipboard);
+        synth->parameterLib_FlushParametersToRawData();
         std::memcpy(patternOf(synth) + kFxOffset, fx->data + kFxOffset, kFxLength);
         patternOf(synth)[kFxSingleByte] = fx->data[kFxSingleByte];
         applyWorkingProgram(synth);
@@ -211,6 +212,7 @@ void SynthEditor::pastePart()
     const PartRegion& region = selectedRegion(synth);
     if (synth->partClipboardKind != region.kind)
         return editorControlsLib_DisplayCurrentParameterInfo("Can not paste here");
+    synth->parameterLib_FlushParametersToRawData();
     std::memcpy(patternOf(synth) + region.offset, synth->partClipboard, region.length);
     applyWorkingProgram(synth);
     editorControlsLib_DisplayCurrentParameterInfo(region.pasted);
@@ -226,27 +228,13 @@ void SynthEditor::askPartReset()
 
 void SynthEditor::acceptReceivedPattern()
 {
-    t_Patch& slot = synth->programBank[synth->currentProgram];
-    std::memcpy(slot.data, synth->dumpReceiveData, kPatternDataSize);
-    nameFromImage(slot);
-    synth->patchLib_SetParametersFromPatch(&slot, false);
+    SynthCommons::patchLib_StorePattern(synth->programBank[synth->currentProgram], synth->dumpReceiveData);
+    synth->patchLib_ApplyReceived(synth->currentProgram, false);
 }
 
 void SynthEditor::acceptReceivedBank()
 {
-    const int first = synth->dumpBankNumber * kPatternsPerBank;
-    if (first < 0 || first + kPatternsPerBank > kNumPrograms)
-        return;
-    for (int i = 0; i < kPatternsPerBank; ++i)
-    {
-        t_Patch& slot = synth->programBank[first + i];
-        std::memcpy(slot.data, synth->dumpReceiveData + i * kPatternDataSize, kPatternDataSize);
-        nameFromImage(slot);
-    }
-    if (synth->currentProgram >= first && synth->currentProgram < first + kPatternsPerBank)
-        synth->patchLib_SetParametersFromPatch(&synth->programBank[synth->currentProgram], false);
-    if (synth->getHostKind() == HOST_AUDIO_UNIT)
-        synth->patchLib_InitPatchesMenuItems();
+    synth->patchLib_FillBank(synth->dumpBankNumber, synth->dumpReceiveData, false);
 }
 
 void SynthEditor::resetPart(int question)

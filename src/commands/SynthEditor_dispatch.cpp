@@ -101,7 +101,7 @@ void changeSelector(SynthEditor* editor, t_EditorControl* row, CControl* control
 void changeCommand(SynthEditor* editor, t_EditorControl* row, CControl* control)
 {
     if (control->getValue() == 0.0f)
-        editor->editorControlsLib_OnControlValueChangedSpecific(row->id, control);
+        editor->runCommand(row->id, control);
 }
 
 void changeMenu(SynthEditor* editor, t_EditorControl* row, CControl*)
@@ -131,17 +131,12 @@ void changeName(SynthEditor* editor, t_EditorControl* row, CControl* control)
         return;
     SynthCommons* synth = synthOf(editor);
     const char* text = static_cast<CTextEdit*>(control)->getText();
+    SynthCommons::HistoryCommand command(*synth, nullptr); // holds the program lock
+    command.setLabel(std::string("Name ") + text);
     std::memset(synth->workingProgram.name, 0, kPatchNameLength);
     std::memcpy(synth->workingProgram.name, text,
                 std::min<std::size_t>(std::strlen(text), kPatchNameLength - 1));
-    if (synth->getHostKind() == HOST_AUDIO_UNIT)
-        synth->patchLib_InitPatchesMenuItems();
-    if (synth->midiMode == MIDI_MODE_TETHER && synth->TetherMidiHardwareAttached())
-    {
-        synth->patchLib_SetPatchFromParameters(&synth->programBank[synth->currentProgram]);
-        synth->patchLib_SetParametersFromPatch(&synth->programBank[synth->currentProgram], true);
-    }
-    synth->updateDisplay();
+    synth->patchLib_ProgramRenamed();
 }
 
 struct ControlChangeHandler
@@ -178,13 +173,7 @@ t_ControlChangeHandler handlerOf(e_EditorControlKind kind)
 void updateInfoLine(SynthEditor* editor, const t_EditorControl* row, CControl* control)
 {
     if (editor->editorControlsLib_NeedToUpdateCurrentParameterInfo(row->id))
-    {
-        const e_EditorParameterID shown = editor->infoLineParameter;
-        editor->editorControlsLib_DisplayCurrentParameterInfo(
-            synthOf(editor)->parameterLib_GetParameterValueFromEditor(shown),
-            editor->editorControlsLib_GetFirstMatchingControl(shown));
-        return;
-    }
+        return editor->editorControlsLib_RefreshParameterInfo();
     editor->editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
@@ -212,8 +201,12 @@ void SynthEditor::editorControlsLib_OnControlValueChanged(CControl* control)
     t_EditorControl* row = editorControlsLib_GetEditorControl(control);
     if (!row)
         return;
+    synth->history_TakeDeviceChanges(); // what the device did came first
+    leaveCompareToEdit(row, control);
+    beginPanelTouch(row, control);
     if (t_ControlChangeHandler handle = handlerOf(row->kind))
         handle(this, row, control);
+    synth->history_SetPanelTouch(EPARAM_END, 0, false);
     updateInfoLine(this, row, control);
     reportGesture(this, control);
 }

@@ -61,7 +61,10 @@ void SynthEditor::openLibraryMenu()
 void SynthEditor::loadFromLibrary(const std::string& file)
 {
     editorControlsLib_RemoveQuestion();
-    if (patternLibrary::load(*synth, file).outcome != LIBRARY_ASK_BANK)
+    SynthCommons::HistoryCommand command(*synth, nullptr);
+    const t_LibraryResult result = patternLibrary::load(*synth, file);
+    command.setLabel(result.message);
+    if (result.outcome != LIBRARY_ASK_BANK)
         return;
     libraryBankFile = file;
     editorControlsLib_AskQuestion(QUESTION_LOAD_INTO_BANK_A);

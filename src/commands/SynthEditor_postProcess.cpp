@@ -185,11 +185,7 @@ void SynthEditor::runAction(const t_PostProcessEntry& entry)
         synth->setProgramProcess(first);
         break;
     case POSTPROCESS_APPLY_PROGRAM:
-        if (first >= 0 && first < kNumPrograms)
-        {
-            std::lock_guard<std::recursive_mutex> lock(synth->programLock);
-            synth->patchLib_SetParametersFromPatch(&synth->programBank[first], entry.arguments[1] != 0);
-        }
+        synth->patchLib_ApplyReceived(first, entry.arguments[1] != 0);
         break;
     case POSTPROCESS_INCOMPLETE_DUMP_CHECK:
         synth->sysex_IncompleteDumpCheck();

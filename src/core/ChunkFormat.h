@@ -52,4 +52,5 @@ enum e_ChunkRefusal : int
     CHUNK_FOREIGN,
     CHUNK_DAMAGED,
     CHUNK_NEWER,
+    CHUNK_EMPTY,
 };

@@ -1,5 +1,6 @@
 #include "SynthCommons.h"
 
+#include "../commands/HistoryState.h"
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
@@ -26,14 +27,19 @@ constexpr int kHostProductLength = 100;
 
 // What dumpReceiveData reads before an instance has received a dump; never written.
 std::uint8_t noDumpReceived[kBankDataSize];
+
+// The link of a host that tells nothing about its MIDI.
+const t_HostMidiLink kPlainHostMidiLink;
 } // namespace
 
 SynthCommons::SynthCommons(audioMasterCallback master)
-    : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived)
+    : AudioEffectX(master, kNumPrograms, kNumHostParameters), dumpReceiveData(noDumpReceived),
+      hostLink(&kPlainHostMidiLink), historyState(std::make_unique<t_HistoryState>())
 {
     if (master)
     {
         detectHost();
+        hostLink_Ask();
         const bool live = hostKind == HOST_LIVE;
         setNumInputs(live ? 1 : 2);
         setNumOutputs(kNumOutputs);
@@ -144,6 +150,7 @@ bool SynthCommons::getOutputProperties(vst::int32 index, VstPinProperties* prope
 void SynthCommons::processReplacing(float**, float** outputs, vst::int32 frames)
 {
     audioRunning = true;
+    processingFrames = frames;
     if (outputs && frames > 0)
         for (int channel = 0; channel < kNumOutputs; ++channel)
             if (outputs[channel])

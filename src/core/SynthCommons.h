@@ -3,6 +3,8 @@
 // creates the editor.
 #pragma once
 
+#include "../midi/HostMidiPacer.h"
+#include "../midi/HostSysexQueue.h"
 #include "../midi/MidiBackend.h"
 #include "../midi/MidiEventQueue.h"
 #include "../params/ParameterTypes.h"
@@ -20,6 +22,9 @@
 
 class SynthEditor;
 struct t_ChunkState;
+struct t_HistoryState;
+struct t_HistoryStep;
+enum e_HistoryDirection : std::uint8_t;
 
 constexpr int kNumPrograms = 256;
 constexpr int kNumHostParameters = 67;
@@ -211,6 +216,12 @@ public:
     // 64 pattern images become the programs of bank 0 to 3 (A to D); the current program,
     // if it lies in that bank, is applied (and sent to the device when asked).
     void patchLib_FillBank(int bank, const std::uint8_t* images, bool send);
+    // A pattern received into a bank slot is applied (sent to the device only when asked: it
+    // usually holds it already) and becomes the stored program that compare plays against.
+    void patchLib_ApplyReceived(int index, bool send);
+    // After the working program's name changed: the panel, the host and, in Tether MIDI mode
+    // with a device, the device (the name travels only in a dump) learn it.
+    void patchLib_ProgramRenamed();
     // The program at an index as it stands now: the working program for the current one.
     const t_Patch& programOf(int index) const;
 
@@ -224,6 +235,15 @@ public:
     void midiQueue_InitQueue();
     void midiQueue_SendVstEvents(VstEvents* events, bool towardHost);
     void midiQueue_ProcessVstEvents();
+    // SysEx toward the device by the MIDI mode's road: possible in Tether MIDI mode with the
+    // device detected, and in Host mode when the host's MIDI carries SysEx.
+    bool SendMidiSysexPossible();
+    void SendMidiSysex(const unsigned char* message, std::uint32_t length);
+
+    // The host's MIDI link (midi/HostMidiLink.h): asked at construction; where the host carries
+    // SysEx, Host mode can do everything and is where a new instance starts.
+    void hostLink_Ask();
+    bool hostLink_CarriesSysex() const { return hostLink->carriesSysex; }
 
     // Incoming host MIDI.
     void processEvents_NotesModifier(VstEvents* events);
@@ -291,7 +311,53 @@ public:
 
     // SysEx reception and dumps.
     bool processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot);
+    bool processEvent_CheckForSysex(const unsigned char* message, std::uint32_t size, bool snapshot);
     void sysex_IncompleteDumpCheck();
+
+    // Edit history and compare (src/commands/SynthCommons_history.cpp). Steps are recorded where
+    // values enter (the panel's and the device's changes) and around commands; undo and redo
+    // restore the current program's values on the panel, at the host and on the device.
+    // The panel gesture that the editor's next changes belong to; row EPARAM_END: none.
+    void history_SetPanelTouch(e_EditorParameterID row, std::uint32_t gesture, bool continuous);
+    // A command that may change programs: the outermost one makes one step of what it changed in
+    // the current program (and in others, e.g. a bank), named by its label. Holds the program lock.
+    class HistoryCommand
+    {
+    public:
+        HistoryCommand(SynthCommons& synth, const char* label);
+        ~HistoryCommand();
+        HistoryCommand(const HistoryCommand&) = delete;
+        HistoryCommand& operator=(const HistoryCommand&) = delete;
+        void setLabel(const std::string& text) { label = text; }
+
+    private:
+        SynthCommons& synth;
+        std::unique_lock<std::recursive_mutex> lock;
+        std::string label;
+    };
+    // A program that a command changed while it is not the current one.
+    void history_RecordProgram(int program, const t_Patch& before, const t_Patch& after, const char* label);
+    // Moves the device's waiting changes into the history; never on the processing thread.
+    // While comparing they are edits that end compare, which only the panel's thread may do:
+    // elsewhere they wait.
+    void history_TakeDeviceChanges(bool mayEndCompare = true);
+    // Undoes or redoes the current program's step; false when there is none. The step applied
+    // is copied into applied.
+    bool history_Apply(e_HistoryDirection direction, t_HistoryStep& applied);
+    bool history_Peek(e_HistoryDirection direction, t_HistoryStep& step) const;
+    std::size_t history_Count(e_HistoryDirection direction) const;
+    std::size_t history_Memory() const;
+    // The current program as it now stands becomes the one that compare plays against.
+    void history_MarkStored();
+    // Every history and the compared program forgotten (a restored state).
+    void history_Forget();
+    // Compare: the program as last stored goes to the panel, the host and the device, the
+    // edited one waits; false when they do not differ. Ending brings the edited one back.
+    bool compare_Start();
+    void compare_End(bool send);
+    bool compare_Active() const;
+    // The edited program while comparing (what is kept and saved), else null.
+    const t_Patch* compare_EditedProgram() const;
 
     // MIDI interface test.
     void midiTest_Start();
@@ -356,6 +422,10 @@ public:
     t_MidiEventQueue hostQueueSingleToHost;
     t_MidiEventQueue hostQueueShortNRPN;
     t_MidiEventQueue hostQueueLongNRPN;
+    HostSysexQueue hostSysexQueue;
+    HostMidiPacer hostPacer;
+    const t_HostMidiLink* hostLink;
+    std::int32_t processingFrames = 0; // of the processing call under way
 
     // Incoming host MIDI.
     t_MidiNRPNData nrpnReceive{};
@@ -400,6 +470,7 @@ public:
     std::uint32_t sysexSnapshotLength = 0;
     std::uint32_t sysexLastPercent = 0;
     int sysexReceiveDumpType = 0;
+    bool sysexReceivingForTest = false; // begun while the MIDI test ran: never a dump
 
     // MIDI interface test.
     std::atomic<bool> midiTestRunning{false};
@@ -411,6 +482,14 @@ protected:
 
 private:
     void setParameterValueAt(t_Parameter* p, unsigned index, float value, char flags);
+    void setParameterValueFromDevice(t_Parameter* p, unsigned index, float value);
+    void history_NoteEditorChange(t_Parameter* p, unsigned index, float before);
+    void history_NoteDeviceChange(const t_Parameter* p, unsigned index, float before, float after);
+    void history_BeginCommand();
+    void history_EndCommand(const std::string& label);
+    void history_ApplyValues(const t_HistoryStep& step, e_HistoryDirection direction);
+    void history_ApplyImage(t_HistoryStep& step);
+    void history_Snapshot(t_Patch& copy);
     // The value stored for an index (part, keyboard channel, mask bit; kNoIndex = whole mask).
     float getParameterValueAt(t_Parameter* p, unsigned index);
     void notifyHostOfChange(e_ParameterID id, unsigned index);
@@ -419,6 +498,8 @@ private:
     void refreshEditorForChange(e_ParameterID id, unsigned index, float value);
     bool dropsMessagesNow() const;
     void routeBuiltMessage(VstEvents* events, bool towardHost);
+    void flushHostQueue(t_MidiEventQueue& queue, int groupSize);
+    void flushHostSysex();
     bool sendWorkingPatternAsDump();
     int takeTetherCycle(VstMidiEvent* taken);
     void stopTetherThreads();
@@ -444,8 +525,11 @@ private:
     void showInfo(const char* text);
     void postToEditor(int action, std::intptr_t first, const char* text, unsigned delayMs);
     void sendHeldNoteOff(const t_HeldNote& slot);
+    void receiveHostSysex(const VstMidiSysexEvent& event);
     void takeChunkState(t_ChunkState& state, int kind);
     void restoreChunkState(const t_ChunkState& state);
+
+    std::unique_ptr<t_HistoryState> historyState;
 
     // The last two chunks handed to the host.
     std::mutex chunkLock;

@@ -45,6 +45,7 @@ constexpr const char* kRefusalTexts[] = {
     "Saved state of another plug-in: not loaded",
     "Saved state damaged: not loaded",
     "Saved state of a newer Pavonis: not loaded",
+    "Saved state empty: not loaded",
 };
 
 void put16(Bytes& out, unsigned value)
@@ -285,13 +286,17 @@ bool pack(const Bytes& payload, Bytes& chunk)
     return true;
 }
 
+// A newer version may lay out the rest of its head and its body as it likes: only the version
+// is read before it is known to be ours.
 e_ChunkRefusal unpack(const std::uint8_t* chunk, std::size_t size, Bytes& payload)
 {
-    if (size < kChunkHeadLength)
+    if (size < kChunkVersionOffset + 4)
         return CHUNK_DAMAGED;
     const std::uint32_t version = get32(chunk + kChunkVersionOffset);
     if (version > kChunkVersion)
         return CHUNK_NEWER;
+    if (size < kChunkHeadLength)
+        return CHUNK_DAMAGED;
     const std::uint32_t payloadLength = get32(chunk + kChunkPayloadLengthOffset);
     uLong packedLength = get32(chunk + kChunkPackedLengthOffset);
     if (version == 0 || packedLength != size - kChunkHeadLength || payloadLength > kChunkMaxPayloadLength)
@@ -346,9 +351,10 @@ vst::int32 SynthCommons::setChunk(void* data, vst::int32 byteSize, bool)
     try
     {
         auto state = std::make_unique<t_ChunkState>();
-        const e_ChunkRefusal refusal = byteSize > 0 ? readChunk(static_cast<const std::uint8_t*>(data),
-                                                                static_cast<std::size_t>(byteSize), *state)
-                                                    : CHUNK_FOREIGN;
+        const e_ChunkRefusal refusal = data && byteSize > 0
+                                           ? readChunk(static_cast<const std::uint8_t*>(data),
+                                                       static_cast<std::size_t>(byteSize), *state)
+                                           : CHUNK_EMPTY;
         if (refusal != CHUNK_ACCEPTED)
         {
             showInfo(kRefusalTexts[refusal]);
@@ -374,8 +380,13 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
             std::copy(std::begin(programBank), std::end(programBank), state.programs);
-        state.programs[currentProgram] = workingProgram;
-        parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
+        if (const t_Patch* edited = compare_EditedProgram())
+            state.programs[currentProgram] = *edited; // compare plays the stored one meanwhile
+        else
+        {
+            state.programs[currentProgram] = workingProgram;
+            parameterLib_FlushParametersToRawData(state.programs[currentProgram]);
+        }
         state.currentProgram = currentProgram;
     }
     for (int i = 0; i < kNumPrograms; ++i)
@@ -386,18 +397,21 @@ void SynthCommons::takeChunkState(t_ChunkState& state, int kind)
     TetherMidiChosenPortNames(state.outPort, state.inPort);
 }
 
-// Nothing goes to the device: the "Sync now ?" question offers that.
+// Nothing goes to the device: the "Sync now ?" question offers that. A project starts the
+// histories afresh; a preset is a step of the current program's.
 void SynthCommons::restoreChunkState(const t_ChunkState& state)
 {
     {
         std::lock_guard<std::recursive_mutex> lock(programLock);
         if (state.kind == CHUNK_PROJECT)
         {
+            history_Forget();
             std::copy(std::begin(state.programs), std::end(state.programs), programBank);
             patchLib_ShowProgram(state.currentProgram, false);
         }
         else
         {
+            HistoryCommand command(*this, "Preset loaded");
             for (int i = 0; i < kNumPrograms; ++i)
                 if (state.present[i])
                     programBank[currentProgram] = state.programs[i];
@@ -427,16 +441,23 @@ void SynthCommons::TetherMidiChosenPortNames(char* outName, char* inName)
     std::snprintf(inName, kTetherPortNameLength, "%s", in ? in : "");
 }
 
-// Opens the named ports that are listed now; an empty name leaves that direction as it is.
-// What opened is shown as after a choice in the interface menus: the menu's entry (which the
-// panel would otherwise open again when it shows the menu), the lamp; and the device is asked
-// who it is.
+// Opens the named ports that are listed now; an empty name, or one not listed, leaves that
+// direction as it is. What opened is shown as after a choice in the interface menus: the menu's
+// entry (which the panel would otherwise open again when it shows the menu), the lamps; and the
+// device is asked who it is. A port that closed because its other end went away, or because
+// the named one did not open, puts its lamp out.
 void SynthCommons::TetherMidiReopenPortsByName(const char* outName, const char* inName)
 {
+    const bool outWasOpen = tetherMidiOutPort >= 0;
+    const bool inWasOpen = tetherMidiInPort >= 0;
     const std::uint32_t out = *outName ? TetherMidiOutOpenByName(outName) : kNoTetherPort;
     const std::uint32_t in = *inName ? TetherMidiInOpenByName(inName) : kNoTetherPort;
     if (out == kNoTetherPort && in == kNoTetherPort)
+    {
+        if ((tetherMidiOutPort >= 0) != outWasOpen || (tetherMidiInPort >= 0) != inWasOpen)
+            TetherMidiShowPortState();
         return;
+    }
     if (out != kNoTetherPort)
         parameterLib_SetParameterValue(PARAM_MIDI_OUT_DEVICE, IntToFloat(out), UPDATE_EDITOR);
     if (in != kNoTetherPort)

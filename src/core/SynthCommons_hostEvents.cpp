@@ -56,9 +56,18 @@ vst::int32 SynthCommons::processEvents(VstEvents* events)
                 parameterLib_SetParameterValueFromHW(midi);
         }
         else if (event->type == kVstSysExType)
-            parameterLib_SetParameterValueFromHW(reinterpret_cast<VstMidiSysexEvent*>(event));
+            receiveHostSysex(*reinterpret_cast<VstMidiSysexEvent*>(event));
     }
     return 1;
+}
+
+// Hosts may hand a long message in pieces, as MIDI interfaces deliver it: they are joined
+// as the Tether MIDI input's are.
+void SynthCommons::receiveHostSysex(const VstMidiSysexEvent& event)
+{
+    if (event.sysexDump && event.dumpBytes > 0)
+        processEvent_CheckForSysex(reinterpret_cast<const unsigned char*>(event.sysexDump),
+                                   static_cast<std::uint32_t>(event.dumpBytes), false);
 }
 
 void SynthCommons::processEvents_NotesModifier(VstEvents* events)

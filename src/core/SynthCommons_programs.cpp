@@ -43,6 +43,7 @@ void SynthCommons::patchLib_InitPatches()
     std::fill(std::begin(programBank), std::end(programBank), workingProgram);
     resetTemplate = workingProgram;
     parameterLib_SetAllParametersValueFromPatch(true);
+    history_MarkStored();
 }
 
 const t_Patch& SynthCommons::programOf(int index) const
@@ -74,6 +75,8 @@ void SynthCommons::setProgramProcess(vst::int32 index)
     std::lock_guard<std::recursive_mutex> lock(programLock);
     if (index < 0 || index >= kNumPrograms || (index == currentProgram && !programReload))
         return;
+    compare_End(false);
+    history_TakeDeviceChanges();
     patchLib_SetPatchFromParameters(&programBank[currentProgram]);
     patchLib_ShowProgram(index, true);
 }
@@ -86,6 +89,7 @@ void SynthCommons::patchLib_ShowProgram(int index, bool send)
         parameterLib_SetParameterValue(PARAM_SELECT_PROGRAM, IntToFloat(static_cast<unsigned>(index)),
                                        UPDATE_EDITOR);
     patchLib_SetParametersFromPatch(&programBank[index], send);
+    history_MarkStored();
     if (synthEditor)
         synthEditor->editorControlsLib_DisplayCurrentPatchPrefix();
 }
@@ -99,9 +103,10 @@ void SynthCommons::patchLib_StorePattern(t_Patch& program, const std::uint8_t* i
 
 void SynthCommons::patchLib_LoadPattern(const std::uint8_t* image)
 {
-    std::lock_guard<std::recursive_mutex> lock(programLock);
+    HistoryCommand command(*this, "Pattern loaded");
     patchLib_StorePattern(workingProgram, image);
     patchLib_SetParametersFromPatch(&workingProgram, true);
+    history_MarkStored();
     updateDisplay();
 }
 
@@ -109,14 +114,48 @@ void SynthCommons::patchLib_FillBank(int bank, const std::uint8_t* images, bool 
 {
     if (bank < 0 || bank >= kNumPrograms / kPatternsPerBank || !images)
         return;
-    std::lock_guard<std::recursive_mutex> lock(programLock);
+    char label[] = "Bank A replaced";
+    label[5] = static_cast<char>('A' + bank);
+    HistoryCommand command(*this, label);
     const int first = bank * kPatternsPerBank;
-    for (int i = 0; i < kPatternsPerBank; ++i)
-        patchLib_StorePattern(programBank[first + i], images + std::size_t(i) * kPatternDataSize);
+    for (int i = first; i < first + kPatternsPerBank; ++i)
+    {
+        const t_Patch before = programBank[i];
+        patchLib_StorePattern(programBank[i], images + std::size_t(i - first) * kPatternDataSize);
+        if (i != currentProgram)
+            history_RecordProgram(i, before, programBank[i], label);
+    }
     if (currentProgram >= first && currentProgram < first + kPatternsPerBank)
+    {
         patchLib_SetParametersFromPatch(&programBank[currentProgram], send);
+        history_MarkStored();
+    }
     else if (hostKind == HOST_AUDIO_UNIT)
         patchLib_InitPatchesMenuItems();
+    updateDisplay();
+}
+
+void SynthCommons::patchLib_ApplyReceived(int index, bool send)
+{
+    if (index < 0 || index >= kNumPrograms)
+        return;
+    HistoryCommand command(*this, "Pattern received");
+    patchLib_SetParametersFromPatch(&programBank[index], send);
+    history_MarkStored();
+}
+
+void SynthCommons::patchLib_ProgramRenamed()
+{
+    std::lock_guard<std::recursive_mutex> lock(programLock);
+    if (synthEditor)
+        synthEditor->editorControlsLib_UpdateProgramName();
+    if (hostKind == HOST_AUDIO_UNIT)
+        patchLib_InitPatchesMenuItems();
+    if (SendMidiSysexPossible())
+    {
+        patchLib_SetPatchFromParameters(&programBank[currentProgram]);
+        patchLib_SetParametersFromPatch(&programBank[currentProgram], true);
+    }
     updateDisplay();
 }
 
@@ -194,7 +233,7 @@ void SynthCommons::patchLib_SetParametersFromPatch(t_Patch* patch, bool send)
     if (windowOpen)
     {
         synthEditor->editorControlsLib_SetAllControlValue(nullptr);
-        if (!(send && TetherMidiHardwareAttached()))
+        if (!(send && SendMidiSysexPossible()))
             synthEditor->syncingNotif(false, nullptr);
     }
     if (hostKind == HOST_AUDIO_UNIT)

@@ -17,6 +17,13 @@
 //   VENDOR_CALL_DEVICE_STATUS  ptr: a buffer of kVendorTextLength bytes. Receives the device
 //                              status that the Setup page shows ("ESX v1.3 detected"); answers
 //                              1 when the device has answered on the open ports, else 0.
+//
+// The other way, the plug-in asks a host made for it (src/lv2) with audioMasterVendorSpecific:
+// kVendorCallTag in index, the code in value. Other hosts answer 0.
+//
+//   HOST_CALL_MIDI_LINK        Answers the address of the host's t_HostMidiLink (what its MIDI
+//                              carries and how fast, midi/HostMidiLink.h), which stays valid as
+//                              long as the plug-in; asked once, at construction.
 #pragma once
 
 #include <cstdint>
@@ -30,6 +37,11 @@ enum e_VendorCall : std::int32_t
     VENDOR_CALL_SHOW_PAGE = 2,
     VENDOR_CALL_RENDER_PNG = 3,
     VENDOR_CALL_DEVICE_STATUS = 4,
+};
+
+enum e_HostCall : std::int32_t
+{
+    HOST_CALL_MIDI_LINK = 1,
 };
 
 constexpr int kVendorTextLength = 128;

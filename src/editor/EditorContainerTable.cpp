@@ -6,6 +6,7 @@ const t_EditorContainer c_EditorContainers[] = {
     {nullptr, CONT_INFO_LINE, 6, 39, 162, 20, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_QUESTION, 6, 39, 220, 20, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_PROGRAM_SELECTOR, 170, 39, 58, 20, RES_END, CONT_FRAME, nullptr},
+    {nullptr, CONT_HISTORY, 395, 3, 78, 49, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MODE_BUTTONS, 662, 2, 134, 53, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_PART_PAGE, 0, 54, 797, 149, RES_PART_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_MIX_PAGE, 0, 54, 797, 149, RES_MIX_PAGE, CONT_FRAME, nullptr},
@@ -13,6 +14,7 @@ const t_EditorContainer c_EditorContainers[] = {
     {nullptr, CONT_SETUP_PAGE, 0, 54, 797, 149, RES_SETUP_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_SETUP_PANEL, 326, 68, 362, 134, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_TETHER_PANEL, 146, 140, 400, 62, RES_END, CONT_FRAME, nullptr},
+    {nullptr, CONT_HOST_MODE_WARNING, 384, 73, 162, 36, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_PAGE, 0, 54, 797, 149, RES_MIDI_TEST_PAGE, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_1, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},
     {nullptr, CONT_MIDI_TEST_ANSWERS_2, 50, 162, 700, 35, RES_END, CONT_FRAME, nullptr},
@@ -43,6 +45,7 @@ const t_EditorContainer c_EditorContainers[] = {
 const t_VisibleEditorContainers pVisibleEditorContainers[] = {
     {true, editorControlsLib_VisibleContainersCbk_IsSetupMode, 0x01000084, 0},
     {true, editorControlsLib_VisibleContainersCbk_IsTetherMidi, 0x02000000, 0},
+    {true, editorControlsLib_VisibleContainersCbk_HostModeCannotDump, 0x10000000, 0},
     {true, editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode, 0x00000804, 0},
     {true, editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode1, 0x04000000, 0},
     {true, editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode2, 0x08000000, 0},
@@ -57,6 +60,6 @@ const t_VisibleEditorContainers pVisibleEditorContainers[] = {
     {true, editorControlsLib_VisibleContainersCbk_DrumPart, 0, 0x83E00000},
     {true, editorControlsLib_VisibleContainersCbk_StretchSlicePart, 0, 0x83A00000},
     {true, editorControlsLib_VisibleContainersCbk_AudioInPart, 0, 0x84000000},
-    {true, editorControlsLib_VisibleContainersCbk_Always, 0x00000002, 0},
+    {true, editorControlsLib_VisibleContainersCbk_Always, 0x00200002, 0},
     {false, nullptr, 0, 0},
 };

@@ -13,6 +13,8 @@ constexpr t_Knob_TypeStruct vKnobCentred_TypeParams{nullptr, nullptr, RES_KNOB_C
 
 constexpr t_Button_TypeStruct vButton_TypeParams{nullptr, nullptr, RES_BUTTON, 6};
 constexpr t_Button_TypeStruct vSmallButton_TypeParams{nullptr, nullptr, RES_SMALL_BUTTON, 6};
+constexpr t_Button_TypeStruct vHistoryButton_TypeParams{nullptr, nullptr, RES_HISTORY_BUTTON, 6};
+constexpr t_Button_TypeStruct vCompareButton_TypeParams{nullptr, nullptr, RES_COMPARE_BUTTON, 6};
 constexpr t_Button_TypeStruct vLargeButton_TypeParams{nullptr, nullptr, RES_LARGE_BUTTON, 2};
 constexpr t_Button_TypeStruct vQuestionYes_TypeParams{nullptr, nullptr, RES_QUESTION_YES, 6};
 constexpr t_Button_TypeStruct vQuestionNo_TypeParams{nullptr, nullptr, RES_QUESTION_NO, 6};
@@ -353,6 +355,9 @@ const t_EditorControl c_EditorControls[] = {
     row(EPARAM_PART_COPY, CTRL_COMMAND_BUTTON, 572, 28, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PART_PASTE, CTRL_COMMAND_BUTTON, 614, 28, &vSmallButton_TypeParams, CONT_FRAME, Always),
     row(EPARAM_PART_RESET, CTRL_COMMAND_BUTTON, 523, 28, &vSmallButton_TypeParams, CONT_FRAME, Always),
+    row(EPARAM_UNDO, CTRL_COMMAND_BUTTON, 3, 3, &vHistoryButton_TypeParams, CONT_HISTORY, Always),
+    row(EPARAM_REDO, CTRL_COMMAND_BUTTON, 39, 3, &vHistoryButton_TypeParams, CONT_HISTORY, Always),
+    row(EPARAM_COMPARE, CTRL_TOGGLE_BUTTON, 3, 25, &vCompareButton_TypeParams, CONT_HISTORY, Always),
     row(EPARAM_SELECT_PROGRAM, CTRL_MENU, 10, 0, &vProgramMenu_TypeParams, CONT_PROGRAM_SELECTOR, Always),
     row(EPARAM_QUESTION_YES, CTRL_COMMAND_BUTTON, 173, 2, &vQuestionYes_TypeParams, CONT_QUESTION, Always),
     row(EPARAM_QUESTION_NO, CTRL_COMMAND_BUTTON, 195, 2, &vQuestionNo_TypeParams, CONT_QUESTION, Always),

@@ -7,6 +7,8 @@ const t_EditorPicture c_EditorPictures[] = {
     {126, 52, 5000, 100}, // knob strip
     {128, 54, 42, 2},     // button
     {129, 42, 42, 2},     // small button (copy, paste, reset)
+    {225, 36, 42, 2},     // undo and redo
+    {226, 72, 42, 2},     // compare, lit while comparing
     {130, 16, 32, 2},     // LED
     {132, 20, 45, 5},     // modulation type pictures
     {133, 11, 18, 2},     // amp envelope pictures
@@ -50,6 +52,7 @@ constexpr t_ResourceBitmap kBitmap{nullptr};
 
 constexpr const CColor* kBlack = &kBlackCColor;
 constexpr const CColor* kWhite = &kWhiteCColor;
+constexpr CColor kWarningAmber{0xF0, 0xA0, 0x30, 255}; // the artwork's warning colour
 
 constexpr t_ResourceLabel kInfoLine{4, 0, 160, 18, nullptr, "", 5, kBlack, 1, 0};
 constexpr t_ResourceLabel kQuestionText{4, 0, 165, 18, nullptr, "", 5, kBlack, 1, 0};
@@ -72,11 +75,12 @@ constexpr t_ResourcePicture kDevicePicture{nullptr, nullptr, 36, 11};
 constexpr t_ResourceOnOff kOutLamp{381, 11, 396, 25, nullptr, false, RES_LAMP};
 constexpr t_ResourceOnOff kInLamp{381, 41, 396, 55, nullptr, false, RES_LAMP};
 constexpr t_ResourceLabel kDeviceStatus{37, 27, 159, 42, nullptr, "ESX not detected", 4, kWhite, 1, 1};
-constexpr t_ResourceLabel kWarning1{65, 5,      220, 17, nullptr, "WARNING: In host mode you can",
-                                    6,  kWhite, 0,   0};
-constexpr t_ResourceLabel kWarning2{65, 17,     220, 29, nullptr, "not use dumps and pattern name",
-                                    6,  kWhite, 0,   0};
-constexpr t_ResourceLabel kWarning3{65, 29, 220, 41, nullptr, "is not transmitted", 6, kWhite, 0, 0};
+// The Host-mode warning: three lines with an amber bar before them.
+constexpr t_ResourceLabel kWarningBar{0, 2, 2, 33, nullptr, "", 6, kWhite, 0, 0, &kWarningAmber};
+constexpr t_ResourceLabel kWarning1{7, 0, 162, 12, nullptr, "WARNING: In host mode you can", 6, kWhite, 0, 0};
+constexpr t_ResourceLabel kWarning2{7, 12,     162, 24, nullptr, "not use dumps and pattern name",
+                                    6, kWhite, 0,   0};
+constexpr t_ResourceLabel kWarning3{7, 24, 162, 36, nullptr, "is not transmitted", 6, kWhite, 0, 0};
 constexpr t_ResourceLabel kTestTitle{140, 10, 700, 30, nullptr, "", 1, kWhite, 1, 1};
 constexpr t_ResourceLabel kTestLine1{90, 52, 750, 70, nullptr, "", 2, kWhite, 0, 1};
 constexpr t_ResourceLabel kTestLine2{90, 71, 750, 89, nullptr, "", 2, kWhite, 0, 1};
@@ -106,6 +110,8 @@ const t_EditorResource c_EditorResources[] = {
     bitmap(RES_KNOB, 126),
     bitmap(RES_BUTTON, 128),
     bitmap(RES_SMALL_BUTTON, 129),
+    bitmap(RES_HISTORY_BUTTON, 225),
+    bitmap(RES_COMPARE_BUTTON, 226),
     bitmap(RES_LARGE_BUTTON, 213),
     bitmap(RES_QUESTION_YES, 204, CONT_QUESTION),
     bitmap(RES_QUESTION_NO, 205, CONT_QUESTION),
@@ -150,9 +156,10 @@ const t_EditorResource c_EditorResources[] = {
     {RES_LAMP_OUT, RESKIND_ON_OFF, 0, &kOutLamp, CONT_TETHER_PANEL},
     {RES_LAMP_IN, RESKIND_ON_OFF, 0, &kInLamp, CONT_TETHER_PANEL},
     label(RES_DEVICE_STATUS, kDeviceStatus, CONT_TETHER_PANEL),
-    label(e_EditorResourceID(57), kWarning1, CONT_SETUP_PANEL),
-    label(e_EditorResourceID(58), kWarning2, CONT_SETUP_PANEL),
-    label(e_EditorResourceID(59), kWarning3, CONT_SETUP_PANEL),
+    label(RES_HOST_MODE_WARNING_BAR, kWarningBar, CONT_HOST_MODE_WARNING),
+    label(e_EditorResourceID(57), kWarning1, CONT_HOST_MODE_WARNING),
+    label(e_EditorResourceID(58), kWarning2, CONT_HOST_MODE_WARNING),
+    label(e_EditorResourceID(59), kWarning3, CONT_HOST_MODE_WARNING),
     bitmap(RES_MIDI_TEST_PAGE, 224, CONT_MIDI_TEST_PAGE),
     label(RES_MIDI_TEST_TITLE, kTestTitle, CONT_MIDI_TEST_PAGE),
     label(RES_MIDI_TEST_LINE1, kTestLine1, CONT_MIDI_TEST_PAGE),

@@ -37,6 +37,8 @@ enum e_EditorResourceID : std::uint32_t
     RES_PART_PAGE = 1,
     RES_MIX_PAGE = 2,
     RES_GLOBAL_PAGE = 3,
+    RES_HISTORY_BUTTON = 4, // undo and redo
+    RES_COMPARE_BUTTON = 5,
     RES_SETUP_PAGE = 6,
     RES_KNOB_CENTRED = 7,
     RES_KNOB = 8,
@@ -66,6 +68,7 @@ enum e_EditorResourceID : std::uint32_t
     RES_FX_CHAIN_123 = 33,
     RES_MUTE_BUTTON = 34,
     RES_ROLL_TYPE_LABEL = 35,
+    RES_HOST_MODE_WARNING_BAR = 40,
     RES_OVERLAY = 42,
     RES_SMALL_PICTURE_1 = 43,
     RES_SMALL_PICTURE_2 = 44,
@@ -110,11 +113,13 @@ enum e_EditorContainer : std::uint32_t
     CONT_SMALL_PICTURE_1 = 0x00040000,
     CONT_SMALL_PICTURE_2 = 0x00080000,
     CONT_PROGRAM_SELECTOR = 0x00100000,
+    CONT_HISTORY = 0x00200000, // undo, redo and compare
     CONT_SETUP_PANEL = 0x01000000,
     CONT_TETHER_PANEL = 0x02000000,
     CONT_MIDI_TEST_ANSWERS_1 = 0x04000000,
     CONT_MIDI_TEST_ANSWERS_2 = 0x08000000,
-    CONT_WORD1 = 0x80000000, // alone: the frame
+    CONT_HOST_MODE_WARNING = 0x10000000, // on the setup panel
+    CONT_WORD1 = 0x80000000,             // alone: the frame
     CONT_PART_FILTER = 0x80000020,
     CONT_PART_MODULATION = 0x80000040,
     CONT_PART_PITCH_LEVEL = 0x80000080,
@@ -177,6 +182,7 @@ struct t_ResourceLabel
     const CColor* colour;
     int face;
     int align;
+    const CColor* ground = nullptr; // filled under the text; null: transparent
 };
 
 struct t_ResourceOnOff
@@ -428,6 +434,7 @@ bool editorTables_FrameSize(e_EditorResourceID id, int* width, int* height);
 
 bool editorControlsLib_VisibleContainersCbk_IsSetupMode(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsTetherMidi(SynthCommons* synth);
+bool editorControlsLib_VisibleContainersCbk_HostModeCannotDump(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode1(SynthCommons* synth);
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode2(SynthCommons* synth);

@@ -32,6 +32,12 @@ bool editorControlsLib_VisibleContainersCbk_IsTetherMidi(SynthCommons* synth)
     return inMode(synth, PLUGIN_MODE_SETUP) && synth->midiMode == MIDI_MODE_TETHER;
 }
 
+// The warning that Host mode cannot dump, where the host's MIDI carries no SysEx.
+bool editorControlsLib_VisibleContainersCbk_HostModeCannotDump(SynthCommons* synth)
+{
+    return inMode(synth, PLUGIN_MODE_SETUP) && !synth->hostLink_CarriesSysex();
+}
+
 bool editorControlsLib_VisibleContainersCbk_IsMidiTestResultMode(SynthCommons* synth)
 {
     return inMode(synth, PLUGIN_MODE_MIDI_TEST);

@@ -1,4 +1,4 @@
-// The panel's pictures (numbers 125 to 224) are embedded into the plug-in by resources/; the
+// The panel's pictures (numbers 125 to 226) are embedded into the plug-in by resources/; the
 // plug-in's entry point registers them before the first editor loads a bitmap.
 #pragma once
 

@@ -67,6 +67,8 @@ bool SynthEditor::open(void* ptr)
 
 void SynthEditor::close()
 {
+    if (windowOpen)
+        synth->compare_End(true); // compare is a look at the panel: the edited program returns
     windowOpen = false;
     CFrame* closing = frame;
     if (closing)
@@ -86,6 +88,7 @@ void SynthEditor::close()
 void SynthEditor::idleBeforeRedraw()
 {
     postProcessExecute();
+    synth->history_TakeDeviceChanges();
     if (visibilityPending.exchange(false))
         editorControlsLib_UpdateVisibleContainers();
     applyPendingPushes();

@@ -21,6 +21,9 @@
 class SynthCommons;
 class CViewContainer;
 class COptionMenu;
+struct t_HistoryStep;
+struct t_ValueChange;
+enum e_HistoryDirection : std::uint8_t;
 
 enum e_KnobMode : int
 {
@@ -88,6 +91,7 @@ public:
     // The toolkit's listener.
     void valueChanged(CDrawContext* context, CControl* control) override;
     void mouseMoved(CDrawContext* context, CControl* control) override;
+    void controlBeginEdit(CDrawContext* context, CControl* control) override;
 
     // --- Resources (built with the editor) ---
     void editorControlsLib_AllocateAndInitResources();
@@ -139,6 +143,8 @@ public:
     void editorControlsLib_DisplayCurrentParameterInfo(float value, const t_EditorControl* control);
     void editorControlsLib_DisplayCurrentParameterInfo(const char* text);
     void editorControlsLib_ResetParameterInfo();
+    // The shown parameter's information again, with its current value and name.
+    void editorControlsLib_RefreshParameterInfo();
     bool editorControlsLib_NeedToUpdateCurrentParameterInfo(e_EditorParameterID id) const;
     void editorControlsLib_GetCurrentPartString(char* buffer, int size) const;
     void editorControlsLib_OnControlMouseMoved(CControl* control);
@@ -157,6 +163,20 @@ public:
     void editorControlsLib_OnControlValueChangedSpecific(e_EditorParameterID id, CControl* control);
     // After a mode or part change: every value, the tags, the info line and the visible set.
     void refreshAfterSelection();
+
+    // --- Undo, redo and compare (src/commands/SynthEditor_history.cpp) ---
+    // A command button's command, as one step of the history (undo and redo as themselves).
+    void runCommand(e_EditorParameterID id, CControl* control);
+    void undoOrRedo(e_HistoryDirection direction);
+    // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
+    bool onShortcut(const VstKeyCode& key) override;
+    // What the info line says while the mouse is over undo, redo or compare; empty for others.
+    std::string hoverText(e_EditorParameterID id);
+    // What a step did, behind a prefix, as the info line shows it whole: "Undo: D1 Cutoff
+    // 64 → 80", "Redo: Paste D7B".
+    std::string historyStepText(const char* prefix, const t_HistoryStep& step);
+    // Compare was asked for (on) or ended: the button and the info line say which is heard.
+    void compareChanged(bool asked, bool started);
 
     // --- The pattern library (src/commands/SynthEditor_library.cpp) ---
     // The file of the Load menu's entry, as listed when the menu was last opened; null beyond.
@@ -213,6 +233,14 @@ private:
     CViewContainer* targetOf(e_EditorContainer container, CFrame* target);
     void pushRow(t_EditorControl* row, CControl* leaveAlone, std::uint32_t index);
     void showInfoLine(const char* text, e_EditorParameterID shown);
+    // History: the gesture a change belongs to, compare left before an edit, a change's text.
+    void beginPanelTouch(const t_EditorControl* row, CControl* control);
+    void leaveCompareToEdit(const t_EditorControl* row, CControl* control);
+    std::string commandLabel(e_EditorParameterID id);
+    std::string valueName(const t_ValueChange& change, const t_EditorParameter*& shown);
+    std::string valueText(const t_EditorParameter* e, float value);
+    // The first text that the info line shows whole, else the last one cut short.
+    std::string fittingInfoLine(const std::vector<std::string>& forms);
     // Commands (src/commands).
     void copyPattern();
     void pastePattern();
@@ -253,6 +281,9 @@ private:
     std::atomic<bool> inLampLit{false};
     std::atomic<bool> lampsPending{false};
     std::atomic<bool> syncingFlag{false};
+
+    // Grabs of controls: the history joins a drag's changes into one step.
+    std::uint32_t gestures = 0;
 
     // Pushes and visibility updates asked for on other threads, done at the next idle.
     static constexpr int kPushWords = (EPARAM_END + 63) / 64;

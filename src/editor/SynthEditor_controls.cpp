@@ -140,6 +140,8 @@ void SynthEditor::editorControlsLib_SetAllControlValue(CControl* leaveAlone)
             pushRow(row, leaveAlone, kCurrentIndex);
 }
 
+// The info line was written when the values changed; a pushed FX type renames its knobs only
+// now, so a line that shows one of them is written again.
 void SynthEditor::applyPendingPushes()
 {
     if (allPushesPending.exchange(false))
@@ -147,16 +149,23 @@ void SynthEditor::applyPendingPushes()
         for (auto& word : pushesPending)
             word = 0;
         editorControlsLib_SetAllControlValue(nullptr);
-        return;
+        return editorControlsLib_RefreshParameterInfo();
     }
+    bool infoDepends = false;
     for (int w = 0; w < kPushWords; ++w)
     {
         std::uint64_t bits = pushesPending[w].exchange(0);
         for (int bit = 0; bits; ++bit, bits >>= 1)
-            if (bits & 1)
-                editorControlsLib_SetControlValue(static_cast<e_EditorParameterID>(w * 64 + bit), nullptr,
-                                                  kCurrentIndex);
+        {
+            if (!(bits & 1))
+                continue;
+            const auto id = static_cast<e_EditorParameterID>(w * 64 + bit);
+            editorControlsLib_SetControlValue(id, nullptr, kCurrentIndex);
+            infoDepends = infoDepends || editorControlsLib_NeedToUpdateCurrentParameterInfo(id);
+        }
     }
+    if (infoDepends)
+        editorControlsLib_RefreshParameterInfo();
 }
 
 void SynthEditor::editorControlsLib_UpdateProgramName()

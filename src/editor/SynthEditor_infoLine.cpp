@@ -95,12 +95,28 @@ void SynthEditor::editorControlsLib_ResetParameterInfo()
     showInfoLine(partString, EPARAM_END);
 }
 
+void SynthEditor::editorControlsLib_RefreshParameterInfo()
+{
+    const e_EditorParameterID shown = infoLineParameter;
+    if (shown != EPARAM_END)
+        editorControlsLib_DisplayCurrentParameterInfo(synth->parameterLib_GetParameterValueFromEditor(shown),
+                                                      editorControlsLib_GetFirstMatchingControl(shown));
+}
+
 void SynthEditor::editorControlsLib_OnControlMouseMoved(CControl* control)
 {
     const t_EditorControl* row = editorControlsLib_GetEditorControl(control);
-    if (!row || row->id == infoLineParameter)
+    if (!row)
         return;
-    editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
+    // What undo, redo and compare would do changes under the pointer: asked each time.
+    if (const std::string hover = hoverText(row->id); !hover.empty())
+    {
+        if (hover != infoLineText())
+            showInfoLine(hover.c_str(), row->id);
+        return;
+    }
+    if (row->id != infoLineParameter)
+        editorControlsLib_DisplayCurrentParameterInfo(control->getValue(), row);
 }
 
 void SynthEditor::mouseMoved(CDrawContext*, CControl* control)

@@ -53,7 +53,9 @@ void buildLabel(t_EditorResource& r, t_EditorResource*, CFrame*)
     r.parameters = copyRecord<t_ResourceLabel>(r.parameters);
     auto* l = recordOf<t_ResourceLabel>(r);
     l->view = new CTextLabel(spanning(l->x1, l->y1, l->x2, l->y2), l->text, nullptr, kNoFrame);
-    l->view->setTransparency(true);
+    l->view->setTransparency(!l->ground);
+    if (l->ground)
+        l->view->setBackColor(*l->ground);
     l->view->setFont(l->font);
     l->view->setFontColor(*l->colour);
     l->view->setHoriAlign(l->align);

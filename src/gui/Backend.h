@@ -7,6 +7,7 @@
 #include "Image.h"
 #include "vst/AEffEditor.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace gui
@@ -54,6 +55,12 @@ public:
     virtual void takeKeyboardFocus() = 0;
     // Gives the keyboard back to whoever had it.
     virtual void releaseKeyboardFocus() = 0;
+    // The system's handle of the window (an X11 Window), for a host that embeds it by that
+    // handle; 0 for an image in memory.
+    virtual std::uintptr_t nativeHandle() const { return 0; }
+    // The host gives the window an area of that size: the window keeps its own size, in the
+    // middle of the area (at its top left when the area is smaller).
+    virtual void centreIn(int /*width*/, int /*height*/) {}
 };
 
 // A child window of parent, the window that the host passes to effEditOpen: an X11 Window

@@ -36,6 +36,7 @@ bool CKickButton::onMouseMoved(CPoint& where, long /*buttons*/)
 {
     if (isEditing())
         setValue(size.pointInside(where) ? getMax() : getMin());
+    notifyMouseMoved();
     return true;
 }
 
@@ -69,6 +70,12 @@ bool COnOffButton::onMouseDown(CPoint& /*where*/, long buttons)
     beginEdit();
     setValue(latch || stateOf(*this) == 0 ? getMax() : getMin());
     notifyValueChanged();
+    return true;
+}
+
+bool COnOffButton::onMouseMoved(CPoint& /*where*/, long /*buttons*/)
+{
+    notifyMouseMoved();
     return true;
 }
 

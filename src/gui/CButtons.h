@@ -33,6 +33,7 @@ public:
 
     void draw(CDrawContext* context) override;
     bool onMouseDown(CPoint& where, long buttons) override;
+    bool onMouseMoved(CPoint& where, long buttons) override;
     bool onMouseUp(CPoint& where, long buttons) override;
 
 private:

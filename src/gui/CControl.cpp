@@ -41,6 +41,8 @@ void CControl::beginEdit()
     if (editing)
         return;
     editing = true;
+    if (listener)
+        listener->controlBeginEdit(listenerContext(), this);
     if (AEffGUIEditor* editor = editorOf(this))
         for (long t : {tag, extraTag})
             if (t >= 0)

@@ -11,8 +11,10 @@ public:
     virtual ~CControlListener() = default;
     // The user changed the control's value.
     virtual void valueChanged(CDrawContext* context, CControl* control) = 0;
-    // The mouse moves over a knob or a slider.
+    // The mouse moves over a control.
     virtual void mouseMoved(CDrawContext* /*context*/, CControl* /*control*/) {}
+    // The user grabs a control: a press, a drag, a wheel turn or typing begins.
+    virtual void controlBeginEdit(CDrawContext* /*context*/, CControl* /*control*/) {}
     // A click with a modifier key or another button; non-zero takes the click away from the control.
     virtual long controlModifierClicked(CDrawContext* /*context*/, CControl* /*control*/, long /*button*/)
     {

@@ -266,7 +266,9 @@ bool CFrame::onKeyDown(const VstKeyCode& key)
 {
     if (menuSession)
         return menuSession->onKeyDown(key);
-    return focusView && focusView->onKeyDown(key);
+    if (focusView && focusView->onKeyDown(key))
+        return true;
+    return editor && editor->onShortcut(key);
 }
 
 bool CFrame::onKeyUp(const VstKeyCode& key)

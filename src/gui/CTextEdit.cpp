@@ -175,8 +175,8 @@ void CTextEdit::eraseCharacter(std::size_t at)
 
 bool CTextEdit::onKeyDown(const VstKeyCode& key)
 {
-    if (!beingEdited)
-        return false;
+    if (!beingEdited || (key.modifier & (MODIFIER_CONTROL | MODIFIER_COMMAND)))
+        return false; // shortcuts belong to the panel
     const std::size_t length = std::strlen(editText);
     switch (key.virt)
     {

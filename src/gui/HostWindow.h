@@ -2,7 +2,10 @@
 // music host has one: the editor opens in it as a child window. Back end: X11 (x11/).
 #pragma once
 
+#include "vst/AEffEditor.h"
+
 #include <memory>
+#include <vector>
 
 namespace gui
 {
@@ -17,6 +20,9 @@ public:
     // Handles what arrived for the window; false once the user has closed it (the window
     // manager's close button) or it has been destroyed.
     virtual bool processEvents() = 0;
+    // The keys pressed in the window since the last call (over the editor too, which leaves
+    // them to its host), as a host hands them to the editor.
+    virtual std::vector<VstKeyCode> takeKeys() = 0;
 };
 
 // A top-level window of a fixed size on a connection of its own; null when there is no X

@@ -39,6 +39,13 @@ public:
     virtual std::vector<std::string> listPorts(Direction direction) = 0;
     // Closes the open port of that direction first; false when the port does not open.
     virtual bool openPort(Direction direction, const std::string& name) = 0;
+    // A port of the client's own that other programs connect to, as a device's ports appear
+    // (a simulator, a test's cable); closes the open port of that direction first. False where
+    // the system has no such ports.
+    virtual bool openVirtualPort(Direction, const std::string& /*portName*/) { return false; }
+    // The full name under which other programs list the port of that direction opened by
+    // openVirtualPort; empty when none is open.
+    virtual std::string virtualPortName(Direction) { return {}; }
     // Returns once no receive call runs any more. Closing a closed port does nothing.
     virtual void closePort(Direction direction) = 0;
     // One whole message, or a piece of a SysEx message, from one thread at a time; false when
@@ -50,6 +57,8 @@ public:
 
 // The back end of the system chosen by PAVONIS_MIDI_API (alsa, jack or winmm), else the
 // first that can be reached: the ALSA sequencer, then JACK on Linux; WinMM on Windows. Null
-// when none can.
-std::unique_ptr<Backend> createBackend(Receiver& receiver);
+// when none can. The client takes the given name. A system that cannot be reached is said
+// once on standard error, in a line of our own; the libraries' own messages about it are
+// kept quiet.
+std::unique_ptr<Backend> createBackend(Receiver& receiver, const char* clientName = "Pavonis");
 } // namespace midi

@@ -10,6 +10,7 @@ using BackendMaker = std::unique_ptr<Backend> (*)(Receiver&, const char* clientN
 struct t_MidiSystem
 {
     const char* name;  // as PAVONIS_MIDI_API names it; null ends the table
+    const char* said;  // as a message to the user names it
     BackendMaker make; // null when the system cannot be reached
 };
 

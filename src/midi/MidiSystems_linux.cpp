@@ -5,8 +5,8 @@
 namespace midi
 {
 const t_MidiSystem c_MidiSystems[] = {
-    {"alsa", createAlsaBackend},
-    {"jack", createJackBackend},
-    {nullptr, nullptr},
+    {"alsa", "the ALSA sequencer", createAlsaBackend},
+    {"jack", "JACK", createJackBackend},
+    {nullptr, nullptr, nullptr},
 };
 } // namespace midi

@@ -4,7 +4,7 @@
 namespace midi
 {
 const t_MidiSystem c_MidiSystems[] = {
-    {"winmm", createWinMmBackend},
-    {nullptr, nullptr},
+    {"winmm", "WinMM", createWinMmBackend},
+    {nullptr, nullptr, nullptr},
 };
 } // namespace midi

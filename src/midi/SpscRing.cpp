@@ -73,4 +73,22 @@ void SpscRing::skip(std::size_t count)
     const std::size_t at = taken.load(std::memory_order_relaxed);
     taken.store(at + std::min(count, readSpace()), std::memory_order_release);
 }
+
+// The writer may have put the length and not yet the bytes: both must be there, read after
+// one look at the space.
+bool ringHoldsWholeMessage(const SpscRing& ring, RingMessageLength* length)
+{
+    const std::size_t available = ring.readSpace();
+    return available >= sizeof(RingMessageLength) && ring.peek(length, sizeof(RingMessageLength)) &&
+           available - sizeof(RingMessageLength) >= *length;
+}
+
+bool ringPutMessage(SpscRing& ring, const void* bytes, RingMessageLength length)
+{
+    if (ring.writeSpace() < sizeof(RingMessageLength) + length)
+        return false;
+    ring.write(&length, sizeof(RingMessageLength));
+    ring.write(bytes, length);
+    return true;
+}
 } // namespace midi

@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 
 namespace midi
@@ -34,4 +35,11 @@ private:
     std::atomic<std::size_t> written{0};
     std::atomic<std::size_t> taken{0};
 };
+
+// Messages in a ring: each its length, then its bytes. The writer puts a message whole or not
+// at all; the reader takes one only once all of it has arrived.
+using RingMessageLength = std::uint32_t;
+bool ringPutMessage(SpscRing& ring, const void* bytes, RingMessageLength length);
+// True when the next message is all there; its length then in *length.
+bool ringHoldsWholeMessage(const SpscRing& ring, RingMessageLength* length);
 } // namespace midi

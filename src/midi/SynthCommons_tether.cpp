@@ -242,17 +242,19 @@ std::uint32_t SynthCommons::openListedTetherPort(const t_TetherSide& side, std::
     return openTetherPort(side, name, index);
 }
 
+// A name that is not listed leaves the open port as it is.
 std::uint32_t SynthCommons::openNamedTetherPort(const t_TetherSide& side, const char* name)
 {
     if (!name || !ensureTetherMidi())
         return kNoTetherPort;
+    listTetherPorts(side);
     if (side.port >= 0 && std::strcmp(side.openName, name) == 0)
         return static_cast<std::uint32_t>(side.port.load());
-    closeTetherPort(side);
-    listTetherPorts(side);
     const std::int32_t index = indexOfName(side.names, side.count, name);
-    return index < 0 ? kNoTetherPort
-                     : openTetherPort(side, side.names[index], static_cast<std::uint32_t>(index));
+    if (index < 0)
+        return kNoTetherPort;
+    closeTetherPort(side);
+    return openTetherPort(side, side.names[index], static_cast<std::uint32_t>(index));
 }
 
 std::uint32_t SynthCommons::openTetherPort(const t_TetherSide& side, const char* name, std::uint32_t index)
@@ -509,7 +511,10 @@ void SynthCommons::TetherMidiReceive(std::vector<unsigned char> message, bool sn
     VstMidiEvent event = makeMidiEvent(bytes[0], bytes[1], bytes[2]);
     if (processEvent_CheckForProgramChange(&event) || processEvent_CheckForNRPN(&event) ||
         parameterLib_SetParameterValueFromHW(&event))
+    {
+        history_TakeDeviceChanges(false);
         return;
+    }
     // A control change that no parameter claims goes back to the interface.
     SendMidiSize3Event(static_cast<char>(bytes[0]), static_cast<char>(bytes[1]), static_cast<char>(bytes[2]),
                        true, false);

@@ -201,6 +201,7 @@ constexpr t_TypeStruct_NRPNBitMask kMuteParts{
 // --- Plug-in state seen as parameters ---------------------------------------------------
 constexpr t_TypeStruct_Callback kMidiModeCbk{parameterCallback_SetMidiMode, parameterCallback_GetMidiMode, 0};
 constexpr t_TypeStruct_Callback kKnobModeCbk{parameterCallback_SetKnobMode, parameterCallback_GetKnobMode, 0};
+constexpr t_TypeStruct_Callback kCompareCbk{parameterCallback_SetCompare, parameterCallback_GetCompare, 0};
 constexpr t_TypeStruct_Callback kModeSetup{parameterCallback_SetMode, parameterCallback_GetMode, 5};
 constexpr t_TypeStruct_Callback kModeParts{parameterCallback_SetMode, parameterCallback_GetMode, 0};
 constexpr t_TypeStruct_Callback kModeGlobal{parameterCallback_SetMode, parameterCallback_GetMode, 2};
@@ -351,5 +352,8 @@ const t_Parameter c_Parameters[] = {
     {PARAM_PART_SLICE_SELECT, ParamType_Callback, desc(kPartSelect[11]), nullptr},
     {PARAM_PART_AUDIOIN, ParamType_Callback, desc(kPartSelect[12]), nullptr},
     {PARAM_PART_KEYBOARD2, ParamType_Callback, desc(kPartSelect[14]), nullptr},
+    {PARAM_UNDO, ParamType_NoValue, nullptr, nullptr},
+    {PARAM_REDO, ParamType_NoValue, nullptr, nullptr},
+    {PARAM_COMPARE, ParamType_Callback, desc(kCompareCbk), nullptr},
     {PARAM_END, ParamType_End, nullptr, nullptr},
 };

@@ -116,7 +116,11 @@ enum e_ParameterID : std::uint32_t
     PARAM_PART_SLICE_SELECT = 110,
     PARAM_PART_AUDIOIN = 111,
     PARAM_PART_KEYBOARD2 = 112,
-    PARAM_END = 113,
+    // Undo, redo and compare.
+    PARAM_UNDO = 113,
+    PARAM_REDO = 114,
+    PARAM_COMPARE = 115,
+    PARAM_END = 116,
 };
 
 enum e_EditorParameterID : std::uint32_t
@@ -250,7 +254,11 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_MIX_WAVE_FIRST = 161,
     EPARAM_MIX_SLICE_FIRST = 174,
     EPARAM_MIX_PAN_FIRST = 187,
-    EPARAM_END = 200, // also "no editor parameter"
+    // Undo, redo and compare, beside the command buttons.
+    EPARAM_UNDO = 200,
+    EPARAM_REDO = 201,
+    EPARAM_COMPARE = 202,
+    EPARAM_END = 203, // also "no editor parameter"
 };
 
 constexpr unsigned kMixExtraStrips = 13;

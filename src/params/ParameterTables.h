@@ -56,6 +56,9 @@ void parameterCallback_SetKnobMode(SynthCommons* synth, std::uint32_t argument, 
 float parameterCallback_GetKnobMode(SynthCommons* synth, std::uint32_t argument);
 void parameterCallback_SetMidiMode(SynthCommons* synth, std::uint32_t argument, float value);
 float parameterCallback_GetMidiMode(SynthCommons* synth, std::uint32_t argument);
+// Compare on (1) or off (0); the panel's Compare button.
+void parameterCallback_SetCompare(SynthCommons* synth, std::uint32_t argument, float value);
+float parameterCallback_GetCompare(SynthCommons* synth, std::uint32_t argument);
 
 // Virtual parameters: the host's halves of sample and slice numbers.
 void parameterLib_VirtualParamPartWaveMSB_SetParameterValueFromHostCbk(SynthCommons* synth,

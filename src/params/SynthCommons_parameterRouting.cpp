@@ -223,6 +223,14 @@ void SynthCommons::setParameterValueAt(t_Parameter* p, unsigned index, float val
         refreshEditorForChange(p->id, index, value);
 }
 
+// A value the device reported: the panel and the host follow, the history keeps it.
+void SynthCommons::setParameterValueFromDevice(t_Parameter* p, unsigned index, float value)
+{
+    const float before = getParameterValueAt(p, index);
+    setParameterValueAt(p, index, value, kFlagsFromDevice);
+    history_NoteDeviceChange(p, index, before, value);
+}
+
 void SynthCommons::notifyHostOfChange(e_ParameterID id, unsigned index)
 {
     if (!constructed)
@@ -298,15 +306,14 @@ void SynthCommons::refreshEditorForChange(e_ParameterID id, unsigned index, floa
     unsigned cursor = 0;
     while (t_EditorParameter* row = parameterLib_GetEditorParameter(&cursor, id, index))
     {
+        // First the controls: an FX type renames its knobs, whose names the info line shows.
+        synthEditor->editorControlsLib_SetControlValue(row->id, nullptr, index);
         const e_EditorParameterID shown = synthEditor->infoLineParameter;
         if (row->id == shown && (!row->chooser || row->chooser(this) == index))
             synthEditor->editorControlsLib_DisplayCurrentParameterInfo(
                 value, synthEditor->editorControlsLib_GetFirstMatchingControl(row->id));
         else if (synthEditor->editorControlsLib_NeedToUpdateCurrentParameterInfo(row->id))
-            synthEditor->editorControlsLib_DisplayCurrentParameterInfo(
-                parameterLib_GetParameterValueFromEditor(shown),
-                synthEditor->editorControlsLib_GetFirstMatchingControl(shown));
-        synthEditor->editorControlsLib_SetControlValue(row->id, nullptr, index);
+            synthEditor->editorControlsLib_RefreshParameterInfo();
     }
 }
 
@@ -343,7 +350,9 @@ void SynthCommons::parameterLib_SetParameterValueFromEditorCustomUpdate(t_Editor
         return;
     }
     const unsigned index = addressIndex(p, chooserIndex(this, e, p), true);
+    const float before = getParameterValueAt(p, index);
     setParameterValueAt(p, index, value, flags);
+    history_NoteEditorChange(p, index, before);
 }
 
 float SynthCommons::parameterLib_GetParameterValueFromEditor(e_EditorParameterID id)
@@ -428,7 +437,7 @@ bool SynthCommons::parameterLib_SetParameterValueFromHW(VstMidiEvent* event)
             auto* d = descriptorOf<t_TypeStruct_MidiCC>(p);
             if (d->controller != controller || (d->channel != channel && d->channel != kAnyChannel))
                 continue;
-            setParameterValueAt(p, kNoIndex, IntToFloat(data), kFlagsFromDevice);
+            setParameterValueFromDevice(p, kNoIndex, IntToFloat(data));
             taken = true;
         }
         else if (p->kind == ParamType_MidiCCChannel && channel < kKeyboardChannels)
@@ -436,7 +445,7 @@ bool SynthCommons::parameterLib_SetParameterValueFromHW(VstMidiEvent* event)
             if (descriptorOf<t_TypeStruct_MidiCCChannel>(p)->controller != controller)
                 continue;
             recordIndex(p, channel, true);
-            setParameterValueAt(p, channel, IntToFloat(data), kFlagsFromDevice);
+            setParameterValueFromDevice(p, channel, IntToFloat(data));
             taken = true;
         }
     }
@@ -458,8 +467,7 @@ void SynthCommons::parameterLib_SetParameterValueFromHW(t_MidiNRPNData* message)
         {
             auto* d = descriptorOf<t_TypeStruct_MidiNRPN>(p);
             if (parameterLib_NrpnIsMatching(message, d))
-                setParameterValueAt(p, kNoIndex, IntToFloat(parameterLib_GetNrpnData(message, d)),
-                                    kFlagsFromDevice);
+                setParameterValueFromDevice(p, kNoIndex, IntToFloat(parameterLib_GetNrpnData(message, d)));
         }
         else if (p->kind == ParamType_NRPNBitMask)
         {
@@ -467,8 +475,7 @@ void SynthCommons::parameterLib_SetParameterValueFromHW(t_MidiNRPNData* message)
             if (!parameterLib_NrpnIsMatching(message, &entry))
                 continue;
             recordIndex(p, kNoIndex, true);
-            setParameterValueAt(p, kNoIndex, IntToFloat(parameterLib_GetNrpnData(message, &entry)),
-                                kFlagsFromDevice);
+            setParameterValueFromDevice(p, kNoIndex, IntToFloat(parameterLib_GetNrpnData(message, &entry)));
         }
         else if (p->kind == ParamType_MultiNRPN)
         {
@@ -479,8 +486,7 @@ void SynthCommons::parameterLib_SetParameterValueFromHW(t_MidiNRPNData* message)
                 if (!parameterLib_NrpnIsMatching(message, &list[i]))
                     continue;
                 recordIndex(p, i, true);
-                setParameterValueAt(p, i, IntToFloat(parameterLib_GetNrpnData(message, &list[i])),
-                                    kFlagsFromDevice);
+                setParameterValueFromDevice(p, i, IntToFloat(parameterLib_GetNrpnData(message, &list[i])));
             }
         }
     }
@@ -533,7 +539,7 @@ void SynthCommons::parameterLib_SetParameterValueFromPatch(t_Parameter* p, bool 
 
 void SynthCommons::parameterLib_SetAllParametersValueFromPatch(bool send)
 {
-    if (send && TetherMidiHardwareAttached())
+    if (send && SendMidiSysexPossible())
         send = !sendWorkingPatternAsDump();
     for (t_Parameter* p = parameters; p && p->id != PARAM_END; ++p)
         parameterLib_SetParameterValueFromPatch(p, send);

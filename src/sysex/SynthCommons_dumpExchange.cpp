@@ -118,12 +118,13 @@ bool SynthCommons::makeRoomForSysexPiece(std::uint32_t size)
     return true;
 }
 
-// A whole message has been joined: to the MIDI test while it runs, else to the dispatcher.
+// A whole message has been joined: to the MIDI test while it runs (or when it began while the
+// test ran), else to the dispatcher.
 void SynthCommons::finishSysexReception()
 {
     if (synthEditor)
         synthEditor->postProcessRemovePending(POSTPROCESS_INCOMPLETE_DUMP_CHECK);
-    if (midiTestRunning)
+    if (midiTestRunning || sysexReceivingForTest)
         midiTest_OnSysex(sysexReceiveBuffer, sysexReceiveLength);
     else
     {
@@ -142,13 +143,18 @@ void SynthCommons::finishSysexReception()
 
 bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& message, bool snapshot)
 {
+    return processEvent_CheckForSysex(message.data(), static_cast<std::uint32_t>(message.size()), snapshot);
+}
+
+bool SynthCommons::processEvent_CheckForSysex(const unsigned char* message, std::uint32_t size, bool snapshot)
+{
     std::lock_guard<std::mutex> lock(sysexReceiveLock);
-    const auto size = static_cast<std::uint32_t>(message.size());
     if (!sysexReceiving && size > 4 && message[0] == kSysexStart)
     {
         sysexReceiving = true;
         sysexReceiveLength = sysexSnapshotLength = sysexLastPercent = 0;
-        sysexReceiveDumpType = sysex_GetDumpType(message.data(), size);
+        sysexReceiveDumpType = sysex_GetDumpType(message, size);
+        sysexReceivingForTest = midiTestRunning;
         if (isPatternOrBank(sysexReceiveDumpType) && !midiTestRunning)
             postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 1, "Receiving sysex...", 0);
     }
@@ -165,10 +171,9 @@ bool SynthCommons::processEvent_CheckForSysex(const std::vector<unsigned char>& 
     if (!makeRoomForSysexPiece(size))
         return true;
 
-    const unsigned char* end =
-        static_cast<const unsigned char*>(std::memchr(message.data(), kSysexEnd, size));
-    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message.data()) + 1 : size;
-    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message.data(), copied);
+    const unsigned char* end = static_cast<const unsigned char*>(std::memchr(message, kSysexEnd, size));
+    const std::uint32_t copied = end ? static_cast<std::uint32_t>(end - message) + 1 : size;
+    std::memcpy(sysexReceiveBuffer + sysexReceiveLength, message, copied);
     sysexReceiveLength += copied;
     if (end)
         finishSysexReception();
@@ -202,7 +207,8 @@ void SynthCommons::sysex_IncompleteDumpCheck()
 
 // A reception that stopped short: a dump is completed from the initial pattern or bank, what
 // cannot be completed is dropped with "Dump error". At the check a reception already longer
-// than a dump stays open for its end; a cut one is dropped.
+// than a dump stays open for its end; a cut one is dropped. The MIDI test's message is never
+// completed: the initial pattern is the very message the test sent, and a cut one has failed.
 void SynthCommons::endSysexReceptionEarly(bool cut)
 {
     std::vector<unsigned char> tail;
@@ -211,6 +217,8 @@ void SynthCommons::endSysexReceptionEarly(bool cut)
         if (!sysexReceiving)
             return;
         const int type = sysexReceiveDumpType;
+        if (sysexReceivingForTest)
+            return abandonSysexReception();
         if (sysexReceiveLength > 4 && isPatternOrBank(type) && sysexReceiveLength < fullLengthOf(type))
         {
             const std::vector<std::uint8_t>& initial = initialDumpOf(type);
@@ -314,7 +322,7 @@ void SynthCommons::dispatchPatternDump(VstMidiSysexEvent* event)
     if (editorWindowOpen())
         postToEditor(POSTPROCESS_APPLY_PROGRAM, currentProgram, nullptr, 0);
     else
-        patchLib_SetParametersFromPatch(&slot, false);
+        patchLib_ApplyReceived(currentProgram, false);
     updateDisplay();
 }
 
@@ -339,7 +347,7 @@ bool SynthCommons::sendWorkingPatternAsDump()
     if (!dump)
         return false;
     postToEditor(POSTPROCESS_SYNCING_NOTIFICATION, 0, nullptr, kSyncingHideDelayMs);
-    TetherMidiSend(dump, total);
+    SendMidiSysex(dump, total);
     delete[] dump;
     return true;
 }

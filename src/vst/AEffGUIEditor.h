@@ -51,6 +51,8 @@ public:
 
     bool onKeyDown(VstKeyCode& keyCode) override;
     bool onKeyUp(VstKeyCode& keyCode) override;
+    // A key that no view of the frame took (Ctrl+Z and the like); true when used.
+    virtual bool onShortcut(const VstKeyCode& /*keyCode*/) { return false; }
     // Knob mode for every editor: 0 circular, 1 relative circular, 2 linear.
     bool setKnobMode(vst::int32 mode) override;
     static int getKnobMode();

@@ -54,6 +54,15 @@ struct RecordingListener : CControlListener
             n += call.kind == kind ? 1 : 0;
         return n;
     }
+    // The values of the calls of a kind, in order.
+    std::vector<float> valuesOf(const std::string& kind) const
+    {
+        std::vector<float> found;
+        for (const Call& call : calls)
+            if (call.kind == kind)
+                found.push_back(call.value);
+        return found;
+    }
     const Call* last(const std::string& kind) const
     {
         for (auto it = calls.rbegin(); it != calls.rend(); ++it)

@@ -62,6 +62,29 @@ public:
     SynthEditor* editor = nullptr;
 };
 
+// What the X server shows of a window (its panel-sized top left), as 0xRRGGBB pixels.
+inline Image windowImage(Display* display, Drawable window)
+{
+    XImage* image = XGetImage(display, window, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
+    Image pixels(kWidth * kHeight);
+    for (int y = 0; y < kHeight; ++y)
+        for (int x = 0; x < kWidth; ++x)
+            pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
+    XDestroyImage(image);
+    return pixels;
+}
+
+// A click on the panel as a user makes it, the host idling between the steps.
+template <typename Idle> void clickPanel(const Host& host, CPoint p, Idle idleFor)
+{
+    host.movePanel(p);
+    idleFor(20);
+    host.button(true);
+    idleFor(30);
+    host.button(false);
+    idleFor(40);
+}
+
 inline void selectMode(SynthCommons& synth, SynthEditor& editor, e_EditorParameterID button)
 {
     synth.parameterLib_SetParameterValueFromEditor(button, 1.0f);
@@ -125,26 +148,12 @@ protected:
     }
     void click(CPoint p)
     {
-        host.movePanel(p);
-        idleFor(20);
-        host.button(true);
-        idleFor(30);
-        host.button(false);
-        idleFor(40);
+        clickPanel(host, p, [this](int milliseconds) { idleFor(milliseconds); });
     }
     // Moves the pointer off every control, so that nothing hovered changes the picture.
     void park() { host.moveTo(kParentX + kWidth + 50, kParentY + kHeight + 50); }
 
-    Image screen() const
-    {
-        XImage* image = XGetImage(host.display, host.parent, 0, 0, kWidth, kHeight, AllPlanes, ZPixmap);
-        Image pixels(kWidth * kHeight);
-        for (int y = 0; y < kHeight; ++y)
-            for (int x = 0; x < kWidth; ++x)
-                pixels[y * kWidth + x] = XGetPixel(image, x, y) & 0xFFFFFF;
-        XDestroyImage(image);
-        return pixels;
-    }
+    Image screen() const { return windowImage(host.display, host.parent); }
     // Idles until the window shows the image in the area, attempts x 50 ms at most; the count of
     // differing pixels. When some remain, both pictures are written beside the test for a look.
     // The info line is left out unless the area is the info line: a container that stays on
@@ -192,13 +201,14 @@ protected:
                                attempts) == 0;
     }
 
-    bool questionShows(int type)
+    bool questionShows(int type, int attempts = 40)
     {
         const Image expected = reference->render([&](SynthCommons&, SynthEditor& editor)
                                                  { editor.editorControlsLib_AskQuestion(type); });
         const t_EditorContainer* box = editorTables_FindContainer(c_EditorContainers, CONT_QUESTION);
         return differencesFrom(expected, "question",
-                               CRect(box->x, box->y, box->x + box->width, box->y + box->height)) == 0;
+                               CRect(box->x, box->y, box->x + box->width, box->y + box->height),
+                               attempts) == 0;
     }
 
     void answer(bool yes)

@@ -23,11 +23,12 @@ struct ScreenCase
     std::uint32_t word1;
 };
 
-// The screens and their containers: LCD 0x2, info line 0x4000, mode buttons 0x4 in every one.
-constexpr std::uint32_t kCommon = 0x00004006;
+// The screens and their containers: LCD 0x2, info line 0x4000, mode buttons 0x4, and undo, redo
+// and compare 0x200000 in every one.
+constexpr std::uint32_t kCommon = 0x00204006;
 constexpr std::uint32_t kPartPage = kCommon | 0x000C0100;
 constexpr ScreenCase kScreens[] = {
-    {"setup", EPARAM_MODE_SETUP, kCommon | 0x03000080, 0},
+    {"setup", EPARAM_MODE_SETUP, kCommon | 0x13000080, 0}, // with the Host-mode warning
     {"mix", EPARAM_MODE_MIX, kCommon | 0x00000200, 0},
     {"global", EPARAM_MODE_GLOBAL, kCommon | 0x00000400, 0x0001F000},
     {"part Drum1", EPARAM_PART_DRUM1, kPartPage, 0x03E001E0},

@@ -23,7 +23,7 @@ TEST(EsxSimTool, ServesThePluginAndObeysItsCommands)
     RecordingHost host;
     SynthCommons synth(RecordingHost::callback);
     SynthEditor* editor = synth.getSynthEditor();
-    ASSERT_TRUE(connectToDevice(synth, client + " in:ESX MIDI IN", client + " out:ESX MIDI OUT"));
+    ASSERT_TRUE(connectToDevice(synth, device.inputPortName(), device.outputPortName()));
     synth.TetherMidi_SendInquirySysex();
     ASSERT_TRUE(waitUntil([&] { return synth.TetherMidiHardwareAttached(); }));
     EXPECT_EQ(editor->deviceStatusText(), "ESX v258.3 detected");

@@ -7,7 +7,6 @@
 #include "support/FileBytes.h"
 #include "sysex/InitPatterns.h"
 
-#include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -24,27 +23,19 @@ using esxsim::EsxSimulator;
 using esxsim::Message;
 using esxsim::PatternImage;
 
-constexpr std::size_t kFragment = 1024; // as interfaces deliver long SysEx
 constexpr std::size_t kBankLength = 313059;
 constexpr unsigned kBankC = 2;
 
-template <typename Port> void openByName(Port& port, const std::string& name)
-{
-    for (unsigned i = 0; i < port.getPortCount(); ++i)
-        if (port.getPortName(i) == name)
-            return port.openPort(i, "library test");
-    FAIL() << name << " is not listed";
-}
+using esxsim::MidiPeer;
+using midi::Direction;
 
 // The complete SysEx messages that arrive on a port of the test's own.
 class Receiver
 {
 public:
-    explicit Receiver(const std::string& devicePort) : input(RtMidi::UNIX_JACK, uniqueClientName("receiver"))
+    explicit Receiver(const std::string& devicePort)
     {
-        input.ignoreTypes(false, true, true);
-        input.setCallback(&Receiver::onMessage, this);
-        openByName(input, devicePort);
+        EXPECT_TRUE(input.connect(Direction::Input, devicePort)) << devicePort;
     }
 
     Message longest() const
@@ -54,26 +45,24 @@ public:
     }
 
 private:
-    static void onMessage(double, std::vector<unsigned char>* message, void* self)
+    void keepLongest(const Message& message)
     {
-        auto* receiver = static_cast<Receiver*>(self);
-        std::lock_guard<std::mutex> lock(receiver->received);
-        if (message->size() > receiver->kept.size())
-            receiver->kept.assign(message->begin(), message->end());
+        std::lock_guard<std::mutex> lock(received);
+        if (message.size() > kept.size())
+            kept = message;
     }
 
-    RtMidiIn input;
     mutable std::mutex received;
     Message kept;
+    MidiPeer input{uniqueClientName("receiver"), [this](const Message& message) { keepLongest(message); }};
 };
 
-void sendInFragments(RtMidiOut& output, const Message& message)
+// A program that sends to the device's input.
+std::unique_ptr<MidiPeer> senderTo(const std::string& devicePort, const char* role)
 {
-    for (std::size_t offset = 0; offset < message.size(); offset += kFragment)
-    {
-        output.sendMessage(message.data() + offset, std::min(kFragment, message.size() - offset));
-        std::this_thread::sleep_for(2ms);
-    }
+    auto sender = std::make_unique<MidiPeer>(uniqueClientName(role));
+    EXPECT_TRUE(sender->connect(Direction::Output, devicePort)) << devicePort;
+    return sender;
 }
 
 std::string runTool(const std::vector<std::string>& arguments)
@@ -99,10 +88,9 @@ TEST(LibraryRoundTrip, ABankSplitAndJoinedReachesAFreshDeviceByteForByte)
     }
 
     Receiver receiver(first.outputPortName());
-    RtMidiOut toFirst(RtMidi::UNIX_JACK, uniqueClientName("requester"));
-    openByName(toFirst, first.inputPortName());
+    const std::unique_ptr<MidiPeer> toFirst = senderTo(first.inputPortName(), "requester");
     const Message request = {0xF0, 0x42, 0x30, 0x71, 0x1C, kBankC, 0xF7};
-    ASSERT_TRUE(repeatedUntil([&] { toFirst.sendMessage(&request); },
+    ASSERT_TRUE(repeatedUntil([&] { toFirst->send(request); },
                               [&] { return receiver.longest().size() == kBankLength; }));
     writeFile(folder / "received.syx", receiver.longest());
 
@@ -113,8 +101,7 @@ TEST(LibraryRoundTrip, ABankSplitAndJoinedReachesAFreshDeviceByteForByte)
         "");
 
     EsxSimulator fresh(uniqueClientName("esx"));
-    RtMidiOut toFresh(RtMidi::UNIX_JACK, uniqueClientName("sender"));
-    openByName(toFresh, fresh.inputPortName());
+    const std::unique_ptr<MidiPeer> toFresh = senderTo(fresh.inputPortName(), "sender");
     const Message joined = contentOf(folder / "joined.syx");
     const auto sameMemory = [&]
     {
@@ -123,6 +110,6 @@ TEST(LibraryRoundTrip, ABankSplitAndJoinedReachesAFreshDeviceByteForByte)
                 return false;
         return true;
     };
-    EXPECT_TRUE(repeatedUntil([&] { sendInFragments(toFresh, joined); }, sameMemory));
+    EXPECT_TRUE(repeatedUntil([&] { toFresh->sendInPieces(joined); }, sameMemory));
     fs::remove_all(folder);
 }

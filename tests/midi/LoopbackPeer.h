@@ -3,17 +3,11 @@
 // message, as a faulty interface does. Forwarding runs on a thread of its own.
 #pragma once
 
-#include <condition_variable>
-#include <deque>
-#include <functional>
-#include <memory>
-#include <mutex>
-#include <string>
-#include <thread>
-#include <vector>
+#include "MidiPeer.h"
 
-class RtMidiIn;
-class RtMidiOut;
+#include <functional>
+#include <string>
+#include <vector>
 
 namespace miditest
 {
@@ -24,28 +18,19 @@ using LoopbackFilter = std::function<bool(Bytes&)>;
 class LoopbackPeer
 {
 public:
-    // Throws RtMidiError when no MIDI system can be opened.
+    // Throws esxsim::NoMidiSystem when no MIDI system can be reached.
     LoopbackPeer(const std::string& clientName, LoopbackFilter filter);
-    ~LoopbackPeer();
-    LoopbackPeer(const LoopbackPeer&) = delete;
-    LoopbackPeer& operator=(const LoopbackPeer&) = delete;
 
-    std::string inputPortName() const;
-    std::string outputPortName() const;
+    const std::string& inputPortName() const { return inputName; }
+    const std::string& outputPortName() const { return outputName; }
 
 private:
-    static void onInput(double timeStamp, std::vector<unsigned char>* message, void* peer);
-    void forward();
+    void forward(Bytes message);
 
-    std::string client;
     LoopbackFilter filter;
-    std::unique_ptr<RtMidiOut> output;
-    std::unique_ptr<RtMidiIn> input;
-    std::mutex lock;
-    std::condition_variable filled;
-    std::deque<Bytes> inbox;
-    bool stopping = false;
-    std::thread forwarder;
+    esxsim::MidiPeer ports;
+    std::string inputName;
+    std::string outputName;
 };
 
 // The filters of a faulty interface.
@@ -53,4 +38,5 @@ bool passEverything(Bytes& message);
 bool passNothing(Bytes& message);
 bool dropNrpn(Bytes& message);   // the controllers 99, 98, 6 and 38
 bool alterSysex(Bytes& message); // one byte in the middle of a SysEx message changes
+bool cutSysex(Bytes& message);   // a SysEx message ends after 2048 bytes, without its F7
 } // namespace miditest

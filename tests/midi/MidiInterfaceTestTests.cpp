@@ -1,5 +1,5 @@
 // The MIDI interface test over a real MIDI system: the plug-in's ports looped back through
-// an interface that passes everything, nothing, no NRPN, or damaged SysEx. Each ends on its
+// an interface that passes everything, nothing, no NRPN, or damaged or cut SysEx. Each ends on its
 // verdict, its result page and its answer buttons, the failures after their time-outs.
 #include "LoopbackPeer.h"
 #include "MidiTestSupport.h"
@@ -31,6 +31,7 @@ TEST(MidiInterfaceTest, EachKindOfInterfaceGetsItsVerdict)
         {"no connection", passNothing, "FAILURE", true, std::chrono::milliseconds(2000)},
         {"drops NRPN", dropNrpn, "POOR COMPATIBILITY", false, std::chrono::milliseconds(2000)},
         {"alters SysEx", alterSysex, "PARTIALLY COMPATIBLE", false, std::chrono::milliseconds(5000)},
+        {"cuts SysEx", cutSysex, "PARTIALLY COMPATIBLE", false, std::chrono::milliseconds(5000)},
     };
     RecordingHost host;
     for (const VerdictCase& c : cases)

@@ -61,6 +61,42 @@ TEST(SpscRing, MessagesCrossBetweenTwoThreadsWholeAndInOrder)
     EXPECT_EQ(ring.readSpace(), 0u);
 }
 
+// The writer puts a message's length and then its bytes: a reader that looks in between sees
+// a length without its message, which it must leave for later. Taken early, stale bytes would
+// go out as the message and every length after it would be read from the wrong place.
+TEST(SpscRing, AMessageIsTakenOnlyOnceItsBytesFollowItsLength)
+{
+    SpscRing ring(64);
+    const unsigned char controlChange[] = {0xB0, 0x4A, 0x10};
+    const midi::RingMessageLength length = sizeof controlChange;
+    midi::RingMessageLength seen = 0;
+
+    EXPECT_FALSE(midi::ringHoldsWholeMessage(ring, &seen)) << "an empty ring";
+    ASSERT_TRUE(ring.write(&length, sizeof length));
+    EXPECT_FALSE(midi::ringHoldsWholeMessage(ring, &seen)) << "the length alone";
+    ASSERT_TRUE(ring.write(controlChange, 2));
+    EXPECT_FALSE(midi::ringHoldsWholeMessage(ring, &seen)) << "two of its three bytes";
+    ASSERT_TRUE(ring.write(controlChange + 2, 1));
+    ASSERT_TRUE(midi::ringHoldsWholeMessage(ring, &seen));
+    EXPECT_EQ(seen, length);
+
+    const unsigned char next[] = {0x90, 0x3C, 0x40};
+    ASSERT_TRUE(midi::ringPutMessage(ring, next, sizeof next));
+    for (const auto& expected : {controlChange, next})
+    {
+        ASSERT_TRUE(midi::ringHoldsWholeMessage(ring, &seen));
+        ASSERT_EQ(seen, 3u);
+        unsigned char taken[3] = {};
+        ring.skip(sizeof seen);
+        ASSERT_TRUE(ring.read(taken, seen));
+        EXPECT_EQ(std::vector<unsigned char>(taken, taken + 3),
+                  std::vector<unsigned char>(expected, expected + 3));
+    }
+    EXPECT_FALSE(midi::ringPutMessage(ring, std::vector<unsigned char>(61).data(), 61))
+        << "a message and its length that do not fit are not put at all";
+    EXPECT_EQ(ring.readSpace(), 0u);
+}
+
 TEST(SpscRing, MovesAllTheBytesAskedForOrNone)
 {
     SpscRing ring(8);

@@ -8,7 +8,6 @@
 #include "sysex/InitPatterns.h"
 #include "sysex/SysexFormat.h"
 
-#include <RtMidi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -309,7 +308,9 @@ TEST_F(TetherDevice, BankAArrivesInFragmentsAndIsUnpacked)
         10s));
     EXPECT_TRUE(std::is_sorted(percentages.begin(), percentages.end()))
         << "the progress goes forward: " << ::testing::PrintToString(percentages);
-    EXPECT_GE(percentages.size(), 10u) << "the progress shows while the dump arrives";
+    // The simulator's pieces come as fast as the MIDI system takes them (about a tenth of the
+    // bank a cycle on JACK), and a busy machine reads the panel less often.
+    EXPECT_GE(percentages.size(), 3u) << "the progress shows while the dump arrives";
     ASSERT_FALSE(percentages.empty());
     EXPECT_EQ(percentages.back(), 100u);
     EXPECT_EQ(editor->questionText(), "Accept pattern bank A dump ?");
@@ -436,16 +437,49 @@ TEST_F(TetherDevice, AReopenedProjectTalksToTheDeviceWithoutAVisitToTheSetupPage
         << "a restore sends no pattern";
 }
 
+// A project saved with the ports of a device that is not there now: the ports open now stay
+// open, their lamps lit and the device detected.
+TEST_F(TetherDevice, AProjectWhosePortsAreGoneKeepsTheOpenPortsAndTheirLamps)
+{
+    const std::string goneName = uniqueClientName("gone");
+    auto gone = std::make_unique<EsxSimulator>(goneName);
+    auto saving = std::make_unique<SynthCommons>(RecordingHost::callback);
+    ASSERT_TRUE(saving->TetherMidiConnectByName(goneName.c_str()));
+    void* data = nullptr;
+    const vst::int32 size = saving->getChunk(&data, false);
+    const std::vector<std::uint8_t> chunk(static_cast<std::uint8_t*>(data),
+                                          static_cast<std::uint8_t*>(data) + size);
+    saving.reset();
+    gone.reset();
+
+    const std::string here = simulator->inputPortName();
+    ASSERT_TRUE(synth->TetherMidiConnectByName(here.substr(0, here.find(' ')).c_str()));
+    ASSERT_TRUE(deviceDetected(*synth));
+    ASSERT_EQ(synth->setChunk(const_cast<std::uint8_t*>(chunk.data()), size, false), 1);
+
+    char out[kTetherPortNameLength], in[kTetherPortNameLength];
+    synth->TetherMidiChosenPortNames(out, in);
+    EXPECT_EQ(out, simulator->inputPortName());
+    EXPECT_EQ(in, simulator->outputPortName());
+    EXPECT_TRUE(editor->lampLit(RES_LAMP_OUT));
+    EXPECT_TRUE(editor->lampLit(RES_LAMP_IN));
+    EXPECT_TRUE(synth->TetherMidiHardwareAttached());
+    EXPECT_EQ(editor->deviceStatusText(), "ESX v1.3 detected");
+}
+
 // JACK, as the midi tests run it: its port names may be far longer than a list slot.
 TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
 {
-    const std::string longName = uniqueClientName("long") + ":" + std::string(200, 'p');
-    std::vector<std::unique_ptr<RtMidiIn>> ports;
+    const std::string longClient = uniqueClientName("long");
+    std::vector<std::unique_ptr<esxsim::MidiPeer>> peers;
+    std::string longName;
     for (int i = 0; i < 24; ++i)
     {
-        const std::string name = i == 0 ? longName : uniqueClientName("port");
-        ports.push_back(std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, name.substr(0, name.find(':'))));
-        ports.back()->openVirtualPort(i == 0 ? longName.substr(longName.find(':') + 1) : "in");
+        peers.push_back(std::make_unique<esxsim::MidiPeer>(i == 0 ? longClient : uniqueClientName("port")));
+        const std::string name =
+            peers.back()->openOwnPort(midi::Direction::Input, i == 0 ? std::string(200, 'p') : "in");
+        if (i == 0)
+            longName = name;
     }
     RecordingHost host;
     auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
@@ -464,10 +498,10 @@ TEST(TetherPortList, HoldsTwentyPortsAndCutsLongNames)
 // The lists are taken when the plug-in is created; other programs' ports come and go after.
 TEST(TetherPortList, OpensTheListedPortAfterOtherPortsHaveGone)
 {
-    auto leaving = std::make_unique<RtMidiIn>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
-    leaving->openVirtualPort("in");
-    auto returning = std::make_unique<RtMidiOut>(RtMidi::UNIX_JACK, uniqueClientName("leaving"));
-    returning->openVirtualPort("out");
+    auto leaving = std::make_unique<esxsim::MidiPeer>(uniqueClientName("leaving"));
+    leaving->openOwnPort(midi::Direction::Input, "in");
+    auto returning = std::make_unique<esxsim::MidiPeer>(uniqueClientName("leaving"));
+    returning->openOwnPort(midi::Direction::Output, "out");
     EsxSimulator simulator(uniqueClientName("esx"));
     RecordingHost host;
     auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);

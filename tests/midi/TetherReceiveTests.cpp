@@ -298,6 +298,54 @@ TEST_F(TetherReceive, AWholeDumpWithoutItsEndIsCompletedByTheCheck)
     EXPECT_TRUE(received(pattern)) << "only the F7 came from the initial pattern";
 }
 
+// The MIDI interface test through an interface that cuts long SysEx messages, delivering what
+// it passes in pieces of 1024 bytes as WinMM does: the initial pattern that completes a cut
+// dump is the very message the test sent, and must not make the test pass.
+TEST_F(TetherReceive, TheMidiTestFindsACutSysexMessagePartiallyCompatible)
+{
+    const struct
+    {
+        std::size_t passed;
+        bool timeOutFirst; // the test's 5 s time-out before the 3 s check after the last piece
+        const char* verdict;
+    } cases[] = {
+        {2048, false, "PARTIALLY COMPATIBLE"},
+        {4000, false, "PARTIALLY COMPATIBLE"},
+        {4897, false, "PARTIALLY COMPATIBLE"},
+        {4000, true, "PARTIALLY COMPATIBLE"},
+        {INIT_PATCH_SYSEX.size(), false, "FULLY COMPATIBLE"},
+    };
+    const Bytes nrpnOnChannel2[] = {{0xB1, 99, 10}, {0xB1, 98, 20}, {0xB1, 6, 99}, {0xB1, 38, 101}};
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(std::to_string(c.passed) + (c.timeOutFirst ? " bytes, time-out first" : " bytes"));
+        auto fresh = std::make_unique<SynthCommons>(RecordingHost::callback);
+        SynthEditor* panel = fresh->getSynthEditor();
+        panel->editorControlsLib_RemoveQuestion();
+        fresh->midiTest_Start();
+        for (const Bytes& stage : {Bytes{0xBB, 0x0B, 0x6F}, Bytes{0xB0, 0x21, 0x37}})
+            fresh->TetherMidiReceive(stage, false);
+        for (const Bytes& controller : nrpnOnChannel2)
+            fresh->TetherMidiReceive(controller, false);
+        ASSERT_EQ(fresh->midiTestStep, 3u) << "the SysEx stage is reached";
+
+        const Bytes passed(INIT_PATCH_SYSEX.begin(), INIT_PATCH_SYSEX.begin() + c.passed);
+        for (const Bytes& piece : fragmentsOf(passed, 1024))
+            fresh->TetherMidiReceive(piece, false);
+        e_EditorPostProcessType due[] = {POSTPROCESS_INCOMPLETE_DUMP_CHECK, POSTPROCESS_MIDI_TEST_TIMEOUT};
+        if (c.timeOutFirst)
+            std::swap(due[0], due[1]);
+        for (const e_EditorPostProcessType action : due)
+            panel->postProcessRunPending(action);
+
+        EXPECT_EQ(panel->midiTestResultLine(0), c.verdict);
+        EXPECT_EQ(fresh->pluginMode, PLUGIN_MODE_MIDI_TEST);
+        EXPECT_FALSE(fresh->sysexReceiving);
+        EXPECT_FALSE(panel->questionPending) << "the test's message became a dump";
+        EXPECT_NE(panel->infoLineText(), "Warning incomplete dump");
+    }
+}
+
 struct Abandoned
 {
     const char* name;

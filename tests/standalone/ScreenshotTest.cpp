@@ -4,6 +4,7 @@
 #include "ReferencePanel.h"
 #include "StandaloneProcess.h"
 #include "core/VendorCalls.h"
+#include "support/PictureDifference.h"
 
 #include <gtest/gtest.h>
 
@@ -45,6 +46,36 @@ TEST_F(Screenshot, EachPageIsThePanelThePlugInDrawsOffscreen)
         EXPECT_EQ(differingPixels(shot, reference.render(page), whole), 0) << page;
     }
     EXPECT_TRUE(fs::is_empty(folder / "data")) << "a picture saves no programs";
+}
+
+// The README's picture is the panel as this build draws it: after a change to the panel that
+// was meant, scripts/refresh-goldens draws it anew.
+TEST_F(Screenshot, TheReadmePictureIsWhatTheBuildDraws)
+{
+    const fs::path file = folder / "panel.png";
+    StandaloneProcess pavonis({"--page", "part", "--screenshot", file.string()});
+    ASSERT_EQ(pavonis.exitStatus(), 0);
+    gui::Image drawn, readme;
+    ASSERT_TRUE(pictures::readPng(file, drawn));
+    ASSERT_TRUE(pictures::readPng(PAVONIS_README_PICTURE, readme));
+    EXPECT_EQ(pictures::differingPixels(drawn, readme), 0)
+        << "pixels of " << PAVONIS_README_PICTURE << " differ from pavonis --page part --screenshot";
+}
+
+// Run from the build tree with nothing installed and nothing named, pavonis hosts the plug-in
+// of its own build.
+TEST_F(Screenshot, TheBuildsProgramFindsTheBuildsPlugin)
+{
+    const fs::path file = folder / "panel.png";
+    unsetenv("PAVONIS_PLUGIN");
+    const std::string home = getenv("HOME") ? getenv("HOME") : "";
+    setenv("HOME", folder.c_str(), 1); // no ~/.vst
+    platform::ChildProcess pavonis(
+        {PAVONIS_STANDALONE_BUILT, "--page", "part", "--screenshot", file.string()});
+    const int status = pavonis.waitForExit(10s);
+    setenv("HOME", home.c_str(), 1);
+    EXPECT_EQ(status, 0) << "pavonis did not find " << PAVONIS_PLUGIN_BUILT;
+    EXPECT_TRUE(fs::exists(file));
 }
 
 TEST_F(Screenshot, WhatCannotBeDoneEndsWithAMessageAndAStatus)

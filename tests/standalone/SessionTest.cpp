@@ -12,8 +12,8 @@
 #include "editor/SynthEditor.h"
 #include "params/ParameterValues.h"
 #include "support/FileBytes.h"
+#include "support/Polling.h"
 
-#include <RtMidi.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
@@ -36,30 +36,15 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr int kKnobWidth = 52;
 constexpr int kKnobHeight = 50;
 
-// Every JACK MIDI port there is, sorted.
+// Every MIDI port of the other programs, sorted.
 std::vector<std::string> jackPorts()
 {
-    std::vector<std::string> names;
-    RtMidiIn inputs(RtMidi::UNIX_JACK, "pavonis-test-ports");
-    RtMidiOut outputs(RtMidi::UNIX_JACK, "pavonis-test-ports");
-    for (unsigned i = 0; i < inputs.getPortCount(); ++i)
-        names.push_back(inputs.getPortName(i));
-    for (unsigned i = 0; i < outputs.getPortCount(); ++i)
-        names.push_back(outputs.getPortName(i));
+    esxsim::MidiPeer lister("pavonis-test-ports");
+    std::vector<std::string> names = lister.otherPorts(midi::Direction::Input);
+    const std::vector<std::string> outputs = lister.otherPorts(midi::Direction::Output);
+    names.insert(names.end(), outputs.begin(), outputs.end());
     std::sort(names.begin(), names.end());
     return names;
-}
-
-template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(20ms);
-    }
-    return true;
 }
 
 class Session : public ::testing::Test
@@ -77,7 +62,7 @@ protected:
                                                    std::to_string(testNumber));
             simulator = std::make_unique<EsxSimulator>(simulatorName);
         }
-        catch (const RtMidiError&)
+        catch (const esxsim::NoMidiSystem&)
         {
             GTEST_SKIP() << "no JACK server (scripts/test starts one)";
         }

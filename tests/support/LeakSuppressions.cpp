@@ -1,14 +1,8 @@
 // Leaks that LeakSanitizer reports from outside our code.
 //
-// RtMidi 5 loses the JACK ring buffer it makes in MidiOutJack::connect() when no JACK
-// server runs, which every plug-in instance meets on a machine without ALSA sequencer
-// and JACK server. Its stack ends in libjack (no frame pointers), hence the match on
-// the ring-buffer call: nothing of ours makes JACK ring buffers.
-//
 // fontconfig keeps the fonts it has looked up for the life of the process; tests that draw
 // the panel's texts meet them (the gui tests give them back at exit, see DrawingCaches.cpp).
 extern "C" __attribute__((visibility("default"))) const char* __lsan_default_suppressions()
 {
-    return "leak:jack_ringbuffer_create\n"
-           "leak:libfontconfig.so\n";
+    return "leak:libfontconfig.so\n";
 }

@@ -1,28 +1,23 @@
-// A simulated ESX on two virtual MIDI ports (JACK or ALSA through RtMidi, chosen as the
-// plug-in chooses: PAVONIS_MIDI_API=alsa|jack, else ALSA and then JACK). What arrives on
-// its input is handled on a thread of its own, never on the MIDI system's thread.
+// A simulated ESX on two MIDI ports of its own, on the MIDI system the plug-in chooses
+// (MidiPeer). What arrives on its input is handled on a thread of its own, never on the MIDI
+// system's thread.
 #pragma once
 
 #include "EsxDevice.h"
+#include "MidiPeer.h"
 
-#include <condition_variable>
 #include <cstddef>
 #include <deque>
-#include <memory>
 #include <mutex>
 #include <string>
-#include <thread>
-
-class RtMidiIn;
-class RtMidiOut;
 
 namespace esxsim
 {
 class EsxSimulator
 {
 public:
-    // Opens "<client> in:ESX MIDI IN" and "<client> out:ESX MIDI OUT"; throws RtMidiError
-    // when no MIDI system can be opened.
+    // Opens "ESX MIDI IN" and "ESX MIDI OUT" (on JACK "<client>:ESX MIDI IN"); throws
+    // NoMidiSystem when no MIDI system can be reached.
     explicit EsxSimulator(const std::string& clientName, Version version = {});
     ~EsxSimulator();
     EsxSimulator(const EsxSimulator&) = delete;
@@ -56,25 +51,14 @@ public:
     static constexpr std::size_t kReceivedKept = 4096;
 
 private:
-    static void onInput(double timeStamp, std::vector<unsigned char>* message, void* simulator);
-    void serve();
     void handle(const Message& message);
-    void send(const Message& message);
     Message currentPatternDump() const;
 
-    std::string client;
     mutable std::mutex deviceLock;
     EsxDevice device;
     std::deque<Message> log;
-
-    std::mutex outputLock; // one message at a time, a dump's fragments together
-    std::unique_ptr<RtMidiOut> output;
-    std::unique_ptr<RtMidiIn> input;
-
-    std::mutex inboxLock;
-    std::condition_variable inboxFilled;
-    std::deque<Message> inbox;
-    bool stopping = false;
-    std::thread server;
+    MidiPeer ports; // last: it goes first, and with it the thread that handles what arrives
+    std::string inputName;
+    std::string outputName;
 };
 } // namespace esxsim

@@ -1,10 +1,11 @@
-// esx-sim: plays an ESX on two virtual MIDI ports until it is terminated.
+// esx-sim: plays an ESX on two MIDI ports of its own until it is terminated.
 //
 //   esx-sim [--name CLIENT]
 //   esx-sim --version
 //
-// Opens "CLIENT in:ESX MIDI IN" and "CLIENT out:ESX MIDI OUT" (CLIENT defaults to "ESX
-// Simulator"), prints "ready" with the two port names and then reads commands, one a line:
+// Opens the ports "ESX MIDI IN" and "ESX MIDI OUT" of the client CLIENT (by default "ESX
+// Simulator"; on JACK "CLIENT:ESX MIDI IN"), on the MIDI system the plug-in chooses, prints
+// "ready" with the two ports' full names and then reads commands, one a line:
 //
 //   knob <parameter> <index> <value>   turn a knob: a device parameter number (ParameterIds.h),
 //                                      its part or keyboard channel, its MIDI value
@@ -21,8 +22,6 @@
 // At the end of its input it goes on serving; SIGINT or SIGTERM end it.
 #include "EsxSimulator.h"
 #include "PavonisVersion.h"
-
-#include <RtMidi.h>
 
 #include <csignal>
 #include <cstdlib>
@@ -117,9 +116,9 @@ int main(int argc, char** argv)
     {
         simulator = std::make_unique<esxsim::EsxSimulator>(client);
     }
-    catch (const RtMidiError& error)
+    catch (const esxsim::NoMidiSystem& error)
     {
-        std::cerr << "esx-sim: no MIDI system: " << error.getMessage() << std::endl;
+        std::cerr << "esx-sim: " << error.what() << std::endl;
         return 1;
     }
     std::cout << "ready: " << simulator->inputPortName() << ", " << simulator->outputPortName() << std::endl;

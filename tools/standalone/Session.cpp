@@ -122,6 +122,8 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
     std::uint32_t lastSave = platform::tickMs();
     while (window->processEvents() && !platform::stopRequested())
     {
+        for (const VstKeyCode& key : window->takeKeys()) // Ctrl+Z and the like, as a host passes them
+            plugin.dispatch(effEditKeyDown, key.character, key.virt, nullptr, key.modifier);
         plugin.dispatch(effEditIdle);
         connection.update();
         status.update();

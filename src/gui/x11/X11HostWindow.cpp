@@ -2,6 +2,7 @@
 // editor's), it asks the window manager for WM_DELETE_WINDOW so that its close button ends the
 // program instead of cutting its connection.
 
+#include "X11Keys.h"
 #include "gui/HostWindow.h"
 
 #include <X11/Xatom.h>
@@ -31,7 +32,7 @@ public:
         fixSize(width, height);
         deleteWindow = XInternAtom(display, "WM_DELETE_WINDOW", False);
         XSetWMProtocols(display, window, &deleteWindow, 1);
-        XSelectInput(display, window, StructureNotifyMask);
+        XSelectInput(display, window, StructureNotifyMask | KeyPressMask);
         XSync(display, False); // the editor looks the window up on a connection of its own
     }
     ~X11HostWindow() override
@@ -61,11 +62,23 @@ public:
                 closed = true;
             else if (event.type == DestroyNotify && event.xdestroywindow.window == window)
                 closed = destroyed = true;
+            else if (event.type == KeyPress)
+                keys.push_back(keyOf(event.xkey));
         }
         return !closed;
     }
 
+    std::vector<VstKeyCode> takeKeys() override { return std::move(keys); }
+
 private:
+    static VstKeyCode keyOf(XKeyEvent& event)
+    {
+        char text[8] = {};
+        KeySym keysym = 0;
+        XLookupString(&event, text, sizeof text - 1, &keysym, nullptr);
+        return vstKeyFromX11(keysym, text[0], event.state);
+    }
+
     void setClass(const char* title)
     {
         std::string name(title);
@@ -92,6 +105,7 @@ private:
     Atom deleteWindow = 0;
     bool closed = false;
     bool destroyed = false;
+    std::vector<VstKeyCode> keys;
 };
 } // namespace
 

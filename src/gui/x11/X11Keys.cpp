@@ -53,6 +53,11 @@ VstKeyCode vstKeyFromX11(unsigned long keysym, char character, unsigned state)
             key.virt = name.virt;
     if (key.virt == 0 || key.virt == VKEY_SPACE)
         key.character = static_cast<unsigned char>(character) < 0x80 ? character : 0;
+    // With Ctrl held X gives a control character: the key's letter, as hosts hand it.
+    if ((state & ControlMask) && keysym >= XK_a && keysym <= XK_z)
+        key.character = static_cast<char>('a' + (keysym - XK_a));
+    if ((state & ControlMask) && keysym >= XK_A && keysym <= XK_Z)
+        key.character = static_cast<char>('a' + (keysym - XK_A));
     if (state & ShiftMask)
         key.modifier |= MODIFIER_SHIFT;
     if (state & Mod1Mask)

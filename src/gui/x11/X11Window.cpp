@@ -131,6 +131,20 @@ public:
     cairo_surface_t* target;
 };
 
+// The panel has one size: a host that embeds the window by its handle and reads its size hints
+// keeps it at that size (and centres it in a larger area) instead of stretching it.
+void keepSize(Display* display, Window window, const CRect& size)
+{
+    XSizeHints* hints = XAllocSizeHints();
+    if (!hints)
+        return;
+    hints->flags = PMinSize | PMaxSize | PBaseSize;
+    hints->min_width = hints->max_width = hints->base_width = std::max(size.getWidth(), 1);
+    hints->min_height = hints->max_height = hints->base_height = std::max(size.getHeight(), 1);
+    XSetWMNormalHints(display, window, hints);
+    XFree(hints);
+}
+
 CRect exposedArea(const XExposeEvent& event)
 {
     return CRect(event.x, event.y, event.x + event.width, event.y + event.height);
@@ -174,6 +188,13 @@ public:
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    std::uintptr_t nativeHandle() const override { return canvas.window; }
+    void centreIn(int width, int height) override
+    {
+        XMoveWindow(display, canvas.window, std::max((width - size.getWidth()) / 2, 0),
+                    std::max((height - size.getHeight()) / 2, 0));
+        XFlush(display);
+    }
 
     Display* getDisplay() const { return display; }
     void popupOpened(X11Popup* popup);
@@ -325,6 +346,7 @@ std::unique_ptr<X11FrameWindow> X11FrameWindow::create(Window parent, const CRec
                       static_cast<unsigned>(std::max(size.getHeight(), 1)), 0, CopyFromParent, InputOutput,
                       CopyFromParent, CWEventMask | CWBorderPixel | CWBackPixmap, &attributes);
     XStoreName(display, window, title ? title : "");
+    keepSize(display, window, size);
     XMapWindow(display, window);
     XSync(display, False);
     return std::make_unique<X11FrameWindow>(display, window, parentAttributes.visual, size, sink);

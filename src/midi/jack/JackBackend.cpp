@@ -8,6 +8,7 @@
 #include <jack/jack.h>
 #include <jack/midiport.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdint>
@@ -16,6 +17,7 @@
 #include <new>
 #include <semaphore.h>
 #include <thread>
+#include <vector>
 
 namespace midi
 {
@@ -26,28 +28,14 @@ constexpr std::size_t kInputRingSize = 128 * 1024;
 // How long a sender waits for room in the output ring before it drops the message.
 constexpr auto kSendRoomWait = std::chrono::milliseconds(200);
 constexpr const char* kPortNames[] = {"MIDI out", "MIDI in"};
+constexpr int kOpenAttempts = 3;
+constexpr auto kOpenRetryPause = std::chrono::milliseconds(20);
 
-using Length = std::uint32_t;
+using Length = RingMessageLength;
 
 int indexOf(Direction direction)
 {
     return direction == Direction::Output ? 0 : 1;
-}
-
-// A message in a ring: its length, then its bytes. The reader takes it only once whole.
-bool ringHoldsWholeMessage(const SpscRing& ring, Length* length)
-{
-    const std::size_t available = ring.readSpace();
-    return ring.peek(length, sizeof(Length)) && available - sizeof(Length) >= *length;
-}
-
-bool ringPut(SpscRing& ring, const void* bytes, Length length)
-{
-    if (ring.writeSpace() < sizeof(Length) + length)
-        return false;
-    ring.write(&length, sizeof(Length));
-    ring.write(bytes, length);
-    return true;
 }
 
 std::unique_ptr<SpscRing> newRing(std::size_t size)
@@ -62,24 +50,104 @@ std::unique_ptr<SpscRing> newRing(std::size_t size)
     }
 }
 
+// libjack prints lines of its own when no server answers ("Cannot connect to server socket",
+// "JackShmReadWritePtr::~JackShmReadWritePtr - Init not done") and when a client of a server
+// that has gone is closed ("Server is not running"): the caller tells the user in its own words.
+// Its message functions belong to the whole process, so they are ours only during such a call,
+// and what other threads say meanwhile goes on to the ones that were set.
+std::mutex messageFunctionsLock;
+thread_local bool quietHere = false;
+void (*othersError)(const char*) = nullptr;
+void (*othersInfo)(const char*) = nullptr;
+
+void errorUnlessQuiet(const char* message)
+{
+    if (!quietHere && othersError)
+        othersError(message);
+}
+
+void infoUnlessQuiet(const char* message)
+{
+    if (!quietHere && othersInfo)
+        othersInfo(message);
+}
+
+template <typename Call> auto quietly(Call call)
+{
+    std::lock_guard<std::mutex> lock(messageFunctionsLock);
+    othersError = jack_error_callback;
+    othersInfo = jack_info_callback;
+    jack_set_error_function(errorUnlessQuiet);
+    jack_set_info_function(infoUnlessQuiet);
+    quietHere = true;
+    const auto result = call();
+    quietHere = false;
+    jack_set_error_function(othersError);
+    jack_set_info_function(othersInfo);
+    return result;
+}
+
+// A server that answers may still refuse a client for a moment: JACK 1.9.21 fails now and then
+// to open a client under a name that a closing one has just given back ("can't connect named
+// futex"), as plug-in instances of one name do when a host reloads a project.
+jack_client_t* openClient(const char* clientName)
+{
+    for (int attempt = 1;; ++attempt)
+    {
+        jack_status_t status{};
+        jack_client_t* client =
+            quietly([&] { return jack_client_open(clientName, JackNoStartServer, &status); });
+        if (client || (status & JackServerFailed) || attempt == kOpenAttempts)
+            return client;
+        std::this_thread::sleep_for(kOpenRetryPause);
+    }
+}
+
+// libjack (1.9.21) keeps one word for the whole process about the server. When the server shuts
+// out any client of the process (it does so to a late one on a starved machine), every other
+// client's call fails with "Server is not running", and the next client opened in the process
+// closes and deletes all clients still open there, behind their owners' backs. So the back ends
+// of this module are listed, and once one of them was shut out, the others give their clients
+// up before another is opened: they are gone, as after the server's death, and their owners
+// make new ones.
+class JackBackend;
+std::mutex backendsLock; // the list, and opening and closing clients
+std::vector<JackBackend*> backends;
+std::atomic<bool> aClientShutOut{false};
+
 class JackBackend final : public Backend
 {
 public:
+    // Made, listed and destroyed under backendsLock.
     JackBackend(Receiver& receiver, jack_client_t* client) : receiver(receiver), client(client)
     {
         sem_init(&inputArrived, 0, 0);
         jack_set_process_callback(client, processCallback, this);
         jack_on_info_shutdown(client, shutdownCallback, this);
+        backends.push_back(this);
     }
 
     ~JackBackend() override
     {
+        std::lock_guard<std::mutex> listed(backendsLock);
+        backends.erase(std::find(backends.begin(), backends.end(), this));
         closePort(Direction::Output);
         closePort(Direction::Input);
-        // A client whose server has died is left alone: closing it would talk to the dead server.
-        if (!gone)
-            jack_client_close(client);
+        closeClient();
         sem_destroy(&inputArrived);
+    }
+
+    // Under backendsLock: the client is closed and the back end is gone, its owner told so.
+    void giveUpClient()
+    {
+        {
+            std::lock_guard<std::mutex> lock(stateLock);
+            gone = true;
+            releaseSide(Direction::Output);
+            releaseSide(Direction::Input);
+            closeClient();
+        }
+        receiver.midiSystemGone();
     }
 
     std::vector<std::string> listPorts(Direction direction) override
@@ -103,27 +171,28 @@ public:
     {
         closePort(direction);
         std::lock_guard<std::mutex> lock(stateLock);
-        if (gone)
+        if (!registerSide(direction, kPortNames[indexOf(direction)]))
             return false;
-        Side& side = sides[indexOf(direction)];
+        const char* own = jack_port_name(sides[indexOf(direction)].port);
         const bool output = direction == Direction::Output;
-        side.port = jack_port_register(client, kPortNames[indexOf(direction)], JACK_DEFAULT_MIDI_TYPE,
-                                       output ? JackPortIsOutput : JackPortIsInput, 0);
-        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
-        if (side.port && side.ring && !output)
-            startReceiving();
-        const bool ready = side.port && side.ring && activate();
-        if (ready)
-        {
-            std::lock_guard<std::mutex> sending(sendLock);
-            side.live = side.port;
-        }
-        const char* own = side.port ? jack_port_name(side.port) : nullptr;
-        if (ready &&
-            (output ? jack_connect(client, own, name.c_str()) : jack_connect(client, name.c_str(), own)) == 0)
+        if ((output ? jack_connect(client, own, name.c_str()) : jack_connect(client, name.c_str(), own)) == 0)
             return true;
         releaseSide(direction);
         return false;
+    }
+
+    bool openVirtualPort(Direction direction, const std::string& portName) override
+    {
+        closePort(direction);
+        std::lock_guard<std::mutex> lock(stateLock);
+        return registerSide(direction, portName.c_str());
+    }
+
+    std::string virtualPortName(Direction direction) override
+    {
+        std::lock_guard<std::mutex> lock(stateLock);
+        const Side& side = sides[indexOf(direction)];
+        return side.port ? jack_port_name(side.port) : "";
     }
 
     void closePort(Direction direction) override
@@ -140,7 +209,7 @@ public:
             return false;
         // The callback empties the ring every cycle; a message waits for room only behind a burst.
         const auto end = std::chrono::steady_clock::now() + kSendRoomWait;
-        while (!ringPut(*side.ring, bytes, static_cast<Length>(length)))
+        while (!ringPutMessage(*side.ring, bytes, static_cast<Length>(length)))
         {
             if (gone || !active || std::chrono::steady_clock::now() >= end)
                 return false;
@@ -169,7 +238,21 @@ private:
     {
         auto* backend = static_cast<JackBackend*>(self);
         backend->gone = true;
+        aClientShutOut = true;
         backend->receiver.midiSystemGone();
+    }
+
+    // Also when the server has gone (it died, or shut this client out for being late): only
+    // closing stops libjack's threads and gives back what the client holds.
+    void closeClient()
+    {
+        if (!client)
+            return;
+        if (gone)
+            quietly([this] { return jack_client_close(client); });
+        else
+            jack_client_close(client);
+        client = nullptr;
     }
 
     void process(jack_nframes_t frames)
@@ -212,7 +295,7 @@ private:
         {
             jack_midi_event_t event;
             if (jack_midi_event_get(&event, buffer, i) == 0 && event.size > 0)
-                put = ringPut(ring, event.buffer, static_cast<Length>(event.size)) || put;
+                put = ringPutMessage(ring, event.buffer, static_cast<Length>(event.size)) || put;
         }
         if (put)
             sem_post(&inputArrived);
@@ -252,6 +335,29 @@ private:
         receiveThread.join();
     }
 
+    // The side's port and ring, made and live in the active client; false, with nothing left
+    // behind, when one of them cannot be had.
+    bool registerSide(Direction direction, const char* portName)
+    {
+        if (gone)
+            return false;
+        Side& side = sides[indexOf(direction)];
+        const bool output = direction == Direction::Output;
+        side.port = jack_port_register(client, portName, JACK_DEFAULT_MIDI_TYPE,
+                                       output ? JackPortIsOutput : JackPortIsInput, 0);
+        side.ring = newRing(output ? kOutputRingSize : kInputRingSize);
+        if (side.port && side.ring && !output)
+            startReceiving();
+        if (side.port && side.ring && activate())
+        {
+            std::lock_guard<std::mutex> sending(sendLock);
+            side.live = side.port;
+            return true;
+        }
+        releaseSide(direction);
+        return false;
+    }
+
     bool activate()
     {
         if (!active && jack_activate(client) == 0)
@@ -260,10 +366,11 @@ private:
     }
 
     // Waits until the process callback has let go of a side it may have been using.
+    // A server that has shut the client out may let a late cycle finish all the same.
     void waitForCycleEnd()
     {
         const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(1);
-        while (inCycle.load() && !gone && std::chrono::steady_clock::now() < end)
+        while (inCycle.load() && std::chrono::steady_clock::now() < end)
             std::this_thread::yield();
     }
 
@@ -281,14 +388,13 @@ private:
         if (side.port && active && !gone)
             jack_port_disconnect(client, side.port);
         side.live.store(nullptr);
-        if (active && !other.port)
-        {
-            if (!gone)
-                jack_deactivate(client);
-            active = false;
-        }
+        const bool lastPort = !other.port;
+        if (active && lastPort && !gone)
+            jack_deactivate(client); // returns once the callback no longer runs
         else
             waitForCycleEnd();
+        if (lastPort)
+            active = false;
         if (direction == Direction::Input)
             stopReceiving();
         if (side.port && !gone)
@@ -313,8 +419,11 @@ private:
 
 std::unique_ptr<Backend> createJackBackend(Receiver& receiver, const char* clientName)
 {
-    jack_status_t status;
-    jack_client_t* client = jack_client_open(clientName, JackNoStartServer, &status);
+    std::lock_guard<std::mutex> listed(backendsLock);
+    if (aClientShutOut.exchange(false))
+        for (JackBackend* backend : backends)
+            backend->giveUpClient();
+    jack_client_t* client = openClient(clientName);
     if (!client)
         return nullptr;
     return std::make_unique<JackBackend>(receiver, client);

@@ -19,6 +19,7 @@ using Bytes = std::vector<std::uint8_t>;
 constexpr const char* kDamaged = "Saved state damaged: not loaded";
 constexpr const char* kForeign = "Saved state of another plug-in: not loaded";
 constexpr const char* kNewer = "Saved state of a newer Pavonis: not loaded";
+constexpr const char* kEmpty = "Saved state empty: not loaded";
 constexpr std::size_t kHead = 24;
 
 std::uint32_t get32(const Bytes& bytes, std::size_t at)
@@ -277,7 +278,14 @@ Bytes with32(Bytes bytes, std::size_t at, std::uint32_t value)
     return bytes;
 }
 
+// A later version chooses its own head after the version number.
+Bytes newer(const Bytes& valid)
+{
+    return with32(valid, 8, 2);
+}
+
 const Refusal kRefusals[] = {
+    {"nothing at all", [](const Bytes&) { return Bytes{}; }, kEmpty},
     {"another plug-in's chunk", [](const Bytes&) { return Bytes(300, 'C'); }, kForeign},
     {"a name without its zero", [](const Bytes& v) { return withByte(v, 7, '!'); }, kForeign},
     {"four bytes", [](const Bytes& v) { return cut(v, 4); }, kForeign},
@@ -295,6 +303,13 @@ const Refusal kRefusals[] = {
     {"version 0", [](const Bytes& v) { return with32(v, 8, 0); }, kDamaged},
     {"version 2", [](const Bytes& v) { return with32(v, 8, 2); }, kNewer},
     {"the last version there can be", [](const Bytes& v) { return with32(v, 8, 0xFFFFFFFFu); }, kNewer},
+    {"a newer version with a shorter head", [](const Bytes& v) { return cut(newer(v), 12); }, kNewer},
+    {"a newer version with a longer stream", [](const Bytes& v) { return newer(v) + Bytes(40, 1); }, kNewer},
+    {"a newer version with another checksum", [](const Bytes& v) { return with32(newer(v), 16, 5); }, kNewer},
+    {"a newer version with a larger payload",
+     [](const Bytes& v) { return with32(newer(v), 12, 0xFFFFFFF0u); }, kNewer},
+    {"a newer version with another stream", [](const Bytes& v) { return withByte(newer(v), 30, 0x55); },
+     kNewer},
     {"a project without one program", [](const Bytes&) { return chunkOf(projectPayload(kNumPrograms - 1)); },
      kDamaged},
     {"a program twice",
