@@ -51,14 +51,13 @@ std::vector<std::string> pluginCandidates(const std::string& option)
     std::vector<std::string> candidates;
     if (const char* chosen = std::getenv("PAVONIS_PLUGIN"); chosen && *chosen)
         return {chosen};
-    const std::string folder = platform::programFolder();
-    if (!folder.empty())
+    if (const std::string folder = platform::programFolder(); !folder.empty())
     {
         candidates.push_back(folder + "/Pavonis.so");
         candidates.push_back(folder + "/" PAVONIS_PLUGIN_FROM_PROGRAM "/Pavonis.so");
+        if (folder == PAVONIS_BUILD_FOLDER)
+            candidates.push_back(PAVONIS_BUILD_PLUGIN);
     }
-    if (folder == PAVONIS_BUILD_FOLDER)
-        candidates.push_back(PAVONIS_BUILD_PLUGIN);
     candidates.push_back(PAVONIS_INSTALL_FOLDER "/Pavonis.so");
     if (const char* home = std::getenv("HOME"); home && *home)
         candidates.push_back(std::string(home) + "/.vst/Pavonis.so");
