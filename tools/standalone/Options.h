@@ -12,6 +12,7 @@ struct Options
     std::string page;       // --page part|mix|global|setup
     std::string plugin;     // --plugin PATH: the plug-in file to host
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments; false with a message for the user when they cannot be used.
@@ -19,4 +20,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
 
 // What --help prints.
 std::string usageText();
+
+// What --version prints.
+std::string versionText();
 } // namespace standalone
