@@ -3,8 +3,11 @@
 // gradient runs on across pages and whatever of the top bar reaches below it is continued.
 #include "ArtPictures.h"
 #include "ArtSections.h"
+#include "PavonisVersion.h"
+#include "core/ProductNames.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
 #include <vector>
 
@@ -85,27 +88,6 @@ Box buttonPlate(e_EditorContainer group)
     return bounds.inflated(3, 3);
 }
 
-void emblem(cairo_t* cr, double cx, double cy)
-{
-    // A peacock's eye: a teal ring round a dark iris and a bright pupil.
-    cairo_save(cr);
-    cairo_translate(cr, cx, cy);
-    cairo_scale(cr, 0.78, 1.0);
-    cairo_arc(cr, 0, 0, 13, 0, 2 * kPi);
-    setColour(cr, kAccent, 0.25);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 0, 11, 0, 2 * kPi);
-    setColour(cr, kAccent);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 1.5, 7.5, 0, 2 * kPi);
-    setColour(cr, kLcdBack);
-    cairo_fill(cr);
-    cairo_arc(cr, 0, 2.5, 3.5, 0, 2 * kPi);
-    setColour(cr, kAccentLight);
-    cairo_fill(cr);
-    cairo_restore(cr);
-}
-
 void wordmark(cairo_t* cr, int left, int right)
 {
     const Font name{18, true};
@@ -114,7 +96,7 @@ void wordmark(cairo_t* cr, int left, int right)
     const double lineWidth = textWidth(cr, "REMOTE EDITOR", line, 2.2);
     const double width = 30 + std::max(nameWidth, lineWidth);
     const double x = std::round((left + right - width) / 2);
-    emblem(cr, x + 11, 27);
+    drawEmblem(cr, x + 11, 27, 1.0);
     drawText(cr, "PAVONIS", x + 30, 30, name, kTextOnDark, 4);
     drawText(cr, "REMOTE EDITOR", x + 31, 42, line, kTitle, 2.2);
 }
@@ -325,6 +307,30 @@ void portMarks(cairo_t* cr, e_EditorContainer)
     }
 }
 
+// The maker's name, engraved, with the version small beside it, in the page's bottom right
+// corner as on a device's back panel.
+void makerBadge(cairo_t* cr, e_EditorContainer page)
+{
+    constexpr int kMargin = 7;
+    constexpr Font kVersionFont{7.5, false};
+    const Box area = containerBox(page);
+    const std::string version = std::string("v") + kPavonisVersion;
+    const double versionLeft = area.right() - kMargin - std::ceil(textWidth(cr, version, kVersionFont));
+    const double baseline = area.bottom() - kMargin;
+    std::string vendor = kVendorName;
+    for (char& c : vendor)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    const double vendorWidth = textWidth(cr, vendor, kTitleFont, kTitleSpacing);
+    engravedTitle(cr, vendor, versionLeft - 6 - vendorWidth / 2, baseline);
+    drawText(cr, version, versionLeft, baseline, kVersionFont, kTitle);
+}
+
+void setupMarks(cairo_t* cr, e_EditorContainer page)
+{
+    portMarks(cr, page);
+    makerBadge(cr, page);
+}
+
 // A five-pin round socket, the sign of MIDI, at the top left of the test's plate.
 void midiSocket(cairo_t* cr, e_EditorContainer page)
 {
@@ -361,7 +367,7 @@ const t_PageArt c_PageArt[] = {
     {209, CONT_PART_PAGE, false, nullptr, nullptr},
     {210, CONT_MIX_PAGE, true, sliderStrips, nullptr},
     {211, CONT_GLOBAL_PAGE, true, nullptr, nullptr},
-    {220, CONT_SETUP_PAGE, true, nullptr, portMarks},
+    {220, CONT_SETUP_PAGE, true, nullptr, setupMarks},
     {224, CONT_MIDI_TEST_PAGE, false, testPlate, midiSocket},
     {0, CONT_FRAME, false, nullptr, nullptr},
 };

@@ -62,4 +62,10 @@ void drawMainPanel(cairo_t* cr, const t_EditorPicture& picture);
 void drawPage(cairo_t* cr, const t_EditorPicture& picture);
 void drawOverlay(cairo_t* cr, const t_EditorPicture& picture);
 void drawDevice(cairo_t* cr, const t_EditorPicture& picture);
+
+// The emblem and the program's icon (ArtIcon.cpp).
+// The peacock's eye of the wordmark, centred on (cx, cy), 26 px high at scale 1.
+void drawEmblem(cairo_t* cr, double cx, double cy, double scale);
+// The icon of the standalone editor on a size × size surface: the emblem on the panel's body.
+void drawAppIcon(cairo_t* cr, int size);
 } // namespace art

@@ -4,6 +4,8 @@
 #include "../editor/SynthEditor.h"
 #include "../params/ParameterUtils.h"
 #include "../params/ParameterValues.h"
+#include "PavonisVersion.h"
+#include "ProductNames.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,10 +14,6 @@
 
 namespace
 {
-constexpr const char* kEffectName = "Pavonis";
-constexpr const char* kVendor = "Quillon";
-constexpr const char* kProduct = "Pavonis VST Editor for Electribe SX";
-constexpr vst::int32 kVendorVersion = 1001;
 constexpr int kNumOutputs = 2;
 constexpr int kMidiChannels = 10;
 
@@ -50,6 +48,7 @@ SynthCommons::SynthCommons(audioMasterCallback master)
             setNumPrograms(1);
         canProcessReplacing();
         setUniqueID(kUniqueId);
+        setVersion(kPavonisVersionNumber);
         programsAreChunks();
     }
     nrpnReceive = {0, 0xFF, 0xFF, 0, 0, false};
@@ -105,19 +104,19 @@ bool SynthCommons::getEffectName(char* name)
 
 bool SynthCommons::getVendorString(char* text)
 {
-    vst::copyString(text, kVendor, kVstMaxVendorStrLen);
+    vst::copyString(text, kVendorName, kVstMaxVendorStrLen);
     return true;
 }
 
 bool SynthCommons::getProductString(char* text)
 {
-    vst::copyString(text, kProduct, kVstMaxProductStrLen);
+    vst::copyString(text, kProductName, kVstMaxProductStrLen);
     return true;
 }
 
 vst::int32 SynthCommons::getVendorVersion()
 {
-    return kVendorVersion;
+    return kPavonisVersionNumber;
 }
 
 vst::int32 SynthCommons::canDo(char* text)

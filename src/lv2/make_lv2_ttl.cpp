@@ -4,6 +4,7 @@
 //
 //     make_lv2_ttl <bundle directory> <binary file name>
 #include "Lv2Ports.h"
+#include "PavonisVersion.h"
 #include "core/SynthCommons.h"
 #include "params/ParameterTables.h"
 #include "params/ParameterValues.h"
@@ -146,7 +147,8 @@ std::string pluginDescription(const std::string& binary)
         << "    rdfs:comment \"Remote editor for the Electribe SX (ESX): every pattern parameter on one "
            "panel, kept in step with the device over MIDI.\" ;\n"
         << "    doap:maintainer [ foaf:name \"Quillon\" ; foaf:homepage <https://quillon.example> ] ;\n"
-        << "    lv2:minorVersion 0 ;\n    lv2:microVersion 1 ;\n"
+        << "    lv2:minorVersion " << kPavonisLv2MinorVersion << " ;\n"
+        << "    lv2:microVersion " << kPavonisLv2MicroVersion << " ;\n"
         << "    lv2:requiredFeature urid:map ;\n"
         << "    lv2:optionalFeature work:schedule ;\n"
         << "    lv2:extensionData state:interface , work:interface ;\n"

@@ -47,6 +47,8 @@ public:
 
     // Set-up, usually called from the constructor.
     virtual void setUniqueID(vst::int32 id) { cEffect.uniqueID = id; }
+    // The plug-in's own version in its record (1 until set).
+    virtual void setVersion(vst::int32 version) { cEffect.version = version; }
     virtual void setNumInputs(vst::int32 count) { cEffect.numInputs = count; }
     virtual void setNumOutputs(vst::int32 count) { cEffect.numOutputs = count; }
     virtual void setNumPrograms(vst::int32 count);

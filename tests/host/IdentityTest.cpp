@@ -57,6 +57,7 @@ TEST_P(IdentityUnderHost, RecordShowsChannelsProgramsAndFlags)
     EXPECT_NE(record.flags & effFlagsCanReplacing, 0);
     EXPECT_NE(record.flags & effFlagsProgramChunks, 0);
     EXPECT_NE(record.flags & effFlagsHasEditor, 0);
+    EXPECT_EQ(record.version, plugin.dispatch(effGetVendorVersion)); // one version, 1001 below
     char id[4];
     std::memcpy(id, &record.uniqueID, sizeof id);
     EXPECT_EQ(std::string(id, 4), "QRNV"); // first character in the least significant byte

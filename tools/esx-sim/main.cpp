@@ -1,6 +1,7 @@
 // esx-sim: plays an ESX on two MIDI ports of its own until it is terminated.
 //
 //   esx-sim [--name CLIENT]
+//   esx-sim --version
 //
 // Opens the ports "ESX MIDI IN" and "ESX MIDI OUT" of the client CLIENT (by default "ESX
 // Simulator"; on JACK "CLIENT:ESX MIDI IN"), on the MIDI system the plug-in chooses, prints
@@ -20,6 +21,7 @@
 //
 // At the end of its input it goes on serving; SIGINT or SIGTERM end it.
 #include "EsxSimulator.h"
+#include "PavonisVersion.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -29,6 +31,10 @@
 #include <pthread.h>
 #include <sstream>
 #include <thread>
+
+#ifndef ESX_SIM_PROGRAM
+#define ESX_SIM_PROGRAM "esx-sim"
+#endif
 
 namespace
 {
@@ -84,11 +90,17 @@ void readCommands(esxsim::EsxSimulator* simulator)
 int main(int argc, char** argv)
 {
     std::string client = "ESX Simulator";
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0)
+    {
+        std::cout << ESX_SIM_PROGRAM " " << kPavonisVersion << std::endl;
+        return 0;
+    }
     if (argc == 3 && std::strcmp(argv[1], "--name") == 0)
         client = argv[2];
     else if (argc != 1)
     {
-        std::cerr << "usage: esx-sim [--name CLIENT]" << std::endl;
+        std::cerr << "usage: " ESX_SIM_PROGRAM " [--name CLIENT] | " ESX_SIM_PROGRAM " --version"
+                  << std::endl;
         return 2;
     }
 

@@ -1,6 +1,7 @@
 #include "SyxTool.h"
 
 #include "PatternView.h"
+#include "PavonisVersion.h"
 #include "core/SynthCommons.h"
 #include "platform/Files.h"
 #include "sysex/SyxFiles.h"
@@ -180,11 +181,18 @@ constexpr Command kCommands[] = {
     {"check", "check FILE                     status 0 when the device would accept it", 1, check},
 };
 
+void printUsage(std::ostream& stream)
+{
+    stream << "usage: pavonis-syx COMMAND ...\n";
+    for (const Command& command : kCommands)
+        stream << "  " << command.usage << "\n";
+    stream << "  --help                         this text\n"
+              "  --version                      the version of pavonis-syx\n";
+}
+
 int usage(std::ostream& err)
 {
-    err << "usage: pavonis-syx COMMAND ...\n";
-    for (const Command& command : kCommands)
-        err << "  " << command.usage << "\n";
+    printUsage(err);
     return kBadUsage;
 }
 } // namespace
@@ -193,6 +201,16 @@ int runSyxTool(const std::vector<std::string>& arguments, std::ostream& out, std
 {
     if (arguments.empty())
         return usage(err);
+    if (arguments.size() == 1 && arguments[0] == "--help")
+    {
+        printUsage(out);
+        return kDone;
+    }
+    if (arguments.size() == 1 && arguments[0] == "--version")
+    {
+        out << "pavonis-syx " << kPavonisVersion << "\n";
+        return kDone;
+    }
     for (const Command& command : kCommands)
     {
         if (arguments[0] != command.name)

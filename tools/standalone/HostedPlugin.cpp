@@ -1,5 +1,7 @@
 #include "HostedPlugin.h"
 
+#include "PavonisVersion.h"
+#include "core/ProductNames.h"
 #include "platform/Files.h"
 
 #include <cstdio>
@@ -11,8 +13,6 @@ namespace
 {
 constexpr vst::intptr kHostVstVersion = 2400;
 constexpr const char* kHostProduct = "Pavonis Standalone";
-constexpr const char* kHostVendor = "Quillon";
-constexpr vst::intptr kHostVendorVersion = 1001;
 constexpr int kHostStringLength = 64;
 
 // The host's answers. Automation, edits and display updates are welcome and need nothing
@@ -36,10 +36,10 @@ vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, v
         if (!ptr)
             return 0;
         std::snprintf(static_cast<char*>(ptr), kHostStringLength, "%s",
-                      opcode == audioMasterGetProductString ? kHostProduct : kHostVendor);
+                      opcode == audioMasterGetProductString ? kHostProduct : kVendorName);
         return 1;
     case audioMasterGetVendorVersion:
-        return kHostVendorVersion;
+        return kPavonisVersionNumber;
     case audioMasterAutomate:
     case audioMasterBeginEdit:
     case audioMasterEndEdit:
@@ -59,11 +59,13 @@ std::vector<std::string> pluginCandidates(const std::string& option)
     std::vector<std::string> candidates;
     if (const char* chosen = std::getenv("PAVONIS_PLUGIN"); chosen && *chosen)
         return {chosen};
-    const std::string folder = platform::programFolder();
-    if (!folder.empty())
+    if (const std::string folder = platform::programFolder(); !folder.empty())
+    {
         candidates.push_back(folder + "/Pavonis.so");
-    if (folder == PAVONIS_BUILD_FOLDER)
-        candidates.push_back(PAVONIS_BUILD_PLUGIN);
+        candidates.push_back(folder + "/" PAVONIS_PLUGIN_FROM_PROGRAM "/Pavonis.so");
+        if (folder == PAVONIS_BUILD_FOLDER)
+            candidates.push_back(PAVONIS_BUILD_PLUGIN);
+    }
     candidates.push_back(PAVONIS_INSTALL_FOLDER "/Pavonis.so");
     if (const char* home = std::getenv("HOME"); home && *home)
         candidates.push_back(std::string(home) + "/.vst/Pavonis.so");

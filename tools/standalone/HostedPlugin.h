@@ -15,8 +15,10 @@
 namespace standalone
 {
 // Where the plug-in file is looked for, in order: the --plugin option, $PAVONIS_PLUGIN,
-// Pavonis.so beside the program, the plug-in of the program's own build when it runs from its
-// build folder, in the install folder, in ~/.vst. The first that exists; empty when none does.
+// Pavonis.so beside the program, where the installation puts it seen from the program (so an
+// installed tree works wherever it is unpacked), the plug-in of the program's own build when it
+// runs from its build folder, in the install folder, in ~/.vst. The first that exists; empty
+// when none does.
 std::string findPlugin(const std::string& option);
 
 class HostedPlugin

@@ -1,5 +1,6 @@
 #include "Options.h"
 
+#include "PavonisVersion.h"
 #include "core/VendorCalls.h"
 #include "gui/Zoom.h"
 
@@ -41,7 +42,11 @@ std::string pageList()
 {
     std::string list;
     for (const char* name : kVendorPageNames)
-        list += (list.empty() ? "" : "|") + std::string(name);
+    {
+        if (!list.empty())
+            list += '|';
+        list += name;
+    }
     return list;
 }
 
@@ -70,6 +75,11 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
         if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0)
         {
             options.help = true;
+            continue;
+        }
+        if (std::strcmp(argument, "--version") == 0)
+        {
+            options.version = true;
             continue;
         }
         const ValueOption* option = valueOptionNamed(argument);
@@ -115,11 +125,19 @@ std::string usageText()
            "  --screenshot FILE.png  draw the panel offscreen into FILE.png and end (no X server\n"
            "                         needed); with --connect, once the device answered\n"
            "  --plugin PATH          the plug-in file; else $PAVONIS_PLUGIN, else Pavonis.so\n"
-           "                         beside this program, else the one of its own build\n"
+           "                         beside this program, else where its installation puts\n"
+           "                         it seen from this program, else the one of its own build\n"
            "                         (run from the build tree), else in the install folder\n"
+           "                         (" PAVONIS_INSTALL_FOLDER "), else in ~/.vst\n"
+           "  --version              the version of pavonis\n"
            "  --help                 this text\n"
            "\n"
            "The programs are kept between runs in $XDG_DATA_HOME/Pavonis/standalone.chunk\n"
            "(~/.local/share when XDG_DATA_HOME is not set).\n";
+}
+
+std::string versionText()
+{
+    return std::string("pavonis ") + kPavonisVersion + "\n";
 }
 } // namespace standalone

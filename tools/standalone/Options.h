@@ -13,6 +13,7 @@ struct Options
     std::string plugin;     // --plugin PATH: the plug-in file to host
     std::string zoom;       // --zoom 100|150|200: the panel's zoom for this run
     bool help = false;
+    bool version = false;
 };
 
 // Reads the arguments; false with a message for the user when they cannot be used.
@@ -20,4 +21,7 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
 
 // What --help prints.
 std::string usageText();
+
+// What --version prints.
+std::string versionText();
 } // namespace standalone

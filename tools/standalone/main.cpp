@@ -34,9 +34,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "pavonis: %s (pavonis --help tells more)\n", error.c_str());
         return 2;
     }
-    if (options.help)
+    if (options.help || options.version)
     {
-        std::printf("%s", usageText().c_str());
+        std::printf("%s", (options.help ? usageText() : versionText()).c_str());
         return 0;
     }
     const std::string path = findPlugin(options.plugin);
