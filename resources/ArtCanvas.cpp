@@ -1,5 +1,7 @@
 #include "ArtCanvas.h"
 
+#include "gui/cairo/CairoFonts.h"
+
 #include <algorithm>
 #include <cctype>
 #include <cmath>
@@ -9,6 +11,35 @@ namespace art
 namespace
 {
 constexpr double kPi = 3.14159265358979;
+
+enum class Thin
+{
+    No,
+    Across, // a line one unit high
+    Down,   // a line one unit wide
+};
+
+// Fills a box of whole units on whole pixels of the surface, whatever the scale (the pictures of
+// a zoom step): its edges on the pixels that the toolkit's conversion gives, a line of one unit
+// as many whole pixels thick at every place. At 100 % the box is filled as it is.
+void fillOnPixels(cairo_t* cr, const Box& box, Thin thin)
+{
+    double x0 = box.x, y0 = box.y, x1 = box.right(), y1 = box.bottom();
+    cairo_user_to_device(cr, &x0, &y0);
+    cairo_user_to_device(cr, &x1, &y1);
+    double scale = 1, unused = 0;
+    cairo_user_to_device_distance(cr, &scale, &unused);
+    const double thickness = std::max(1.0, std::floor(scale));
+    x0 = std::floor(x0 + 0.5);
+    y0 = std::floor(y0 + 0.5);
+    x1 = thin == Thin::Down ? x0 + thickness : std::max(x0 + 1, std::floor(x1 + 0.5));
+    y1 = thin == Thin::Across ? y0 + thickness : std::max(y0 + 1, std::floor(y1 + 0.5));
+    cairo_save(cr);
+    cairo_identity_matrix(cr);
+    cairo_rectangle(cr, x0, y0, x1 - x0, y1 - y0);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
 } // namespace
 
 Box Box::united(const Box& other) const
@@ -47,9 +78,10 @@ void roundedRect(cairo_t* cr, double x, double y, double w, double h, double rad
 
 void fillBox(cairo_t* cr, const Box& box, const Rgb& colour, double alpha)
 {
+    if (box.empty())
+        return;
     setColour(cr, colour, alpha);
-    cairo_rectangle(cr, box.x, box.y, box.w, box.h);
-    cairo_fill(cr);
+    fillOnPixels(cr, box, Thin::No);
 }
 
 void fillVertical(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& bottom)
@@ -64,12 +96,18 @@ void fillVertical(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& 
 
 void hLine(cairo_t* cr, int x, int y, int length, const Rgb& colour, double alpha)
 {
-    fillBox(cr, {x, y, length, 1}, colour, alpha);
+    if (length <= 0)
+        return;
+    setColour(cr, colour, alpha);
+    fillOnPixels(cr, {x, y, length, 1}, Thin::Across);
 }
 
 void vLine(cairo_t* cr, int x, int y, int length, const Rgb& colour, double alpha)
 {
-    fillBox(cr, {x, y, 1, length}, colour, alpha);
+    if (length <= 0)
+        return;
+    setColour(cr, colour, alpha);
+    fillOnPixels(cr, {x, y, 1, length}, Thin::Down);
 }
 
 void body(cairo_t* cr, int width, int frameHeight)
@@ -116,10 +154,15 @@ void glow(cairo_t* cr, double cx, double cy, double radius, double alpha)
     cairo_pattern_destroy(halo);
 }
 
+// The toolkit's own faces, so that the pictures' texts and the panel's are one DejaVu Sans,
+// hinted slightly as the desktop's font configuration has it.
 void useFont(cairo_t* cr, const Font& font)
 {
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                           font.bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_font_options_t* options = cairo_font_options_create();
+    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_SLIGHT);
+    cairo_set_font_options(cr, options);
+    cairo_font_options_destroy(options);
+    cairo_set_font_face(cr, gui::panelFontFace(font.bold, false));
     cairo_set_font_size(cr, font.size);
 }
 

@@ -26,6 +26,7 @@ struct Box
 
 void setColour(cairo_t* cr, const Rgb& colour, double alpha = 1.0);
 void roundedRect(cairo_t* cr, double x, double y, double w, double h, double radius);
+// Boxes and lines land on whole pixels at every scale (at a zoom step too).
 void fillBox(cairo_t* cr, const Box& box, const Rgb& colour, double alpha = 1.0);
 // Fills the current path with a vertical gradient from top to bottom between y0 and y1.
 void fillVertical(cairo_t* cr, double y0, double y1, const Rgb& top, const Rgb& bottom);

@@ -327,14 +327,6 @@ Font toolkitFont(int index, bool bold)
 
 namespace
 {
-// The toolkit's context on a scratch surface: texts are measured as the toolkit draws them.
-CDrawContext& measuringContext()
-{
-    static gui::Image scratch(1, 1);
-    static CDrawContext context(scratch);
-    return context;
-}
-
 void selectFont(CDrawContext& context, const Font& font)
 {
     context.setFont(kNormalFont, long(font.size), font.bold ? kBoldFace : kNormalFace);
@@ -350,7 +342,10 @@ Box inkBox(const TextSpot& spot)
 {
     if (spot.text.empty())
         return {};
-    CDrawContext& context = measuringContext();
+    // The toolkit's context on a scratch image: texts are measured as the toolkit draws them. One
+    // of its own each time, so that no context holds a font face for the life of the process.
+    gui::Image scratch(1, 1);
+    CDrawContext context(scratch);
     selectFont(context, spot.font);
     cairo_t* cr = context.getNative().cr;
     cairo_font_extents_t font;

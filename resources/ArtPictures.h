@@ -5,6 +5,11 @@
 #include "ArtCanvas.h"
 #include "editor/EditorTables.h"
 
+namespace gui
+{
+class Image;
+}
+
 namespace art
 {
 using PictureDrawer = void (*)(cairo_t* cr, const t_EditorPicture& picture);
@@ -18,6 +23,15 @@ extern const t_PictureArt c_PictureArt[];
 
 // Draws the picture on a transparent surface of its size; false when no drawer knows it.
 bool drawPicture(cairo_t* cr, const t_EditorPicture& picture);
+
+// The picture at a zoom step (ArtZoom.cpp): its size in pixels, frames in cells of whole
+// pixels, and its drawing on a transparent surface of that size.
+int zoomedWidth(const t_EditorPicture& picture, int zoom);
+int zoomedHeight(const t_EditorPicture& picture, int zoom);
+bool drawPictureZoomed(cairo_t* cr, const t_EditorPicture& picture, int zoom);
+// The picture of that number drawn at the zoom into out (premultiplied, as the toolkit draws
+// it); false for a number the table does not list. Callable from any thread.
+bool makePictureImage(int number, int zoom, gui::Image& out);
 
 // Controls (ArtControls.cpp).
 void drawKnobStrip(cairo_t* cr, const t_EditorPicture& picture);

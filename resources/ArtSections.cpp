@@ -7,6 +7,7 @@ namespace
 constexpr e_EditorResourceID kNoResources[] = {RES_END};
 
 constexpr e_EditorParameterID kKnobMode[] = {EPARAM_KNOB_MODE, EPARAM_END};
+constexpr e_EditorParameterID kZoom[] = {EPARAM_ZOOM, EPARAM_END};
 constexpr e_EditorParameterID kMidiMode[] = {EPARAM_MIDI_MODE, EPARAM_MIDI_TEST, EPARAM_END};
 constexpr e_EditorParameterID kDump[] = {EPARAM_DUMP_REQUEST_CURRENT, EPARAM_DUMP_REQUEST_BANK_A, EPARAM_END};
 constexpr e_EditorParameterID kLibrary[] = {EPARAM_LIBRARY_SAVE, EPARAM_LIBRARY_LOAD, EPARAM_END};
@@ -47,6 +48,7 @@ const t_ArtSection c_ArtSections[] = {
     {CONT_SETUP_PAGE, "Knob mode", SectionStyle::PlateTitleAbove, kKnobMode, kNoResources},
     {CONT_SETUP_PAGE, "MIDI mode", SectionStyle::PlateTitleAbove, kMidiMode, kWarningLines},
     {CONT_SETUP_PAGE, "Dump", SectionStyle::PlateTitleAbove, kDump, kNoResources},
+    {CONT_SETUP_PAGE, "Zoom", SectionStyle::PlateTitleAbove, kZoom, kNoResources},
     {CONT_SETUP_PAGE, "MIDI interface", SectionStyle::PlateTitleLeft, kPorts, kPortViews},
     {CONT_MIX_PAGE, "Drums", SectionStyle::Bracket, kDrumStrips, kNoResources},
     {CONT_MIX_PAGE, "Keyboard", SectionStyle::Bracket, kKeyboardStrips, kNoResources},

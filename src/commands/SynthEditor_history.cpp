@@ -208,7 +208,7 @@ void SynthEditor::undoOrRedo(e_HistoryDirection direction)
         historyStepText(undo ? "Undone: " : "Redone: ", step).c_str());
 }
 
-bool SynthEditor::onShortcut(const VstKeyCode& key)
+bool SynthEditor::historyShortcut(const VstKeyCode& key)
 {
     if (!(key.modifier & (MODIFIER_CONTROL | MODIFIER_COMMAND)))
         return false;

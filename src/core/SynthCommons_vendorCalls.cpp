@@ -1,7 +1,8 @@
 // The plug-in's own calls for a host made for it: connect to a device by name, show a page,
-// draw the panel into a PNG file, tell the device status (VendorCalls.h).
+// draw the panel into a PNG file, tell the device status, choose the zoom (VendorCalls.h).
 #include "../editor/SynthEditor.h"
 #include "../gui/CFrame.h"
+#include "../gui/Zoom.h"
 #include "SynthCommons.h"
 #include "VendorCalls.h"
 
@@ -58,6 +59,17 @@ bool showPage(SynthCommons& synth, const char* name)
     return false;
 }
 
+bool overrideZoom(SynthEditor& editor, const char* text)
+{
+    for (int step : gui::kZoomSteps)
+        if (std::to_string(step) == text)
+        {
+            editor.overrideZoom(step);
+            return true;
+        }
+    return false;
+}
+
 // The open window's picture, brought up to date first; or the panel drawn offscreen.
 bool renderPanel(SynthEditor& editor, const char* path)
 {
@@ -85,6 +97,8 @@ vst::intptr SynthCommons::vendorSpecific(vst::int32 index, vst::intptr value, vo
         return showPage(*this, text) ? 1 : 0;
     case VENDOR_CALL_RENDER_PNG:
         return renderPanel(*synthEditor, text) ? 1 : 0;
+    case VENDOR_CALL_ZOOM:
+        return overrideZoom(*synthEditor, text) ? 1 : 0;
     case VENDOR_CALL_DEVICE_STATUS:
     {
         const bool detected = TetherMidiHardwareAttached();

@@ -17,6 +17,10 @@
 //   VENDOR_CALL_DEVICE_STATUS  ptr: a buffer of kVendorTextLength bytes. Receives the device
 //                              status that the Setup page shows ("ESX v1.3 detected"); answers
 //                              1 when the device has answered on the open ports, else 0.
+//   VENDOR_CALL_ZOOM           ptr: a zoom step in per cent as text ("100", "150", "200"). The
+//                              panel opens at that zoom from now on, whatever the user's
+//                              settings say, and the settings are left as they are (until the
+//                              user picks a zoom on the panel); 0 for another text.
 //
 // The other way, the plug-in asks a host made for it (src/lv2) with audioMasterVendorSpecific:
 // kVendorCallTag in index, the code in value. Other hosts answer 0.
@@ -37,6 +41,7 @@ enum e_VendorCall : std::int32_t
     VENDOR_CALL_SHOW_PAGE = 2,
     VENDOR_CALL_RENDER_PNG = 3,
     VENDOR_CALL_DEVICE_STATUS = 4,
+    VENDOR_CALL_ZOOM = 5,
 };
 
 enum e_HostCall : std::int32_t

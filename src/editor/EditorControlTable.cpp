@@ -24,6 +24,7 @@ constexpr t_Button_TypeStruct vPartButton_TypeParams{nullptr, nullptr, RES_PART_
 
 constexpr t_LedData LED_DATA_MIDI_MODE[] = {{12, 15, 0}, {12, 57, 1}, {0, 0, 0}};
 constexpr t_LedData LED_DATA_KNOB_MODE[] = {{250, 24, 0}, {250, 52, 1}, {0, 0, 0}};
+constexpr t_LedData LED_DATA_ZOOM[] = {{648, 22, 0}, {648, 41, 1}, {648, 60, 2}, {0, 0, 0}};
 constexpr t_LedData LED_DATA_CC_FILTER_TYPE[] = {
     {78, 68, 0}, {120, 68, 1}, {78, 90, 2}, {120, 90, 3}, {0, 0, 0}};
 constexpr t_LedData LED_DATA_PART_MOD_TYPE[] = {{71, 7, 0},  {71, 24, 1}, {71, 41, 2},
@@ -43,6 +44,7 @@ constexpr t_LedGroup_TypeStruct led(const t_LedData* table, e_EditorResourceID v
 }
 constexpr t_LedGroup_TypeStruct vLedMidiMode_TypeParams = led(LED_DATA_MIDI_MODE);
 constexpr t_LedGroup_TypeStruct vLedKnobMode_TypeParams = led(LED_DATA_KNOB_MODE);
+constexpr t_LedGroup_TypeStruct vLedZoom_TypeParams = led(LED_DATA_ZOOM);
 constexpr t_LedGroup_TypeStruct vLedFilterType_TypeParams = led(LED_DATA_CC_FILTER_TYPE);
 constexpr t_LedGroup_TypeStruct vLedModType_TypeParams = led(LED_DATA_PART_MOD_TYPE, RES_MOD_TYPE_PICTURES);
 constexpr t_LedGroup_TypeStruct vLedModDest_TypeParams = led(LED_DATA_PART_MOD_DEST);
@@ -152,6 +154,7 @@ const t_EditorControl c_EditorControls[] = {
     row(EPARAM_MIDI_IN_DEVICE, CTRL_MENU, 223, 40, &vMidiInMenu_TypeParams, CONT_TETHER_PANEL, SetupMode),
     row(EPARAM_MIDI_MODE, CTRL_LED_GROUP, 0, 0, &vLedMidiMode_TypeParams, CONT_SETUP_PANEL, SetupMode),
     row(EPARAM_KNOB_MODE, CTRL_LED_GROUP, 0, 0, &vLedKnobMode_TypeParams, CONT_SETUP_PAGE, SetupMode),
+    row(EPARAM_ZOOM, CTRL_LED_GROUP, 0, 0, &vLedZoom_TypeParams, CONT_SETUP_PAGE, SetupMode),
     row(EPARAM_MODE_PARTS, CTRL_SELECTOR_BUTTON, 33, 0, &vModeButton_TypeParams, CONT_MODE_BUTTONS, Always),
     row(EPARAM_MODE_GLOBAL, CTRL_SELECTOR_BUTTON, 66, 0, &vModeButton_TypeParams, CONT_MODE_BUTTONS, Always),
     row(EPARAM_MODE_MIX, CTRL_SELECTOR_BUTTON, 99, 0, &vModeButton_TypeParams, CONT_MODE_BUTTONS, Always),

@@ -34,7 +34,7 @@ SynthEditor::SynthEditor(SynthCommons* owner)
     }
     else
         editorTables_FrameSize(RES_MAIN_BACKGROUND, &width, &height);
-    rect = ERect{0, 0, static_cast<std::int16_t>(height), static_cast<std::int16_t>(width)};
+    setPanelSize(width, height);
     setDeviceStatus("ESX not detected");
 }
 
@@ -47,8 +47,12 @@ SynthEditor::~SynthEditor()
 bool SynthEditor::open(void* ptr)
 {
     AEffGUIEditor::open(ptr);
+    if (!zoomChosen)
+        setZoom(zoomToOpenAt(ptr));
+    zoomChosen = true;
     visibleContainers[0] = visibleContainers[1] = 0;
-    frame = new CFrame(CRect(0, 0, rect.right, rect.bottom), "Pavonis", this);
+    frame = new CFrame(CRect(0, 0, getPanelWidth(), getPanelHeight()), "Pavonis", this);
+    frame->setZoom(getZoom());
     frame->setBackground(editorControlsLib_GetBitmapResourceObj(RES_MAIN_BACKGROUND));
     editorControlsLib_AllocateAndInitContainers(frame);
     portMenusPending = false; // the menus are built from the last listing
@@ -90,6 +94,7 @@ void SynthEditor::close()
 
 void SynthEditor::idleBeforeRedraw()
 {
+    applyPendingZoom();
     postProcessExecute();
     synth->history_TakeDeviceChanges();
     if (visibilityPending.exchange(false))
@@ -104,6 +109,11 @@ void SynthEditor::draw(const CRect& area)
 {
     if (frame)
         frame->invalidRect(area);
+}
+
+bool SynthEditor::onShortcut(const VstKeyCode& key)
+{
+    return zoomShortcut(key) || historyShortcut(key);
 }
 
 bool SynthEditor::onPanelThread() const

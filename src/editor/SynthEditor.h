@@ -82,6 +82,8 @@ public:
 
     bool open(void* ptr) override;
     void close() override;
+    // The window's size at the zoom the panel will open at, while closed; as shown while open.
+    bool getRect(ERect** rect) override;
     // Open from open to close, with a parent window or drawn offscreen; any thread may ask.
     bool isOpen() override { return windowOpen; }
     // The frame's idle, before the redraw: the due deferred actions, then the texts, lamps,
@@ -93,6 +95,16 @@ public:
     void valueChanged(CDrawContext* context, CControl* control) override;
     void mouseMoved(CDrawContext* context, CControl* control) override;
     void controlBeginEdit(CDrawContext* context, CControl* control) override;
+    // The panel's keys: the zoom's, then undo and redo.
+    bool onShortcut(const VstKeyCode& key) override;
+
+    // --- Zoom (SynthEditor_zoom.cpp) ---
+    // A zoom step the user chose; applied (and kept in the user's settings) at the next idle.
+    void requestZoom(int percent);
+    // Opens the panel at this zoom step from now on, without keeping it (pavonis --zoom).
+    void overrideZoom(int percent);
+    // Ctrl + plus, minus, 0.
+    bool zoomShortcut(const VstKeyCode& key);
 
     // --- Resources (built with the editor) ---
     void editorControlsLib_AllocateAndInitResources();
@@ -173,7 +185,7 @@ public:
     void runCommand(e_EditorParameterID id, CControl* control);
     void undoOrRedo(e_HistoryDirection direction);
     // Ctrl+Z undoes, Ctrl+Shift+Z and Ctrl+Y redo.
-    bool onShortcut(const VstKeyCode& key) override;
+    bool historyShortcut(const VstKeyCode& key);
     // What the info line says while the mouse is over undo, redo or compare; empty for others.
     std::string hoverText(e_EditorParameterID id);
     // What a step did, behind a prefix, as the info line shows it whole: "Undo: D1 Cutoff
@@ -221,6 +233,8 @@ public:
     std::atomic<e_EditorParameterID> infoLineParameter{EPARAM_END};
 
 private:
+    int zoomToOpenAt(void* parent) const;
+    void applyPendingZoom();
     int firstFreeEntry() const;
     void freeEntriesOf(e_EditorPostProcessType action, int count);
     void makeRoomForEntry();
@@ -299,6 +313,10 @@ private:
     std::atomic<bool> allPushesPending{false};
     std::atomic<bool> visibilityPending{false};
     std::atomic<bool> portMenusPending{false};
+
+    std::atomic<int> pendingZoom{0};  // a zoom step the user asked for, or 0
+    std::atomic<int> zoomOverride{0}; // pavonis --zoom, or 0
+    bool zoomChosen = false;          // the zoom to open at has been chosen (getRect or open)
 
     t_PostProcessEntry postProcessEntries[kPostProcessEntries]{};
     std::atomic<int> postProcessLockFlag{0};

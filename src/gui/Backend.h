@@ -55,6 +55,8 @@ public:
     virtual void takeKeyboardFocus() = 0;
     // Gives the keyboard back to whoever had it.
     virtual void releaseKeyboardFocus() = 0;
+    // Gives the window another size (pixels) and a new image of that size, transparent black.
+    virtual void resize(const CRect& size) = 0;
     // The system's handle of the window (an X11 Window), for a host that embeds it by that
     // handle; 0 for an image in memory.
     virtual std::uintptr_t nativeHandle() const { return 0; }
@@ -64,10 +66,15 @@ public:
 };
 
 // A child window of parent, the window that the host passes to effEditOpen: an X11 Window
-// (on a connection of our own) on Linux, an HWND on Windows. Null when there is no window
-// system or the window cannot be made.
+// (on a connection of our own) on Linux, an HWND on Windows; size in pixels. Null when there is
+// no window system or the window cannot be made.
 std::unique_ptr<FrameWindow> createSystemWindow(void* parent, const CRect& size, const char* title,
                                                 WindowEventSink* sink);
 // An image in memory, for tests and pictures of the panel.
 std::unique_ptr<FrameWindow> createOffscreenWindow(const CRect& size, WindowEventSink* sink);
+
+// How much the desktop enlarges what it shows, in per cent (100 when it says nothing): on Linux
+// GDK_SCALE, else the X resource Xft.dpi against 96; on Windows the DPI of the window parent
+// (or of the screen) against 96.
+int desktopScale(void* parent);
 } // namespace gui

@@ -60,7 +60,7 @@ void CBitmapText::draw(CDrawContext* context)
         if (index < 0 || index >= charCount)
             continue;
         const CRect glyph(x, size.top, x + widths[index], size.top + glyphHeight);
-        background->draw(context, glyph, CPoint(0, index * glyphHeight));
+        background->drawFrame(context, glyph, index, glyphHeight);
         x += widths[index] + spacing;
     }
 }

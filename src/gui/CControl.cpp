@@ -88,7 +88,7 @@ bool CControl::modifierClickTaken(long buttons)
 void CControl::drawBackgroundFrame(CDrawContext* context, long index, CCoord frameHeight) const
 {
     if (background)
-        background->draw(context, size, backOffset.offsetBy(0, static_cast<CCoord>(index) * frameHeight));
+        background->drawFrame(context, size, index, frameHeight, backOffset);
 }
 
 void CControl::setUserValue(float newValue)

@@ -3,6 +3,7 @@
 #include "CDrawContext.h"
 #include "COptionMenu.h"
 #include "MenuSession.h"
+#include "Zoom.h"
 #include "vst/AEffGUIEditor.h"
 
 namespace
@@ -55,13 +56,46 @@ bool CFrame::open(void* parentWindow)
 {
     close();
     if (parentWindow)
-        window = gui::createSystemWindow(parentWindow, size, title.c_str(), this);
+        window = gui::createSystemWindow(parentWindow, pixelSize(), title.c_str(), this);
     if (!window)
-        window = gui::createOffscreenWindow(size, this);
-    context = std::make_unique<CDrawContext>(window->image());
+        window = gui::createOffscreenWindow(pixelSize(), this);
+    context = std::make_unique<CDrawContext>(window->image(), zoom);
     setDirty();
     redrawDirty();
     return true;
+}
+
+void CFrame::setZoom(int percent)
+{
+    if (!gui::isZoomStep(percent) || percent == zoom)
+        return;
+    zoom = percent;
+    if (!window)
+        return;
+    closeMenu();
+    mouseCapture = nullptr;
+    context.reset(); // it draws on the window's image, which the resize replaces
+    window->resize(pixelSize());
+    context = std::make_unique<CDrawContext>(window->image(), zoom);
+    invalidAreas.clear();
+    setDirty();
+    redrawDirty();
+}
+
+CRect CFrame::pixelSize() const
+{
+    return CRect(0, 0, gui::toPixels(size.getWidth(), zoom), gui::toPixels(size.getHeight(), zoom));
+}
+
+CRect CFrame::toPixels(const CRect& rect) const
+{
+    return CRect(gui::toPixels(rect.left, zoom), gui::toPixels(rect.top, zoom),
+                 gui::toPixels(rect.right, zoom), gui::toPixels(rect.bottom, zoom));
+}
+
+CPoint CFrame::toPanel(const CPoint& pixel) const
+{
+    return CPoint(gui::toUnits(pixel.x, zoom), gui::toUnits(pixel.y, zoom));
 }
 
 void CFrame::close()
@@ -113,7 +147,7 @@ void CFrame::redrawDirty()
         drawRect(context.get(), area);
     context->flush();
     for (const CRect& area : areas)
-        window->present(area);
+        window->present(toPixels(area));
 }
 
 void CFrame::setFocusView(CView* view)
@@ -140,9 +174,9 @@ void CFrame::openMenu(COptionMenu* menu)
     if (!window || !menu)
         return;
     menuSession = std::make_unique<gui::MenuSession>(*this, *window);
-    const CRect inFrame = menu->getFrameRect();
-    const CPoint topLeft = toScreen(inFrame.getTopLeft());
-    menuSession->open(menu, inFrame.offsetBy(topLeft.x - inFrame.left, topLeft.y - inFrame.top));
+    const CRect inWindow = toPixels(menu->getFrameRect());
+    const CPoint topLeft = toScreen(inWindow.getTopLeft());
+    menuSession->open(menu, inWindow.offsetBy(topLeft.x - inWindow.left, topLeft.y - inWindow.top));
 }
 
 void CFrame::closeMenu()
@@ -177,10 +211,10 @@ CPoint CFrame::toParentCoordinates(const CView* view, const CPoint& where) const
     return where.offsetBy(-origin.x, -origin.y);
 }
 
-CPoint CFrame::toScreen(const CPoint& where) const
+CPoint CFrame::toScreen(const CPoint& pixel) const
 {
     const CPoint origin = window ? window->screenRect().getTopLeft() : CPoint();
-    return where.offsetBy(origin.x, origin.y);
+    return pixel.offsetBy(origin.x, origin.y);
 }
 
 void CFrame::setHoverView(CView* view)
@@ -193,13 +227,14 @@ void CFrame::setHoverView(CView* view)
         previous->onMouseExited();
 }
 
-void CFrame::windowMouseDown(CPoint where, long buttons)
+void CFrame::windowMouseDown(CPoint pixel, long buttons)
 {
     if (menuSession)
     {
-        menuSession->windowMouseDown(toScreen(where), buttons);
+        menuSession->windowMouseDown(toScreen(pixel), buttons);
         return;
     }
+    const CPoint where = toPanel(pixel);
     CView* target = findViewAt(where);
     if (focusView && target != focusView)
         setFocusView(nullptr);
@@ -212,28 +247,29 @@ void CFrame::windowMouseDown(CPoint where, long buttons)
         mouseCapture = nullptr;
 }
 
-void CFrame::windowMouseUp(CPoint where, long buttons)
+void CFrame::windowMouseUp(CPoint pixel, long buttons)
 {
     if (menuSession)
     {
-        menuSession->windowMouseUp(toScreen(where), buttons);
+        menuSession->windowMouseUp(toScreen(pixel), buttons);
         return;
     }
     CView* target = mouseCapture;
     mouseCapture = nullptr;
     if (!target)
         return;
-    CPoint local = toParentCoordinates(target, where);
+    CPoint local = toParentCoordinates(target, toPanel(pixel));
     target->onMouseUp(local, buttons);
 }
 
-void CFrame::windowMouseMoved(CPoint where, long buttons)
+void CFrame::windowMouseMoved(CPoint pixel, long buttons)
 {
     if (menuSession)
     {
-        menuSession->windowMouseMoved(toScreen(where), buttons);
+        menuSession->windowMouseMoved(toScreen(pixel), buttons);
         return;
     }
+    const CPoint where = toPanel(pixel);
     CView* target = mouseCapture;
     if (!target)
     {
@@ -251,10 +287,11 @@ void CFrame::windowMouseExited()
     setHoverView(nullptr);
 }
 
-bool CFrame::windowWheel(CPoint where, float distance, long buttons)
+bool CFrame::windowWheel(CPoint pixel, float distance, long buttons)
 {
     if (menuSession)
         return false;
+    const CPoint where = toPanel(pixel);
     CView* target = findViewAt(where);
     if (!target)
         return false;

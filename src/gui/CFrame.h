@@ -1,5 +1,7 @@
 // The root container: the panel in its window. Its idle handles the window's events, runs the
-// editor's deferred work and redraws the dirty views.
+// editor's deferred work and redraws the dirty views. Its size and every view's are panel
+// units; the window shows them at the frame's zoom (gui/Zoom.h), and its input is turned back
+// into units before the views hear it.
 #pragma once
 
 #include "Backend.h"
@@ -28,6 +30,12 @@ public:
     bool open(void* parentWindow);
     void close();
     bool isOpen() const { return window != nullptr; }
+
+    // Shows the panel at a zoom step: an open window takes the zoomed size and is drawn anew.
+    void setZoom(int percent);
+    int getZoom() const { return zoom; }
+    // The window's size in pixels at the zoom.
+    CRect pixelSize() const;
 
     // Events, the editor's deferred work, then the dirty views. A nested call only redraws.
     void idle();
@@ -58,7 +66,7 @@ public:
     // Forgets a view that leaves the tree (capture, hover and focus).
     void viewLeaving(CView* view);
 
-    // Input of the window, in frame coordinates.
+    // Input of the window, in the window's pixels.
     void windowMouseDown(CPoint where, long buttons) override;
     void windowMouseUp(CPoint where, long buttons) override;
     void windowMouseMoved(CPoint where, long buttons) override;
@@ -69,7 +77,10 @@ public:
 
 private:
     CPoint toParentCoordinates(const CView* view, const CPoint& where) const;
-    CPoint toScreen(const CPoint& where) const;
+    // A point of the window (pixels) in frame coordinates, and on the screen.
+    CPoint toPanel(const CPoint& pixel) const;
+    CPoint toScreen(const CPoint& pixel) const;
+    CRect toPixels(const CRect& rect) const;
     void setHoverView(CView* view);
 
     std::string title;
@@ -82,4 +93,5 @@ private:
     CView* hoverView = nullptr;
     CView* focusView = nullptr;
     bool inIdle = false;
+    int zoom = 100;
 };

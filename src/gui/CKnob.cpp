@@ -147,5 +147,5 @@ void CAnimKnob::draw(CDrawContext* context)
 {
     if (!background || heightOfOneImage <= 0)
         return;
-    background->draw(context, size, CPoint(0, static_cast<CCoord>(currentPixmap()) * heightOfOneImage));
+    background->drawFrame(context, size, currentPixmap(), heightOfOneImage);
 }

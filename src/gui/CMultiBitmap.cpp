@@ -20,6 +20,6 @@ void CMultiBitmap::draw(CDrawContext* context)
     for (int i = 0; i < count; ++i)
     {
         const CRect place = CRect(0, 0, imageWidth, imageHeight).offset(points[i].x, points[i].y);
-        background->draw(context, place, CPoint(0, i * imageHeight));
+        background->drawFrame(context, place, i, imageHeight);
     }
 }

@@ -20,6 +20,8 @@ public:
     // Handles what arrived for the window; false once the user has closed it (the window
     // manager's close button) or it has been destroyed.
     virtual bool processEvents() = 0;
+    // Gives the window another fixed size, as the editor asks (audioMasterSizeWindow).
+    virtual void resize(int width, int height) = 0;
     // The keys pressed in the window since the last call (over the editor too, which leaves
     // them to its host), as a host hands them to the editor.
     virtual std::vector<VstKeyCode> takeKeys() = 0;

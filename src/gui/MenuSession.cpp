@@ -3,6 +3,7 @@
 #include "CDrawContext.h"
 #include "CFrame.h"
 #include "COptionMenu.h"
+#include "Zoom.h"
 
 #include <algorithm>
 
@@ -48,21 +49,37 @@ CCoord widestEntry(const COptionMenu& menu)
 }
 } // namespace
 
-CRect MenuLayout::entryRect(long index) const
+CRect MenuLayout::area() const
+{
+    return CRect(0, 0, columnWidth * static_cast<CCoord>(columns) + 2 * kBorder,
+                 rowHeight * static_cast<CCoord>(rows) + 2 * kBorder);
+}
+
+CRect MenuLayout::entryArea(long index) const
 {
     if (rows <= 0 || index < 0 || index >= rows * columns)
         return CRect();
-    const CCoord x = screenRect.left + kBorder + static_cast<CCoord>(index / rows) * columnWidth;
-    const CCoord y = screenRect.top + kBorder + static_cast<CCoord>(index % rows) * rowHeight;
+    const CCoord x = kBorder + static_cast<CCoord>(index / rows) * columnWidth;
+    const CCoord y = kBorder + static_cast<CCoord>(index % rows) * rowHeight;
     return CRect(x, y, x + columnWidth, y + rowHeight);
+}
+
+CRect MenuLayout::entryRect(long index) const
+{
+    const CRect area = entryArea(index);
+    if (area.isEmpty())
+        return CRect();
+    return CRect(toPixels(area.left, zoom), toPixels(area.top, zoom), toPixels(area.right, zoom),
+                 toPixels(area.bottom, zoom))
+        .offset(screenRect.left, screenRect.top);
 }
 
 long MenuLayout::entryAt(const CPoint& where) const
 {
     if (rows <= 0 || columnWidth <= 0 || rowHeight <= 0)
         return -1;
-    const CCoord dx = where.x - screenRect.left - kBorder;
-    const CCoord dy = where.y - screenRect.top - kBorder;
+    const CCoord dx = toUnits(where.x - screenRect.left, zoom) - kBorder;
+    const CCoord dy = toUnits(where.y - screenRect.top, zoom) - kBorder;
     if (dx < 0 || dy < 0)
         return -1;
     const long column = dx / columnWidth;
@@ -72,11 +89,12 @@ long MenuLayout::entryAt(const CPoint& where) const
     return column * rows + row;
 }
 
-MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen)
+MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen, int zoom)
 {
-    const CCoord roomX = screen.getWidth() - 2 * kBorder;
-    const CCoord roomY = screen.getHeight() - 2 * kBorder;
+    const CCoord roomX = toUnits(screen.getWidth(), zoom) - 2 * kBorder;
+    const CCoord roomY = toUnits(screen.getHeight(), zoom) - 2 * kBorder;
     MenuLayout layout;
+    layout.zoom = zoom;
     layout.rowHeight = kRowHeight;
     layout.rows = std::max(1L, perColumn > 0 ? std::min(count, perColumn) : count);
     layout.rows = std::min(layout.rows, std::max(1L, static_cast<long>(roomY / kRowHeight))); // more columns
@@ -84,8 +102,8 @@ MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect
     layout.columnWidth = widestText + kCheckWidth + kArrowWidth + 2 * kTextPadding;
     if (layout.columnWidth * layout.columns > roomX)
         layout.columnWidth = std::max<CCoord>(1, roomX / static_cast<CCoord>(layout.columns));
-    layout.screenRect = CRect(0, 0, layout.columnWidth * static_cast<CCoord>(layout.columns) + 2 * kBorder,
-                              layout.rowHeight * static_cast<CCoord>(layout.rows) + 2 * kBorder);
+    const CRect units = layout.area();
+    layout.screenRect = CRect(0, 0, toPixels(units.right, zoom), toPixels(units.bottom, zoom));
     return layout;
 }
 
@@ -157,8 +175,9 @@ void MenuSession::pushLevel(COptionMenu* menu, CPoint wanted, CCoord alternative
 {
     const CRect screen = window.screenBounds();
     Level level{menu,
-                layoutMenu(menu->getNbEntries(), menu->getNbItemsPerColumn(), widestEntry(*menu), screen), -1,
-                nullptr};
+                layoutMenu(menu->getNbEntries(), menu->getNbItemsPerColumn(), widestEntry(*menu), screen,
+                           frame.getZoom()),
+                -1, nullptr};
     const CCoord w = level.layout.screenRect.getWidth();
     const CCoord h = level.layout.screenRect.getHeight();
     if (levels.empty() && wanted.y + h > screen.bottom && alternative - h >= screen.top)
@@ -177,7 +196,7 @@ void MenuSession::openSubmenu(int level, long index)
     if (!submenu || submenu->getNbEntries() == 0 || levelCount() >= 8)
         return;
     const CRect entry = levels[static_cast<size_t>(level)].layout.entryRect(index);
-    pushLevel(submenu, CPoint(entry.right, entry.top - kBorder), entry.left);
+    pushLevel(submenu, CPoint(entry.right, entry.top - toPixels(kBorder, frame.getZoom())), entry.left);
 }
 
 void MenuSession::closeLevelsAbove(int level)
@@ -190,9 +209,9 @@ void MenuSession::drawLevel(const Level& level) const
 {
     if (!level.popup)
         return;
-    CDrawContext context(level.popup->image());
+    CDrawContext context(level.popup->image(), level.layout.zoom);
     const CRect& r = level.layout.screenRect;
-    const CRect local(0, 0, r.getWidth(), r.getHeight());
+    const CRect local = level.layout.area();
     context.setFillColor(kMenuBack);
     context.fillRect(local);
     context.setFrameColor(kMenuBorder);
@@ -201,7 +220,7 @@ void MenuSession::drawLevel(const Level& level) const
     const bool checks = (levelMenu(0)->getStyle() & kCheckStyle) != 0;
     for (long i = 0; i < menu.getNbEntries(); ++i)
     {
-        const CRect entry = level.layout.entryRect(i).offsetBy(-r.left, -r.top);
+        const CRect entry = level.layout.entryArea(i);
         if (menu.isSeparator(i))
         {
             context.setFrameColor(kMenuDisabled);
@@ -228,7 +247,7 @@ void MenuSession::drawLevel(const Level& level) const
                                CRect(entry.right - kArrowWidth, entry.top, entry.right, entry.bottom));
     }
     context.flush();
-    level.popup->present(local);
+    level.popup->present(CRect(0, 0, r.getWidth(), r.getHeight()));
 }
 
 void MenuSession::setHighlight(int level, long index)

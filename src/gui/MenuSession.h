@@ -14,15 +14,21 @@ class CView;
 
 namespace gui
 {
-// Where the entries of one level stand: columns of rows, left to right.
+// Where the entries of one level stand: columns of rows, left to right. Sizes are panel units,
+// shown at the panel's zoom; the popup window and the points are screen pixels.
 struct MenuLayout
 {
     long rows = 0;
     long columns = 0;
     CCoord columnWidth = 0;
     CCoord rowHeight = 0;
+    int zoom = 100;
     CRect screenRect; // the popup window, border included
 
+    // The popup's rectangle in units, border included, from its top left corner.
+    CRect area() const;
+    // The entry's rectangle in units from the popup's top left corner.
+    CRect entryArea(long index) const;
     // The entry's rectangle in screen coordinates.
     CRect entryRect(long index) const;
     // The entry under a point, or -1.
@@ -30,8 +36,8 @@ struct MenuLayout
 };
 
 // Columns and rows for count entries (perColumn < 1: one column), with as many more columns
-// and as narrow ones as the screen needs.
-MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen);
+// and as narrow ones as the screen needs; widestText in units.
+MenuLayout layoutMenu(long count, long perColumn, CCoord widestText, const CRect& screen, int zoom = 100);
 // Places a popup of layout's size at a wanted top left corner, moved so it stays on the screen.
 CRect placeOnScreen(CCoord width, CCoord height, CPoint wanted, const CRect& screen);
 

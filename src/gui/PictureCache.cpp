@@ -1,6 +1,7 @@
 #include "PictureCache.h"
 
 #include "Pictures.h"
+#include "Zoom.h"
 
 #include <algorithm>
 #include <atomic>
@@ -45,10 +46,14 @@ Entry& entryOf(const PictureKey& key)
     return c.entries[{key.number, key.scale}];
 }
 
-// Only the pictures at 100 % are embedded so far.
-const EmbeddedPicture* embeddedOf(const PictureKey& key)
+// The picture made anew: its PNG decoded at 100 %, drawn or unpacked at another zoom
+// (Pictures.h).
+bool makeImage(const PictureKey& key, Image& out)
 {
-    return key.scale == 100 ? findPicture(key.number) : nullptr;
+    if (key.scale != kNoZoom)
+        return makePicture(key.number, key.scale, out);
+    const EmbeddedPicture* picture = findPicture(key.number);
+    return picture && decodePng(picture->data, picture->size, out);
 }
 
 std::uint32_t bigEndian(const unsigned char* bytes)
@@ -74,25 +79,24 @@ bool pngSize(const unsigned char* png, std::size_t size, int& width, int& height
 
 bool pictureSize(const PictureKey& key, int& width, int& height)
 {
-    const EmbeddedPicture* picture = embeddedOf(key);
+    const EmbeddedPicture* picture = key.scale == kNoZoom ? findPicture(key.number) : nullptr;
     return picture && pngSize(picture->data, picture->size, width, height);
 }
 
 std::shared_ptr<const Image> sharedPicture(const PictureKey& key)
 {
-    const EmbeddedPicture* picture = embeddedOf(key);
-    if (!picture)
+    if (!findPicture(key.number))
         return nullptr;
     Entry& entry = entryOf(key);
     std::lock_guard lock(entry.decoding);
     std::shared_ptr<const Image> image = entry.image.lock();
     if (!image)
     {
-        auto decoded = std::make_shared<Image>();
+        auto made = std::make_shared<Image>();
         ++entry.decodings;
-        if (!decodePng(picture->data, picture->size, *decoded))
+        if (!makeImage(key, *made))
             return nullptr;
-        entry.image = image = std::move(decoded);
+        entry.image = image = std::move(made);
     }
     // Read under the entry's lock: the last keeper's release takes it after counting down.
     if (cache().keepers > 0)

@@ -1,5 +1,6 @@
 #include "Lv2Plugin.h"
 
+#include "Lv2Ui.h"
 #include "core/SynthCommons.h"
 #include "core/VendorCalls.h"
 #include "editor/PanelPictures.h"
@@ -124,6 +125,8 @@ vst::intptr Lv2Plugin::answer(vst::int32 opcode, vst::int32 index, vst::intptr v
         return 1;
     case audioMasterGetSampleRate:
         return static_cast<vst::intptr>(sampleRate);
+    case audioMasterSizeWindow:
+        return panelOwner && panelOwner->sizeWindow(index, static_cast<int>(value)) ? 1 : 0;
     case audioMasterVendorSpecific:
         if (index == kVendorCallTag && value == HOST_CALL_MIDI_LINK)
             return reinterpret_cast<vst::intptr>(&link);

@@ -24,6 +24,8 @@ class SynthCommons;
 
 namespace lv2
 {
+class Lv2Ui;
+
 class Lv2Plugin
 {
 public:
@@ -47,8 +49,9 @@ public:
     ControlPortWatch& watch() { return portWatch; }
     // True once after the core told the host to look again (a new current program, a state).
     bool takeDisplayChanged() { return displayChanged.exchange(false); }
-    // The panel belongs to one UI at a time: the one that opened it last.
-    const void* panelOwner = nullptr;
+    // The panel belongs to one UI at a time: the one that opened it last. It sizes the panel's
+    // window when the zoom changes.
+    Lv2Ui* panelOwner = nullptr;
 
 private:
     struct Uris

@@ -33,7 +33,7 @@ Lv2Ui* Lv2Ui::create(LV2UI_Write_Function write, LV2UI_Controller controller, LV
     const auto* resize = static_cast<const LV2UI_Resize*>(featureData(features, LV2_UI__resize));
     if (!plugin || !write || !plugin->synth().getSynthEditor())
         return nullptr;
-    auto* ui = new (std::nothrow) Lv2Ui(*plugin, write, controller, touch);
+    auto* ui = new (std::nothrow) Lv2Ui(*plugin, write, controller, touch, resize);
     if (!ui)
         return nullptr;
     if (widget)
@@ -51,15 +51,15 @@ Lv2Ui* Lv2Ui::create(LV2UI_Write_Function write, LV2UI_Controller controller, LV
     if (widget)
         *widget = window;
     ERect* rect = nullptr;
-    if (resize && ui->editor.getRect(&rect) && rect)
-        resize->ui_resize(resize->handle, rect->right - rect->left, rect->bottom - rect->top);
+    if (ui->editor.getRect(&rect) && rect) // the size of the zoom it opened at
+        ui->sizeWindow(rect->right - rect->left, rect->bottom - rect->top);
     return ui;
 }
 
 Lv2Ui::Lv2Ui(Lv2Plugin& owner, LV2UI_Write_Function writeFunction, LV2UI_Controller hostController,
-             const LV2UI_Touch* hostTouch)
+             const LV2UI_Touch* hostTouch, const LV2UI_Resize* resize)
     : plugin(owner), editor(*owner.synth().getSynthEditor()), write(writeFunction),
-      controller(hostController), touch(hostTouch)
+      controller(hostController), touch(hostTouch), hostResize(resize)
 {
 }
 
@@ -129,6 +129,16 @@ int Lv2Ui::resize(int width, int height)
         return 1;
     frame->getPlatformWindow()->centreIn(width, height);
     return 0;
+}
+
+bool Lv2Ui::sizeWindow(int width, int height)
+{
+    if (ownWindow)
+    {
+        ownWindow->resize(width, height);
+        return true;
+    }
+    return hostResize && hostResize->ui_resize(hostResize->handle, width, height) == 0;
 }
 
 // What the plug-in reported since the last idle, for each port: the grab, the latest value

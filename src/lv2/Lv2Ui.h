@@ -39,10 +39,13 @@ public:
     int hide();
     // The host's area for the panel: the panel keeps its size, in the middle of the area.
     int resize(int width, int height);
+    // The panel's new size after a zoom change: the UI's own window takes it, or the host is
+    // asked (ui:resize). False when there is no one to ask or the host refused.
+    bool sizeWindow(int width, int height);
 
 private:
     Lv2Ui(Lv2Plugin& plugin, LV2UI_Write_Function write, LV2UI_Controller controller,
-          const LV2UI_Touch* touch);
+          const LV2UI_Touch* touch, const LV2UI_Resize* hostResize);
     bool ownsPanel() const;
     void passReports();
     void writePort(std::uint32_t port, float value);
@@ -52,6 +55,7 @@ private:
     LV2UI_Write_Function write;
     LV2UI_Controller controller;
     const LV2UI_Touch* touch;
+    const LV2UI_Resize* hostResize;
     std::unique_ptr<gui::HostWindow> ownWindow;
     std::array<float, PORT_COUNT> hostValues{};
     std::array<bool, PORT_COUNT> hostValueKnown{};

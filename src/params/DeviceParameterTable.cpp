@@ -201,6 +201,7 @@ constexpr t_TypeStruct_NRPNBitMask kMuteParts{
 // --- Plug-in state seen as parameters ---------------------------------------------------
 constexpr t_TypeStruct_Callback kMidiModeCbk{parameterCallback_SetMidiMode, parameterCallback_GetMidiMode, 0};
 constexpr t_TypeStruct_Callback kKnobModeCbk{parameterCallback_SetKnobMode, parameterCallback_GetKnobMode, 0};
+constexpr t_TypeStruct_Callback kZoomCbk{parameterCallback_SetZoom, parameterCallback_GetZoom, 0};
 constexpr t_TypeStruct_Callback kCompareCbk{parameterCallback_SetCompare, parameterCallback_GetCompare, 0};
 constexpr t_TypeStruct_Callback kModeSetup{parameterCallback_SetMode, parameterCallback_GetMode, 5};
 constexpr t_TypeStruct_Callback kModeParts{parameterCallback_SetMode, parameterCallback_GetMode, 0};
@@ -355,5 +356,6 @@ const t_Parameter c_Parameters[] = {
     {PARAM_UNDO, ParamType_NoValue, nullptr, nullptr},
     {PARAM_REDO, ParamType_NoValue, nullptr, nullptr},
     {PARAM_COMPARE, ParamType_Callback, desc(kCompareCbk), nullptr},
+    {PARAM_ZOOM, ParamType_Callback, desc(kZoomCbk), nullptr},
     {PARAM_END, ParamType_End, nullptr, nullptr},
 };

@@ -31,6 +31,7 @@ const t_EditorParameter c_EditorParameters[] = {
     {EPARAM_UNDO, PARAM_UNDO, "Undo", nullptr, nullptr},
     {EPARAM_REDO, PARAM_REDO, "Redo", nullptr, nullptr},
     {EPARAM_COMPARE, PARAM_COMPARE, "Compare", PART_CC_DATA_STD_ON_OFF_64, nullptr},
+    {EPARAM_ZOOM, PARAM_ZOOM, "Zoom", ZOOM_DATA, nullptr},
     {EPARAM_LIBRARY_SAVE, PARAM_LIBRARY_SAVE, "Save", nullptr, nullptr},
     {EPARAM_LIBRARY_LOAD, PARAM_LIBRARY_LOAD, "Load", nullptr, nullptr},
     {EPARAM_LIBRARY_FILES, PARAM_LIBRARY_FILES, "", nullptr, nullptr},

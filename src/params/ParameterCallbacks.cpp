@@ -2,6 +2,7 @@
 // host's sample and slice halves, the mix page's effect send menu).
 #include "../core/SynthCommons.h"
 #include "../editor/SynthEditor.h"
+#include "../gui/Zoom.h"
 #include "ParameterTables.h"
 #include "ParameterValues.h"
 
@@ -45,6 +46,23 @@ float parameterCallback_GetKnobMode(SynthCommons* synth, std::uint32_t)
 {
     SynthEditor* editor = synth->getSynthEditor();
     return editor && editor->getKnobMode() != kKnobModeCircular ? 1.0f : 0.0f;
+}
+
+// The zoom the user picks on the setup page; the editor applies it at its next idle.
+void parameterCallback_SetZoom(SynthCommons* synth, std::uint32_t, float value)
+{
+    const unsigned step = floatToInt(value);
+    if (SynthEditor* editor = synth->getSynthEditor(); editor && step < gui::kZoomStepCount)
+        editor->requestZoom(gui::kZoomSteps[step]);
+}
+
+float parameterCallback_GetZoom(SynthCommons* synth, std::uint32_t)
+{
+    SynthEditor* editor = synth->getSynthEditor();
+    for (int step = 0; editor && step < gui::kZoomStepCount; ++step)
+        if (gui::kZoomSteps[step] == editor->getZoom())
+            return IntToFloat(static_cast<unsigned>(step));
+    return 0.0f;
 }
 
 void parameterCallback_SetMidiMode(SynthCommons* synth, std::uint32_t, float value)

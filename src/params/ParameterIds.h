@@ -120,7 +120,9 @@ enum e_ParameterID : std::uint32_t
     PARAM_UNDO = 113,
     PARAM_REDO = 114,
     PARAM_COMPARE = 115,
-    PARAM_END = 116,
+    // The panel's zoom.
+    PARAM_ZOOM = 116,
+    PARAM_END = 117,
 };
 
 enum e_EditorParameterID : std::uint32_t
@@ -258,7 +260,9 @@ enum e_EditorParameterID : std::uint32_t
     EPARAM_UNDO = 200,
     EPARAM_REDO = 201,
     EPARAM_COMPARE = 202,
-    EPARAM_END = 203, // also "no editor parameter"
+    // The panel's zoom, on the setup page.
+    EPARAM_ZOOM = 203,
+    EPARAM_END = 204, // also "no editor parameter"
 };
 
 constexpr unsigned kMixExtraStrips = 13;

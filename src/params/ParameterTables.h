@@ -11,6 +11,7 @@ extern const t_VirtualParameterMatch c_VirtualParametersMatchTable[];
 // Value lists.
 extern const t_ValueListEntry MIDI_MODE_DATA[];
 extern const t_ValueListEntry KNOB_MODE_DATA[];
+extern const t_ValueListEntry ZOOM_DATA[]; // the zoom steps (gui/Zoom.h), in their order
 extern const t_ValueListEntry PART_CC_DATA_FX_TYPE[];
 extern const t_ValueListEntry PART_CC_DATA_STD_ON_OFF_64[];
 extern const t_ValueListEntry PART_CC_DATA_FX_CHAIN[];
@@ -54,6 +55,8 @@ void parameterCallback_SetPart(SynthCommons* synth, std::uint32_t argument, floa
 float parameterCallback_GetPart(SynthCommons* synth, std::uint32_t argument);
 void parameterCallback_SetKnobMode(SynthCommons* synth, std::uint32_t argument, float value);
 float parameterCallback_GetKnobMode(SynthCommons* synth, std::uint32_t argument);
+void parameterCallback_SetZoom(SynthCommons* synth, std::uint32_t argument, float value);
+float parameterCallback_GetZoom(SynthCommons* synth, std::uint32_t argument);
 void parameterCallback_SetMidiMode(SynthCommons* synth, std::uint32_t argument, float value);
 float parameterCallback_GetMidiMode(SynthCommons* synth, std::uint32_t argument);
 // Compare on (1) or off (0); the panel's Compare button.

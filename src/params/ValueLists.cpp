@@ -4,6 +4,7 @@
 const t_ValueListEntry MIDI_MODE_DATA[] = {{0, "Host"}, {1, "Tether MIDI"}, {0, nullptr}};
 
 const t_ValueListEntry KNOB_MODE_DATA[] = {{0, "Circular"}, {1, "Vertical"}, {0, nullptr}};
+const t_ValueListEntry ZOOM_DATA[] = {{0, "100 %"}, {1, "150 %"}, {2, "200 %"}, {0, nullptr}};
 
 const t_ValueListEntry PART_CC_DATA_FX_TYPE[] = {
     {0, "Reverb"},        {8, "BPM Sync delay"}, {16, "Short delay"}, {24, "Mod delay"},

@@ -13,6 +13,10 @@ namespace platform
 // separates folders on every system.
 std::string userDataFolder();
 
+// Where the user's settings go: on Linux $XDG_CONFIG_HOME when it is an absolute path, else
+// ~/.config; on Windows %APPDATA%. Empty when none is known.
+std::string userConfigFolder();
+
 // True when the path names a regular file (or a link to one).
 bool isRegularFile(const std::string& path);
 

@@ -2,6 +2,7 @@
 
 #include "AudioEffectX.h"
 #include "gui/CFrame.h"
+#include "gui/Zoom.h"
 #include "platform/Platform.h"
 
 #include <algorithm>
@@ -24,6 +25,53 @@ bool AEffGUIEditor::getRect(ERect** rectOut)
     if (!rectOut)
         return false;
     *rectOut = &rect;
+    return true;
+}
+
+void AEffGUIEditor::setPanelSize(int width, int height)
+{
+    panelWidth = width;
+    panelHeight = height;
+    updateRect();
+}
+
+void AEffGUIEditor::updateRect()
+{
+    rect = ERect{0, 0, static_cast<std::int16_t>(gui::toPixels(panelHeight, zoom)),
+                 static_cast<std::int16_t>(gui::toPixels(panelWidth, zoom))};
+}
+
+void AEffGUIEditor::setZoom(int percent)
+{
+    if (!gui::isZoomStep(percent))
+        return;
+    zoom = percent;
+    updateRect();
+    if (frame)
+        frame->setZoom(percent);
+}
+
+bool AEffGUIEditor::resizeToZoom(int percent)
+{
+    if (!gui::isZoomStep(percent))
+        return false;
+    if (!frame || percent == zoom)
+    {
+        setZoom(percent);
+        return true;
+    }
+    // The new size stands while the host is asked: hosts ask effEditGetRect while they resize.
+    const int previous = zoom;
+    zoom = percent;
+    updateRect();
+    auto* host = dynamic_cast<AudioEffectX*>(effect);
+    if (!host || !host->sizeWindow(rect.right, rect.bottom))
+    {
+        zoom = previous;
+        updateRect();
+        return false;
+    }
+    setZoom(percent);
     return true;
 }
 

@@ -17,6 +17,10 @@
 //         AEffGUIEditor::close();
 //     }
 //
+// The panel's size is given in panel units (setPanelSize); getRect answers it at the editor's
+// zoom (gui/Zoom.h), and resizeToZoom shows it at another zoom step where the host lets the
+// window grow or shrink.
+//
 // The host's idle runs the frame's idle: window events, then idleBeforeRedraw, then the dirty
 // views are drawn. Everything runs on the thread that calls open and idle (the host never runs
 // them at the same time).
@@ -37,6 +41,7 @@ public:
     // Deletes a frame that the subclass left behind.
     ~AEffGUIEditor() override;
 
+    // The window's size: the panel at the zoom.
     bool getRect(ERect** rect) override;
     // Closes the editor first when it is still open; records the user-interface thread.
     bool open(void* ptr) override;
@@ -51,8 +56,17 @@ public:
 
     bool onKeyDown(VstKeyCode& keyCode) override;
     bool onKeyUp(VstKeyCode& keyCode) override;
-    // A key that no view of the frame took (Ctrl+Z and the like); true when used.
+    // A key that no view of the frame took (Ctrl+Z, Ctrl + plus and the like); true when used.
     virtual bool onShortcut(const VstKeyCode& /*keyCode*/) { return false; }
+
+    // The panel's size in units, at 100 %.
+    void setPanelSize(int width, int height);
+    int getPanelWidth() const { return panelWidth; }
+    int getPanelHeight() const { return panelHeight; }
+    int getZoom() const { return zoom; }
+    // Shows the panel at another zoom step. With the window open the host is asked for the new
+    // size first (audioMasterSizeWindow); false when it refused: the panel keeps its size.
+    bool resizeToZoom(int percent);
     // Knob mode for every editor: 0 circular, 1 relative circular, 2 linear.
     bool setKnobMode(vst::int32 mode) override;
     static int getKnobMode();
@@ -73,10 +87,17 @@ public:
 
 protected:
     bool onUserInterfaceThread() const;
+    // The zoom, with the host's window not involved (the editor is closed or being opened).
+    void setZoom(int percent);
 
     CFrame* frame = nullptr;
     ERect rect{};
 
 private:
+    void updateRect();
+
     std::atomic<std::thread::id> uiThread{};
+    int panelWidth = 0;
+    int panelHeight = 0;
+    int zoom = 100;
 };

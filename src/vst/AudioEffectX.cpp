@@ -50,6 +50,11 @@ bool AudioEffectX::ioChanged()
     return callHost(audioMasterIOChanged) != 0;
 }
 
+bool AudioEffectX::sizeWindow(vst::int32 width, vst::int32 height)
+{
+    return callHost(audioMasterSizeWindow, width, height) != 0;
+}
+
 vst::intptr AudioEffectX::dispatcher(vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr,
                                      float opt)
 {

@@ -66,4 +66,6 @@ public:
     virtual bool beginEdit(vst::int32 index);
     virtual bool endEdit(vst::int32 index);
     virtual bool ioChanged();
+    // Asks the host to give the editor's window this size (pixels); false when it refused.
+    virtual bool sizeWindow(vst::int32 width, vst::int32 height);
 };

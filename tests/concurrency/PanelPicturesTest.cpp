@@ -1,11 +1,14 @@
 // The panel's pictures are decoded when a panel first shows them, once for the whole process:
 // making instances decodes none, and however many instances show every screen, one after the
 // other or two at once on two threads, no picture is decoded twice while any instance is there.
+// The same holds for the pictures of another zoom, which a panel at 100 % never makes and a
+// panel at that zoom makes without the 100 % ones.
 #include "editor/PanelPictures.h"
 #include "core/SynthCommons.h"
 #include "editor/EditorTables.h"
 #include "editor/SynthEditor.h"
 #include "gui/PictureCache.h"
+#include "gui/Zoom.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +18,7 @@
 #include <memory>
 #include <set>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace
@@ -31,11 +35,13 @@ std::set<int> panelPictureNumbers()
     return numbers;
 }
 
-std::map<int, int> timesDecoded()
+// By zoom step and picture number.
+std::map<std::pair<int, int>, int> timesDecoded()
 {
-    std::map<int, int> times;
-    for (int number : panelPictureNumbers())
-        times[number] = gui::timesDecoded({number});
+    std::map<std::pair<int, int>, int> times;
+    for (int zoom : gui::kZoomSteps)
+        for (int number : panelPictureNumbers())
+            times[{zoom, number}] = gui::timesDecoded({number, zoom});
     return times;
 }
 
@@ -73,13 +79,16 @@ protected:
             instances.push_back(std::make_unique<SynthCommons>(RecordingHost::callback));
     }
 
-    // Decodings since the test began (an earlier test's panels may have decoded and given back).
-    Decodings decodings() const
+    // Decodings at a zoom since the test began (an earlier test's panels may have decoded and
+    // given back).
+    Decodings decodings(int zoom = gui::kNoZoom) const
     {
         Decodings counted;
-        for (const auto& [number, times] : timesDecoded())
+        for (const auto& [key, times] : timesDecoded())
         {
-            const int since = times - before.at(number);
+            if (key.first != zoom)
+                continue;
+            const int since = times - before.at(key);
             counted.total += since;
             counted.mostOfOnePicture = std::max(counted.mostOfOnePicture, since);
         }
@@ -87,7 +96,7 @@ protected:
     }
 
     RecordingHost host;
-    const std::map<int, int> before = timesDecoded();
+    const std::map<std::pair<int, int>, int> before = timesDecoded();
     std::vector<std::unique_ptr<SynthCommons>> instances;
 };
 
@@ -95,14 +104,25 @@ TEST_F(PanelPictures, AreDecodedOnceHoweverManyInstancesShowThem)
 {
     EXPECT_EQ(decodings().total, 0) << "making an instance decodes no picture";
 
-    showEveryScreen(*instances[0]);
-    const Decodings first = decodings();
-    EXPECT_GE(first.total, 30) << "the screens show most of the panel's pictures";
-    EXPECT_EQ(first.mostOfOnePicture, 1);
+    for (int zoom : {200, 100})
+    {
+        for (const auto& instance : instances)
+            instance->getSynthEditor()->overrideZoom(zoom);
+        showEveryScreen(*instances[0]);
+        const Decodings first = decodings(zoom);
+        EXPECT_GE(first.total, 30) << "the screens show most of the panel's pictures at " << zoom << " %";
+        EXPECT_EQ(first.mostOfOnePicture, 1) << zoom;
+        if (zoom == 200)
+        {
+            EXPECT_EQ(decodings(100).total, 0) << "the panel at 200 % makes no picture of 100 %";
+            EXPECT_EQ(decodings(150).total, 0);
+        }
 
-    for (int i = 1; i < kInstances; ++i)
-        showEveryScreen(*instances[i]);
-    EXPECT_EQ(decodings().total, first.total) << "the other panels decode nothing";
+        for (int i = 1; i < kInstances; ++i)
+            showEveryScreen(*instances[i]);
+        EXPECT_EQ(decodings(zoom).total, first.total)
+            << "the other panels decode nothing at " << zoom << " %";
+    }
 }
 
 TEST_F(PanelPictures, StayWhileAnyInstanceIsThereAndGoWithTheLast)
@@ -121,10 +141,15 @@ TEST_F(PanelPictures, StayWhileAnyInstanceIsThereAndGoWithTheLast)
 
 TEST_F(PanelPictures, TwoPanelsOpeningAtOnceDecodeEachPictureOnce)
 {
-    std::thread other([&] { showEveryScreen(*instances[1]); });
-    showEveryScreen(*instances[0]);
-    other.join();
-    EXPECT_EQ(decodings().mostOfOnePicture, 1);
-    EXPECT_GE(decodings().total, 30);
+    for (int zoom : {200, 100})
+    {
+        for (const auto& instance : instances)
+            instance->getSynthEditor()->overrideZoom(zoom);
+        std::thread other([&] { showEveryScreen(*instances[1]); });
+        showEveryScreen(*instances[0]);
+        other.join();
+        EXPECT_EQ(decodings(zoom).mostOfOnePicture, 1) << zoom;
+        EXPECT_GE(decodings(zoom).total, 30) << zoom;
+    }
 }
 } // namespace

@@ -80,13 +80,14 @@ const t_Screen c_Screens[] = {
 };
 const std::size_t kScreenCount = sizeof c_Screens / sizeof c_Screens[0];
 
-gui::Image render(const t_Screen& screen)
+gui::Image render(const t_Screen& screen, int zoom)
 {
     registerPanelPictures();
     RecordingHost host;
     auto synth = std::make_unique<SynthCommons>(RecordingHost::callback);
     SynthEditor& editor = *synth->getSynthEditor();
     editor.editorControlsLib_RemoveQuestion(); // the first opening's "Sync now ?"
+    editor.overrideZoom(zoom);
     if (screen.part != EPARAM_END)
     {
         synth->pluginMode = PLUGIN_MODE_PART;

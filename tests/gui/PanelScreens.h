@@ -5,6 +5,7 @@
 
 #include "editor/EditorTables.h"
 #include "gui/Image.h"
+#include "gui/Zoom.h"
 
 #include <cstddef>
 
@@ -23,6 +24,6 @@ struct t_Screen
 extern const t_Screen c_Screens[];
 extern const std::size_t kScreenCount;
 
-// The panel opened on the screen and drawn offscreen.
-gui::Image render(const t_Screen& screen);
+// The panel opened on the screen at the zoom step and drawn offscreen.
+gui::Image render(const t_Screen& screen, int zoom = gui::kNoZoom);
 } // namespace panelscreens

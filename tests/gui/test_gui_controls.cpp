@@ -398,6 +398,51 @@ TEST_F(Controls, MenusKnowTheirEntriesAndChooseInSubmenus)
     EXPECT_EQ(effect.edits, (std::vector<std::string>{"+7", "-7"}));
 }
 
+// At 200 % the window is twice as large; a point of the window is half as far into the panel,
+// so the same controls answer where they are drawn, a drag measures in panel units and a menu
+// pops up under its control with rows twice as tall. The buttons show the pictures enlarged
+// (the test pictures have no set of their own at 200 %).
+TEST_F(Controls, AtTwoHundredPercentTheMouseWorksInPanelUnits)
+{
+    auto* bitmap = new CBitmap(tp::kButtonPicture);
+    add(new CKickButton(CRect(10, 10, 64, 31), &listener, 5, tp::kButtonHeight, bitmap));
+    bitmap->forget();
+    auto* knob =
+        add(new CAnimKnob(CRect(200, 20, 250, 70), &listener, -1, tp::kKnobFrames, tp::kKnobSize, nullptr));
+    MenuFixture m(&listener);
+    add(m.menu);
+    frame->setZoom(200);
+    EXPECT_EQ(frame->getPlatformWindow()->image().width(), 800);
+    EXPECT_EQ(frame->getPlatformWindow()->image().height(), 400);
+    frame->idle();
+    EXPECT_EQ(at(2 * 20, 2 * 20), rgb(tp::kButtonUp));
+    EXPECT_EQ(at(2 * 64 - 2, 2 * 31 - 2), rgb(tp::kButtonUp)) << "the picture covers its zoomed place";
+
+    frame->windowMouseDown(CPoint(2 * 20, 2 * 20), kLButton);
+    frame->idle();
+    EXPECT_EQ(at(2 * 20, 2 * 20), rgb(tp::kButtonDown));
+    frame->windowMouseUp(CPoint(2 * 20, 2 * 20), kLButton);
+    EXPECT_EQ(listener.count("valueChanged"), 2) << "the button heard its press and release";
+
+    editor.setKnobMode(2);
+    knob->setValue(0.5f);
+    frame->windowMouseDown(CPoint(2 * 225, 2 * 25), kLButton);
+    frame->windowMouseMoved(CPoint(2 * 225, 2 * 25 - 60), kLButton); // 30 units up
+    frame->windowMouseUp(CPoint(2 * 225, 2 * 25 - 60), kLButton);
+    EXPECT_NEAR(knob->getValue(), 0.7f, 0.001f) << "as 30 pixels at 100 %";
+
+    click(CPoint(2 * 110, 2 * 105));
+    gui::MenuSession* session = frame->getMenuSession();
+    ASSERT_NE(session, nullptr);
+    EXPECT_EQ(session->levelLayout(0)->screenRect.top, 2 * 118) << "pops up below the menu";
+    EXPECT_EQ(session->levelLayout(0)->screenRect.left, 2 * 100);
+    EXPECT_EQ(session->levelLayout(0)->entryRect(1).getHeight(), 32);
+    const CRect two = session->levelLayout(0)->entryRect(2);
+    session->windowMouseMoved(CPoint(two.left + 5, two.top + 5), 0);
+    session->windowMouseUp(CPoint(two.left + 5, two.top + 5), 0);
+    EXPECT_EQ(m.menu->getCurrent(), 2);
+}
+
 TEST_F(Controls, MenuKeysMoveOverSelectableEntriesAndEscapeCancels)
 {
     MenuFixture m(&listener);
@@ -481,6 +526,17 @@ TEST(MenuLayout, TheProgramChooserFitsOnTheScreenInColumnsOf28)
     EXPECT_GE(oneColumn.rows * oneColumn.columns, 256);
     const CRect placed = gui::placeOnScreen(300, 200, CPoint(1200, 700), screen);
     EXPECT_EQ(placed, CRect(980, 600, 1280, 800));
+
+    const gui::MenuLayout zoomed = gui::layoutMenu(256, 28, 120, screen, 150);
+    EXPECT_LE(zoomed.screenRect.getWidth(), screen.getWidth());
+    EXPECT_LE(zoomed.screenRect.getHeight(), screen.getHeight()) << "fewer rows fit at 150 %";
+    EXPECT_GE(zoomed.rows * zoomed.columns, 256);
+    for (long entry : {0L, 1L, 27L, 200L, 255L})
+    {
+        const CRect r = zoomed.entryRect(entry);
+        EXPECT_EQ(zoomed.entryAt(r.getTopLeft()), entry);
+        EXPECT_EQ(zoomed.entryAt(CPoint(r.right - 1, r.bottom - 1)), entry);
+    }
 }
 
 TEST_F(Controls, BitmapTextAdvancesByTheFontWidthsAndSpacing)

@@ -18,7 +18,8 @@ static_assert(effGetEffectName == 45 && effGetVendorVersion == 49 && effCanDo ==
 static_assert(effBeginSetProgram == 67 && effGetNumMidiInputChannels == 78 &&
               effGetNumMidiOutputChannels == 79);
 static_assert(audioMasterAutomate == 0 && audioMasterVersion == 1 && audioMasterProcessEvents == 8);
-static_assert(audioMasterGetProductString == 33 && audioMasterUpdateDisplay == 42);
+static_assert(audioMasterGetProductString == 33 && audioMasterUpdateDisplay == 42 &&
+              audioMasterSizeWindow == 15);
 static_assert(effFlagsCanReplacing == 16 && effFlagsProgramChunks == 32 && effFlagsIsSynth == 256);
 static_assert(offsetof(AEffect, numPrograms) == 40 && offsetof(AEffect, flags) == 56);
 static_assert(offsetof(AEffect, object) == 96 && offsetof(AEffect, uniqueID) == 112);
@@ -66,11 +67,15 @@ std::vector<MidiBytes> midiOf(const VstEvents* events)
     return list;
 }
 
-vst::intptr answer(InstanceState& state, vst::int32 opcode, vst::int32 index, void* ptr, float opt)
+vst::intptr answer(InstanceState& state, vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr,
+                   float opt)
 {
     state.log.opcodes.push_back(opcode);
     switch (opcode)
     {
+    case audioMasterSizeWindow:
+        state.log.sizeRequests.emplace_back(index, static_cast<int>(value));
+        return state.answers.resizesEditor ? 1 : 0;
     case audioMasterVersion:
         return state.answers.version;
     case audioMasterGetProductString:
@@ -89,7 +94,7 @@ vst::intptr answer(InstanceState& state, vst::int32 opcode, vst::int32 index, vo
     }
 }
 
-vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr, void* ptr,
+vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr,
                          float opt)
 {
     std::lock_guard<std::mutex> guard(stateLock);
@@ -99,7 +104,7 @@ vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, v
         ++strays;
         return 0;
     }
-    return answer(*state, opcode, index, ptr, opt);
+    return answer(*state, opcode, index, value, ptr, opt);
 }
 } // namespace
 

@@ -15,6 +15,7 @@ struct HostAnswers
 {
     std::string product = "Pavonis Test Host";
     vst::intptr version = 2400;
+    bool resizesEditor = false; // answers audioMasterSizeWindow with yes
 };
 
 struct AutomationCall
@@ -31,6 +32,7 @@ struct HostLog
     std::vector<int> opcodes; // every call, construction included
     std::vector<AutomationCall> automation;
     std::vector<std::vector<MidiBytes>> eventLists;
+    std::vector<std::pair<int, int>> sizeRequests; // audioMasterSizeWindow: width, height
 };
 
 namespace pluginHost

@@ -3,13 +3,20 @@
 // the test's. What the user does on the panel reaches the host's automation through port writes
 // framed by touch; what the device does reaches it too; what the host does moves the panel; and
 // no port write that only echoes the plug-in's own value comes back as a change. The screens are
-// those of the VST 2 panel, without the Host-mode warning: this host carries SysEx.
+// those of the VST 2 panel, without the Host-mode warning: this host carries SysEx. The panel
+// opens at the user's zoom and asks a host that offers ui:resize for the size of a new one.
 #include "Lv2Host.h"
 #include "Lv2Reference.h"
+#include "gui/Zoom.h"
+#include "support/Environment.h"
 
 #include <lv2/instance-access/instance-access.h>
+#include <unistd.h>
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <vector>
 
 using namespace guitest;
@@ -30,6 +37,8 @@ struct PortWrite
 class Lv2PanelInX : public ::testing::Test
 {
 protected:
+    explicit Lv2PanelInX(int hostWidth = kWidth, int hostHeight = kHeight) : host{hostWidth, hostHeight} {}
+
     void SetUp() override
     {
         if (!host.display)
@@ -41,7 +50,9 @@ protected:
                                  reinterpret_cast<void*>(static_cast<std::uintptr_t>(host.parent))};
         const LV2_Feature touching{LV2_UI__touch, &touchFeature};
         const LV2_Feature idling{LV2_UI__idleInterface, nullptr};
-        const LV2_Feature* features[] = {&access, &parent, &touching, &idling, nullptr};
+        const LV2_Feature resizing{LV2_UI__resize, &resizeFeature};
+        const LV2_Feature* features[] = {
+            &access, &parent, &touching, &idling, resizeFeature.ui_resize ? &resizing : nullptr, nullptr};
         ui = World::get().uiDescriptor();
         ASSERT_TRUE(ui);
         handle =
@@ -102,9 +113,11 @@ protected:
         }
         return sent;
     }
+    // A point of the panel (units), where the window shows it at the panel's zoom.
     void click(CPoint p)
     {
-        clickPanel(host, p, [this](int milliseconds) { idleFor(milliseconds); });
+        const CPoint pixels(gui::toPixels(p.x, zoom), gui::toPixels(p.y, zoom));
+        clickPanel(host, pixels, [this](int milliseconds) { idleFor(milliseconds); });
     }
     Image screen() const { return windowImage(host.display, host.parent); }
     static Image expected(const std::function<void(SynthCommons&, SynthEditor&)>& prepare)
@@ -144,7 +157,9 @@ protected:
     }
 
     DisplayLock lock;
-    Host host{kWidth, kHeight};
+    Host host;
+    int zoom = gui::kNoZoom;
+    LV2UI_Resize resizeFeature{}; // offered when a derived fixture sets ui_resize
     Instance lv2;
     const LV2UI_Descriptor* ui = nullptr;
     LV2UI_Handle handle = nullptr;
@@ -280,5 +295,88 @@ TEST_F(Lv2PanelInX, HostAutomationMovesThePanelAndProgramsReachTheProgramPort)
     ASSERT_FALSE(writes.empty());
     EXPECT_EQ(writes.back().port, kProgram);
     EXPECT_EQ(writes.back().value, 7.0f) << "the restored current program";
+}
+
+// A host that offers ui:resize, and the user's zoom kept at 150 % in a settings folder of the
+// test's own. The host's window holds the panel at 200 %.
+class Lv2PanelZoomed : public Lv2PanelInX
+{
+protected:
+    Lv2PanelZoomed() : Lv2PanelInX(gui::toPixels(kWidth, 200), gui::toPixels(kHeight, 200)) {}
+
+    void SetUp() override
+    {
+        std::filesystem::create_directories(folder / "Pavonis");
+        std::ofstream(folder / "Pavonis" / "settings.ini") << "zoom=150\n";
+        setUserConfigFolder(folder.string());
+        resizeFeature = {this, askedToResize};
+        zoom = 150;
+        Lv2PanelInX::SetUp();
+    }
+    void TearDown() override
+    {
+        Lv2PanelInX::TearDown();
+        std::filesystem::remove_all(folder);
+    }
+
+    static int askedToResize(LV2UI_Feature_Handle handle, int width, int height)
+    {
+        auto* self = static_cast<Lv2PanelZoomed*>(handle);
+        self->requests.push_back({width, height});
+        return self->refuses ? 1 : 0;
+    }
+    CPoint widgetSize() const
+    {
+        Window root = 0;
+        int x = 0, y = 0;
+        unsigned width = 0, height = 0, border = 0, depth = 0;
+        XGetGeometry(host.display, static_cast<Window>(reinterpret_cast<std::uintptr_t>(widget)), &root, &x,
+                     &y, &width, &height, &border, &depth);
+        return CPoint(static_cast<int>(width), static_cast<int>(height));
+    }
+    std::string savedSettings() const
+    {
+        std::ifstream in(folder / "Pavonis" / "settings.ini");
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+
+    const std::filesystem::path folder =
+        std::filesystem::path(::testing::TempDir()) / ("pavonis-lv2-zoom-" + std::to_string(getpid()));
+    std::vector<CPoint> requests;
+    bool refuses = false;
+};
+
+// The Zoom group's LEDs on the setup page, where the 100 % panel shows them.
+constexpr CPoint kZoomLed150{655, 103};
+constexpr CPoint kZoomLed200{655, 122};
+
+// Opens at the kept 150 % and tells the host that size; a zoom chosen on the setup page is
+// asked for, and the panel takes it where the host agrees and keeps its size where it refuses.
+TEST_F(Lv2PanelZoomed, OpensAtTheUsersZoomAndAsksTheHostForTheSizeOfAnother)
+{
+    ASSERT_FALSE(requests.empty());
+    EXPECT_EQ(requests.front(), CPoint(1196, 305)) << "the size reported at instantiation";
+    EXPECT_EQ(widgetSize(), CPoint(1196, 305));
+
+    click(centreOf(EPARAM_MODE_SETUP, CTRL_SELECTOR_BUTTON, 16, 26));
+    requests.clear();
+    click(kZoomLed200);
+    idleFor(100);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0], CPoint(1594, 406));
+    EXPECT_EQ(widgetSize(), CPoint(1594, 406));
+    EXPECT_NE(savedSettings().find("zoom=200"), std::string::npos) << savedSettings();
+
+    zoom = 200;
+    refuses = true;
+    requests.clear();
+    click(kZoomLed150);
+    idleFor(100);
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_EQ(requests[0], CPoint(1196, 305));
+    EXPECT_EQ(widgetSize(), CPoint(1594, 406)) << "the host keeps the size";
+    EXPECT_NE(savedSettings().find("zoom=150"), std::string::npos) << "kept for the next opening";
 }
 } // namespace

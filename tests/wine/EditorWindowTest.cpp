@@ -7,10 +7,14 @@
 // knob, and turning it back gives the same picture again; a fader dragged with the system's
 // own mouse input follows the pointer out of the window, and the drag ends with the button; a
 // click on the pattern name takes the keyboard, typed keys (virtual keys and characters) edit
-// the program's name, Return gives the keyboard back.
+// the program's name, Return gives the keyboard back. Last the panel at 150 and 200 %: every
+// page and the fifteen parts, clicked at their zoomed places, each most like the Linux
+// rendering of the same screen at that zoom (kept in <output directory>/zoom-150 and -200).
 //
 //     editor_window_test <Pavonis.dll> <Linux screenshots directory> <output directory>
+#include "core/VendorCalls.h"
 #include "editor/EditorTables.h"
+#include "gui/Zoom.h"
 #include "vst/VstInterface.h"
 
 #ifndef NOMINMAX
@@ -46,6 +50,36 @@ constexpr Page kPages[] = {
     {"setup", EPARAM_MODE_SETUP, "setup-tether.png"},
 };
 constexpr int kCount = static_cast<int>(sizeof kPages / sizeof kPages[0]);
+
+// The screens of the zoom steps: a mode button and, on the part page, a part button; named as
+// panel_screenshots names them.
+struct Screen
+{
+    const char* name;
+    e_EditorParameterID mode;
+    e_EditorParameterID part; // EPARAM_END: none
+};
+
+constexpr Screen kScreens[] = {
+    {"mix", EPARAM_MODE_MIX, EPARAM_END},
+    {"global", EPARAM_MODE_GLOBAL, EPARAM_END},
+    {"setup-tether", EPARAM_MODE_SETUP, EPARAM_END},
+    {"part-01-drum1", EPARAM_MODE_PARTS, EPARAM_PART_DRUM1},
+    {"part-02-drum2", EPARAM_MODE_PARTS, EPARAM_PART_DRUM2},
+    {"part-03-drum3", EPARAM_MODE_PARTS, EPARAM_PART_DRUM3},
+    {"part-04-drum4", EPARAM_MODE_PARTS, EPARAM_PART_DRUM4},
+    {"part-05-drum5", EPARAM_MODE_PARTS, EPARAM_PART_DRUM5},
+    {"part-06-drum6a", EPARAM_MODE_PARTS, EPARAM_PART_DRUM6A},
+    {"part-07-drum6b", EPARAM_MODE_PARTS, EPARAM_PART_DRUM6B},
+    {"part-08-drum7a", EPARAM_MODE_PARTS, EPARAM_PART_DRUM7A},
+    {"part-09-drum7b", EPARAM_MODE_PARTS, EPARAM_PART_DRUM7B},
+    {"part-10-stretch1", EPARAM_MODE_PARTS, EPARAM_PART_STRETCH1},
+    {"part-11-stretch2", EPARAM_MODE_PARTS, EPARAM_PART_STRETCH2},
+    {"part-12-slice", EPARAM_MODE_PARTS, EPARAM_PART_SLICE_SELECT},
+    {"part-13-audioin", EPARAM_MODE_PARTS, EPARAM_PART_AUDIOIN},
+    {"part-14-keyboard1", EPARAM_MODE_PARTS, EPARAM_PART_KEYBOARD1},
+    {"part-15-keyboard2", EPARAM_MODE_PARTS, EPARAM_PART_KEYBOARD2},
+};
 constexpr DWORD kIdleMilliseconds = 20;
 constexpr DWORD kSettleMilliseconds = 600;
 // A channel that differs by more than this is a different pixel (antialiasing differs a little).
@@ -58,8 +92,16 @@ struct Picture
     std::vector<std::uint32_t> pixels; // 0xRRGGBB
 };
 
-vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void*, float)
+// The host's window, which takes the size the editor asks for.
+HWND hostWindow = nullptr;
+
+vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32 index, vst::intptr value, void*, float)
 {
+    if (opcode == audioMasterSizeWindow && hostWindow)
+        return SetWindowPos(hostWindow, nullptr, 0, 0, index, static_cast<int>(value),
+                            SWP_NOMOVE | SWP_NOZORDER)
+                   ? 1
+                   : 0;
     return opcode == audioMasterVersion ? 2400 : 0;
 }
 
@@ -197,6 +239,12 @@ Picture part(const Picture& picture, const RECT& area)
         for (int x = area.left; x < area.right; ++x)
             cut.pixels.push_back(picture.pixels[static_cast<std::size_t>(y * picture.width + x)]);
     return cut;
+}
+
+// The window's point of a panel point at a zoom.
+POINT zoomed(POINT units, int zoom)
+{
+    return POINT{gui::toPixels(units.x, zoom), gui::toPixels(units.y, zoom)};
 }
 
 void click(HWND frame, POINT where)
@@ -338,6 +386,78 @@ bool checkTyping(AEffect* effect, HWND host, HWND frame)
     return true;
 }
 
+// Ctrl + plus, handed on by the host as hosts do: the host's window and the panel's grow to 150 %
+// while the panel is open. The setting it keeps is the test's own (APPDATA of the test).
+bool checkLiveZoom(AEffect* effect, HWND frame)
+{
+    constexpr unsigned char kControl = 1 << 3;
+    effect->dispatcher(effect, effEditKeyDown, '+', 0, nullptr, kControl);
+    effect->dispatcher(effect, effEditKeyUp, '+', 0, nullptr, kControl);
+    runFor(effect, kSettleMilliseconds);
+    RECT panel{};
+    GetClientRect(frame, &panel);
+    RECT host{};
+    GetClientRect(hostWindow, &host);
+    if (panel.right != 1196 || panel.bottom != 305 || host.right != 1196 || host.bottom != 305)
+        return fail("Ctrl + plus gives a panel of " + std::to_string(panel.right) + " x " +
+                    std::to_string(panel.bottom) + " in a window of " + std::to_string(host.right) + " x " +
+                    std::to_string(host.bottom) + ", not 1196 x 305");
+    return true;
+}
+
+// The panel reopened at a zoom step in the host's window of the new size; every screen clicked
+// to, read back, kept, and compared: more like Linux's same screen at that zoom than like
+// Linux's mix page (global for the mix page itself).
+bool checkZoom(AEffect* effect, HWND host, int zoom, const std::string& linuxDirectory,
+               const std::string& outDirectory)
+{
+    effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
+    const std::string percent = std::to_string(zoom);
+    effect->dispatcher(effect, effVendorSpecific, kVendorCallTag, VENDOR_CALL_ZOOM,
+                       const_cast<char*>(percent.c_str()), 0);
+    ERect* rect = nullptr;
+    effect->dispatcher(effect, effEditGetRect, 0, 0, &rect, 0);
+    const int width = rect ? rect->right - rect->left : 0;
+    const int height = rect ? rect->bottom - rect->top : 0;
+    if (width != gui::toPixels(797, zoom) || height != gui::toPixels(203, zoom))
+        return fail("effEditGetRect at " + percent + " % gives " + std::to_string(width) + " x " +
+                    std::to_string(height));
+    SetWindowPos(host, nullptr, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER);
+    effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
+    HWND frame = FindWindowExW(host, nullptr, L"PavonisFrame", nullptr);
+    runFor(effect, kSettleMilliseconds);
+    RECT client{};
+    GetClientRect(frame, &client);
+    if (client.right != width || client.bottom != height)
+        return fail("the panel's window at " + percent + " % is not of the editor's size");
+    const std::string folder = "/zoom-" + percent;
+    CreateDirectoryW(wide(outDirectory + folder).c_str(), nullptr);
+    bool passed = true;
+    const Picture mix = readPng(linuxDirectory + folder + "/mix.png");
+    const Picture global = readPng(linuxDirectory + folder + "/global.png");
+    for (const Screen& screen : kScreens)
+    {
+        click(frame, zoomed(placeOf(screen.mode, CTRL_SELECTOR_BUTTON, 8, 6), zoom));
+        runFor(effect, kSettleMilliseconds / 2);
+        if (screen.part != EPARAM_END)
+        {
+            click(frame, zoomed(placeOf(screen.part, CTRL_SELECTOR_BUTTON, 8, 6), zoom));
+            runFor(effect, kSettleMilliseconds / 2);
+        }
+        const Picture shown = readBack(host, width, height);
+        writePng(shown, outDirectory + folder + "/" + screen.name + ".png");
+        const Picture twin = readPng(linuxDirectory + folder + "/" + screen.name + ".png");
+        const double own = difference(shown, twin);
+        const double other = difference(shown, screen.mode == EPARAM_MODE_MIX ? global : mix);
+        std::printf(
+            "%s %% %-18s differs from Linux's in %5.1f %% of the pixels, from another page in %5.1f %%\n",
+            percent.c_str(), screen.name, 100 * own, 100 * other);
+        if (own >= other)
+            passed = fail(std::string(screen.name) + " at " + percent + " % does not look like Linux's");
+    }
+    return passed;
+}
+
 bool run(const std::string& dll, const std::string& linuxDirectory, const std::string& outDirectory)
 {
     HMODULE module = LoadLibraryW(wide(dll).c_str());
@@ -363,6 +483,7 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     RegisterClassW(&hostClass);
     HWND host = CreateWindowExW(0, hostClass.lpszClassName, L"Pavonis under wine", WS_POPUP | WS_VISIBLE, 0,
                                 0, width, height, nullptr, nullptr, hostClass.hInstance, nullptr);
+    hostWindow = host;
     const ULONGLONG opening = GetTickCount64();
     effect->dispatcher(effect, effEditOpen, 0, 0, host, 0);
     std::printf("effEditOpen took %llu ms\n", GetTickCount64() - opening);
@@ -406,6 +527,9 @@ bool run(const std::string& dll, const std::string& linuxDirectory, const std::s
     passed = checkWheel(effect, host, frame, width, height) && passed;
     passed = checkDrag(effect, host, frame, width, height) && passed;
     passed = checkTyping(effect, host, frame) && passed;
+    passed = checkLiveZoom(effect, frame) && passed;
+    for (int zoom : {150, 200})
+        passed = checkZoom(effect, host, zoom, linuxDirectory, outDirectory) && passed;
     effect->dispatcher(effect, effEditClose, 0, 0, nullptr, 0);
     if (FindWindowExW(host, nullptr, L"PavonisFrame", nullptr))
         passed = fail("effEditClose left the panel's window behind");
@@ -424,6 +548,18 @@ int main(int argc, char** argv)
                      "usage: editor_window_test <Pavonis.dll> <Linux screenshots> <output directory>\n");
         return 2;
     }
+    // The user's settings of this run: a folder of its own, the panel at 100 % to begin with.
+    wchar_t temporary[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temporary);
+    const std::wstring settings = std::wstring(temporary) + L"pavonis-window-test";
+    CreateDirectoryW(settings.c_str(), nullptr);
+    CreateDirectoryW((settings + L"\\Pavonis").c_str(), nullptr);
+    if (FILE* file = _wfopen((settings + L"\\Pavonis\\settings.ini").c_str(), L"wb"))
+    {
+        std::fputs("zoom=100\n", file);
+        std::fclose(file);
+    }
+    _wputenv_s(L"APPDATA", settings.c_str());
     ULONG_PTR token = 0;
     Gdiplus::GdiplusStartupInput input;
     Gdiplus::GdiplusStartup(&token, &input, nullptr);

@@ -17,10 +17,18 @@ constexpr int kHostStringLength = 64;
 
 // The host's answers. Automation, edits and display updates are welcome and need nothing
 // here; MIDI for the host has nowhere to go (the plug-in reaches the device in Tether MIDI).
-vst::intptr hostCallback(AEffect*, vst::int32 opcode, vst::int32, vst::intptr, void* ptr, float)
+// The editor's window takes the size the editor asks for when a window is there to take it.
+vst::intptr hostCallback(AEffect* effect, vst::int32 opcode, vst::int32 index, vst::intptr value, void* ptr,
+                         float)
 {
     switch (opcode)
     {
+    case audioMasterSizeWindow:
+        return effect && effect->user &&
+                       static_cast<const HostedPlugin*>(effect->user)
+                           ->sizeWindow(index, static_cast<int>(value))
+                   ? 1
+                   : 0;
     case audioMasterVersion:
         return kHostVstVersion;
     case audioMasterGetProductString:
@@ -93,6 +101,7 @@ HostedPlugin::HostedPlugin(const std::string& path) : module(path)
         why = path + " gave no plug-in instance";
         return;
     }
+    effect->user = this;
     dispatch(effOpen);
 }
 
@@ -125,6 +134,16 @@ bool HostedPlugin::deviceStatus(std::string& text) const
 void HostedPlugin::process(float** inputs, float** outputs, int frames) const
 {
     effect->processReplacing(effect, inputs, outputs, frames);
+}
+
+void HostedPlugin::setWindowSizer(std::function<bool(int, int)> sizer)
+{
+    windowSizer = std::move(sizer);
+}
+
+bool HostedPlugin::sizeWindow(int width, int height) const
+{
+    return width > 0 && height > 0 && windowSizer && windowSizer(width, height);
 }
 
 bool HostedPlugin::editorSize(int& width, int& height) const

@@ -8,6 +8,7 @@
 #include "vst/VstInterface.h"
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -43,6 +44,9 @@ public:
 
     // The editor's size; false when it has none.
     bool editorSize(int& width, int& height) const;
+    // Who gives the editor's window the size the editor asks for; none refuses.
+    void setWindowSizer(std::function<bool(int, int)> sizer);
+    bool sizeWindow(int width, int height) const;
 
     // The whole state, as a host keeps it in its project; empty when the plug-in gives none.
     std::vector<std::uint8_t> state() const;
@@ -53,5 +57,6 @@ private:
     platform::Module module;
     AEffect* effect = nullptr;
     std::string why;
+    std::function<bool(int, int)> windowSizer;
 };
 } // namespace standalone

@@ -2,6 +2,7 @@
 
 #include "PavonisVersion.h"
 #include "core/VendorCalls.h"
+#include "gui/Zoom.h"
 
 #include <cstring>
 
@@ -16,10 +17,9 @@ struct ValueOption
 };
 
 constexpr ValueOption c_ValueOptions[] = {
-    {"--connect", &Options::connect},
-    {"--screenshot", &Options::screenshot},
-    {"--page", &Options::page},
-    {"--plugin", &Options::plugin},
+    {"--connect", &Options::connect}, {"--screenshot", &Options::screenshot},
+    {"--page", &Options::page},       {"--plugin", &Options::plugin},
+    {"--zoom", &Options::zoom},
 };
 
 const ValueOption* valueOptionNamed(const char* name)
@@ -47,6 +47,22 @@ std::string pageList()
             list += '|';
         list += name;
     }
+    return list;
+}
+
+bool knownZoom(const std::string& zoom)
+{
+    for (int step : gui::kZoomSteps)
+        if (zoom == std::to_string(step))
+            return true;
+    return false;
+}
+
+std::string zoomList()
+{
+    std::string list;
+    for (int step : gui::kZoomSteps)
+        list += (list.empty() ? "" : "|") + std::to_string(step);
     return list;
 }
 } // namespace
@@ -84,12 +100,17 @@ bool parseOptions(int argc, const char* const* argv, Options& options, std::stri
         error = "--page takes " + pageList() + ", not " + options.page;
         return false;
     }
+    if (!options.zoom.empty() && !knownZoom(options.zoom))
+    {
+        error = "--zoom takes " + zoomList() + ", not " + options.zoom;
+        return false;
+    }
     return true;
 }
 
 std::string usageText()
 {
-    return "usage: pavonis [--connect NAME] [--page " + pageList() +
+    return "usage: pavonis [--connect NAME] [--page " + pageList() + "] [--zoom " + zoomList() +
            "] [--screenshot FILE.png] [--plugin PATH]\n"
            "\n"
            "Edits the ESX's patterns without a music host: hosts the Pavonis plug-in and opens its\n"
@@ -98,6 +119,9 @@ std::string usageText()
            "  --connect NAME         open the Tether MIDI ports whose names contain NAME\n"
            "                         (\"esx-sim\" for the simulator, \"ESX\" for a device)\n"
            "  --page PAGE            the page to show first\n"
+           "  --zoom PERCENT         the panel's size for this run; otherwise the one chosen on\n"
+           "                         the panel (Setup page, Ctrl + plus, minus, 0), kept in\n"
+           "                         $XDG_CONFIG_HOME/Pavonis/settings.ini (~/.config when not set)\n"
            "  --screenshot FILE.png  draw the panel offscreen into FILE.png and end (no X server\n"
            "                         needed); with --connect, once the device answered\n"
            "  --plugin PATH          the plug-in file; else $PAVONIS_PLUGIN, else Pavonis.so\n"

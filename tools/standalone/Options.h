@@ -11,6 +11,7 @@ struct Options
     std::string screenshot; // --screenshot FILE.png: draw the panel offscreen and end
     std::string page;       // --page part|mix|global|setup
     std::string plugin;     // --plugin PATH: the plug-in file to host
+    std::string zoom;       // --zoom 100|150|200: the panel's zoom for this run
     bool help = false;
     bool version = false;
 };

@@ -99,7 +99,7 @@ void noDisplay()
 }
 } // namespace
 
-int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
+int runWindow(HostedPlugin& plugin, StateFile& state, const std::string& connectTo)
 {
     int width = 0;
     int height = 0;
@@ -114,6 +114,12 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
         noDisplay();
         return 1;
     }
+    plugin.setWindowSizer(
+        [&window](int newWidth, int newHeight)
+        {
+            window->resize(newWidth, newHeight);
+            return true;
+        });
     ProcessingThread processing(plugin);
     Connection connection(plugin, connectTo);
     plugin.dispatch(effEditOpen, 0, 0, window->handle());
@@ -135,6 +141,7 @@ int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& c
         platform::sleepMs(kIdlePeriodMs);
     }
     plugin.dispatch(effEditClose);
+    plugin.setWindowSizer(nullptr);
     saveOrSay(plugin, state);
     return 0;
 }

@@ -12,8 +12,9 @@ namespace standalone
 // Opens the editor in a top-level window titled "Pavonis", connects to the ports whose names
 // contain connectTo (none when empty), idles the editor and reports the device status on
 // standard output until the window is closed or a stop signal arrives; saves the programs now
-// and then and at the end. The exit status.
-int runWindow(const HostedPlugin& plugin, StateFile& state, const std::string& connectTo);
+// and then and at the end. The window takes the size the editor asks for (its zoom) and hands
+// the keys typed into it to the editor. The exit status.
+int runWindow(HostedPlugin& plugin, StateFile& state, const std::string& connectTo);
 
 // Draws the panel offscreen into a PNG file; with ports to connect to, once the device has
 // answered (a few seconds at most). The exit status.

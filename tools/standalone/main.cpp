@@ -19,6 +19,8 @@ void prepare(const HostedPlugin& plugin, StateFile& state, const Options& option
         std::fprintf(stderr, "pavonis: %s\n", trouble.c_str());
     if (!options.page.empty())
         plugin.vendorCall(VENDOR_CALL_SHOW_PAGE, options.page.c_str());
+    if (!options.zoom.empty())
+        plugin.vendorCall(VENDOR_CALL_ZOOM, options.zoom.c_str());
 }
 } // namespace
 
@@ -43,7 +45,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "pavonis: Pavonis.so not found (--plugin PATH or PAVONIS_PLUGIN name it)\n");
         return 1;
     }
-    const HostedPlugin plugin(path);
+    HostedPlugin plugin(path);
     if (!plugin.ok())
     {
         std::fprintf(stderr, "pavonis: %s\n", plugin.error().c_str());

@@ -3,6 +3,8 @@
 
 #include "CairoFonts.h"
 
+#include <cmath>
+
 namespace
 {
 cairo_font_options_t* sharedFontOptions()
@@ -19,7 +21,8 @@ cairo_font_options_t* sharedFontOptions()
 }
 } // namespace
 
-CDrawContext::CDrawContext(gui::Image& target) : native(std::make_unique<Native>(target))
+CDrawContext::CDrawContext(gui::Image& target, int zoomPercent)
+    : native(std::make_unique<Native>(target)), zoom(zoomPercent > 0 ? zoomPercent : 100)
 {
     cairo_set_font_options(native->cr, sharedFontOptions());
     applyFont();
@@ -42,85 +45,58 @@ void CDrawContext::flush()
     cairo_surface_flush(native->surface);
 }
 
-void CDrawContext::translate(const CPoint& delta)
+void CDrawContext::clipPixels(const CRect& pixels)
 {
-    cairo_translate(native->cr, delta.x, delta.y);
-}
-
-void CDrawContext::clipRect(const CRect& rect)
-{
-    cairo_rectangle(native->cr, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+    cairo_rectangle(native->cr, pixels.left, pixels.top, pixels.getWidth(), pixels.getHeight());
     cairo_clip(native->cr);
 }
 
 void CDrawContext::applyFont()
 {
     cairo_set_font_face(native->cr, gui::panelFontFace(face & kBoldFace, face & kItalicFace));
-    cairo_set_font_size(native->cr, fontSize);
+    cairo_set_font_size(native->cr, pixelFontSize());
 }
 
-void CDrawContext::fillRect(const CRect& rect)
+void CDrawContext::fillPixels(const CRect& pixels, const CColor& color)
 {
-    if (rect.isEmpty() || !fillColor.isVisible())
-        return;
-    native->useColor(fillColor);
-    cairo_rectangle(native->cr, rect.left, rect.top, rect.getWidth(), rect.getHeight());
+    native->useColor(color);
+    cairo_rectangle(native->cr, pixels.left, pixels.top, pixels.getWidth(), pixels.getHeight());
     cairo_fill(native->cr);
 }
 
-void CDrawContext::drawRect(const CRect& rect)
+void CDrawContext::drawLinePixels(double x0, double y0, double x1, double y1, double width)
 {
-    if (rect.isEmpty() || !frameColor.isVisible() || lineWidth <= 0)
-        return;
     native->useColor(frameColor);
-    const double inset = lineWidth / 2.0;
-    cairo_set_line_width(native->cr, lineWidth);
-    cairo_rectangle(native->cr, rect.left + inset, rect.top + inset, rect.getWidth() - lineWidth,
-                    rect.getHeight() - lineWidth);
+    cairo_set_line_width(native->cr, width);
+    cairo_move_to(native->cr, x0, y0);
+    cairo_line_to(native->cr, x1, y1);
     cairo_stroke(native->cr);
 }
 
-void CDrawContext::drawLine(const CPoint& from, const CPoint& to)
+double CDrawContext::stringPixelWidth(const char* text)
 {
-    if (!frameColor.isVisible() || lineWidth <= 0)
-        return;
-    native->useColor(frameColor);
-    const double half = lineWidth % 2 ? 0.5 : 0.0; // keeps odd widths on whole pixels
-    cairo_set_line_width(native->cr, lineWidth);
-    cairo_move_to(native->cr, from.x + half, from.y + half);
-    cairo_line_to(native->cr, to.x + half, to.y + half);
-    cairo_stroke(native->cr);
-}
-
-CCoord CDrawContext::getStringWidth(const char* text)
-{
-    if (!text || !*text)
-        return 0;
     cairo_text_extents_t extents;
     cairo_text_extents(native->cr, text, &extents);
-    return static_cast<CCoord>(extents.x_advance + 0.5);
+    return extents.x_advance;
 }
 
-void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align)
+void CDrawContext::drawStringPixels(const char* text, const CRect& pixels, CHoriTxtAlign align)
 {
-    if (!text || !*text || !fontColor.isVisible())
-        return;
     cairo_font_extents_t fontExtents;
     cairo_font_extents(native->cr, &fontExtents);
-    const CPoint origin = textOrigin(text, rect, align, fontExtents.ascent, fontExtents.descent);
+    const auto width = static_cast<CCoord>(std::floor(stringPixelWidth(text) + 0.5));
+    const CPoint at = textOrigin(pixels, align, width, fontExtents.ascent, fontExtents.descent);
     native->useColor(fontColor);
-    cairo_move_to(native->cr, origin.x, origin.y);
+    cairo_move_to(native->cr, at.x, at.y);
     cairo_show_text(native->cr, text);
 }
 
-void CDrawContext::drawImage(const gui::Image& image, const CRect& dest, const CPoint& offset)
+void CDrawContext::drawImagePixels(const gui::Image& image, const CRect& covered, const CPoint& source)
 {
-    if (image.isEmpty() || dest.isEmpty())
-        return;
-    cairo_surface_t* source = gui::cairoSurfaceOf(image);
-    cairo_set_source_surface(native->cr, source, dest.left - offset.x, dest.top - offset.y);
-    cairo_rectangle(native->cr, dest.left, dest.top, dest.getWidth(), dest.getHeight());
+    cairo_surface_t* picture = gui::cairoSurfaceOf(image);
+    cairo_set_source_surface(native->cr, picture, covered.left - source.x, covered.top - source.y);
+    cairo_rectangle(native->cr, covered.left, covered.top, covered.getWidth(), covered.getHeight());
     cairo_fill(native->cr);
     cairo_set_source_rgb(native->cr, 0, 0, 0); // lets go of the source before it is destroyed
-    cairo_surface_destroy(source);
+    cairo_surface_destroy(picture);
 }

@@ -1,5 +1,5 @@
-// CDrawContext on GDI+. Pixel centres lie on half coordinates as in cairo, so the same
-// rectangles and lines cover the same pixels. The text is Tahoma, which every Windows (and
+// CDrawContext on GDI+, in pixels. Pixel centres lie on half coordinates as in cairo, so the
+// same rectangles and lines cover the same pixels. The text is Tahoma, which every Windows (and
 // wine) has, in pixel sizes: a little narrower than DejaVu Sans, of about the same height.
 #include "GdiplusDrawContext.h"
 #include "gui/win32/WideText.h"
@@ -60,7 +60,8 @@ CDrawContext::Native::Native(gui::Image& target)
     graphics.SetCompositingMode(Gdiplus::CompositingModeSourceOver);
 }
 
-CDrawContext::CDrawContext(gui::Image& target) : native(std::make_unique<Native>(target))
+CDrawContext::CDrawContext(gui::Image& target, int zoomPercent)
+    : native(std::make_unique<Native>(target)), zoom(zoomPercent > 0 ? zoomPercent : 100)
 {
     applyFont();
 }
@@ -85,15 +86,9 @@ void CDrawContext::flush()
     native->graphics.Flush(Gdiplus::FlushIntentionSync);
 }
 
-void CDrawContext::translate(const CPoint& delta)
+void CDrawContext::clipPixels(const CRect& pixels)
 {
-    native->graphics.TranslateTransform(static_cast<Gdiplus::REAL>(delta.x),
-                                        static_cast<Gdiplus::REAL>(delta.y));
-}
-
-void CDrawContext::clipRect(const CRect& rect)
-{
-    native->graphics.IntersectClip(rectOf(rect));
+    native->graphics.IntersectClip(rectOf(pixels));
 }
 
 void CDrawContext::applyFont()
@@ -107,106 +102,74 @@ void CDrawContext::applyFont()
     if (!native->family)
         return;
     Gdiplus::FontFamily& family = *native->family;
-    auto font = std::make_unique<Gdiplus::Font>(&family, static_cast<Gdiplus::REAL>(fontSize), style,
-                                                Gdiplus::UnitPixel);
+    const double size = pixelFontSize();
+    auto font =
+        std::make_unique<Gdiplus::Font>(&family, static_cast<Gdiplus::REAL>(size), style, Gdiplus::UnitPixel);
     if (font->GetLastStatus() != Gdiplus::Ok)
         return;
     native->font = std::move(font);
     const double em = family.GetEmHeight(style);
-    native->ascent = em > 0 ? fontSize * family.GetCellAscent(style) / em : fontSize;
-    native->descent = em > 0 ? fontSize * family.GetCellDescent(style) / em : 0;
+    native->ascent = em > 0 ? size * family.GetCellAscent(style) / em : size;
+    native->descent = em > 0 ? size * family.GetCellDescent(style) / em : 0;
 }
 
-void CDrawContext::fillRect(const CRect& rect)
+void CDrawContext::fillPixels(const CRect& pixels, const CColor& color)
 {
-    if (rect.isEmpty() || !fillColor.isVisible())
-        return;
-    Gdiplus::SolidBrush brush(colorOf(fillColor));
-    native->graphics.FillRectangle(&brush, rectOf(rect));
+    Gdiplus::SolidBrush brush(colorOf(color));
+    native->graphics.FillRectangle(&brush, rectOf(pixels));
 }
 
-// Outlines and lines are filled as the shapes their strokes cover: GDI+ puts fills on the
-// same pixels as cairo, while strokes land half a pixel off under wine.
-void CDrawContext::drawRect(const CRect& rect)
+// Lines are filled as the band their stroke covers: GDI+ puts fills on the same pixels as
+// cairo, while strokes land half a pixel off under wine.
+void CDrawContext::drawLinePixels(double x0, double y0, double x1, double y1, double width)
 {
-    if (rect.isEmpty() || !frameColor.isVisible() || lineWidth <= 0)
+    const double dx = x1 - x0;
+    const double dy = y1 - y0;
+    if (dx == 0 && dy == 0)
         return;
-    Gdiplus::SolidBrush brush(colorOf(frameColor));
-    const CCoord w = lineWidth;
-    if (2 * w >= rect.getWidth() || 2 * w >= rect.getHeight())
-    {
-        native->graphics.FillRectangle(&brush, rectOf(rect));
-        return;
-    }
-    const CRect sides[] = {
-        CRect(rect.left, rect.top, rect.right, rect.top + w),
-        CRect(rect.left, rect.bottom - w, rect.right, rect.bottom),
-        CRect(rect.left, rect.top + w, rect.left + w, rect.bottom - w),
-        CRect(rect.right - w, rect.top + w, rect.right, rect.bottom - w),
-    };
-    for (const CRect& side : sides)
-        native->graphics.FillRectangle(&brush, rectOf(side));
-}
-
-void CDrawContext::drawLine(const CPoint& from, const CPoint& to)
-{
-    if (!frameColor.isVisible() || lineWidth <= 0 || from == to)
-        return;
-    const double half = lineWidth % 2 ? 0.5 : 0.0; // keeps odd widths on whole pixels
-    const double dx = to.x - from.x;
-    const double dy = to.y - from.y;
-    const double scale = lineWidth / 2.0 / std::sqrt(dx * dx + dy * dy);
+    const double scale = width / 2.0 / std::sqrt(dx * dx + dy * dy);
     const double nx = -dy * scale; // half the width, across the line
     const double ny = dx * scale;
-    auto corner = [half](const CPoint& end, double ox, double oy)
-    {
-        return Gdiplus::PointF(static_cast<Gdiplus::REAL>(end.x + half + ox),
-                               static_cast<Gdiplus::REAL>(end.y + half + oy));
-    };
-    const Gdiplus::PointF band[] = {corner(from, nx, ny), corner(to, nx, ny), corner(to, -nx, -ny),
-                                    corner(from, -nx, -ny)};
+    auto corner = [](double x, double y)
+    { return Gdiplus::PointF(static_cast<Gdiplus::REAL>(x), static_cast<Gdiplus::REAL>(y)); };
+    const Gdiplus::PointF band[] = {corner(x0 + nx, y0 + ny), corner(x1 + nx, y1 + ny),
+                                    corner(x1 - nx, y1 - ny), corner(x0 - nx, y0 - ny)};
     Gdiplus::SolidBrush brush(colorOf(frameColor));
     native->graphics.FillPolygon(&brush, band, 4);
 }
 
-CCoord CDrawContext::getStringWidth(const char* text)
+double CDrawContext::stringPixelWidth(const char* text)
 {
-    if (!text || !*text || !native->font)
+    if (!native->font)
         return 0;
     const std::wstring wide = gui::wideText(text);
     Gdiplus::RectF box;
     native->graphics.MeasureString(wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
                                    Gdiplus::PointF(0, 0), native->format.get(), &box);
-    return static_cast<CCoord>(box.Width + 0.5f);
+    return box.Width;
 }
 
-void CDrawContext::drawString(const char* text, const CRect& rect, CHoriTxtAlign align)
+void CDrawContext::drawStringPixels(const char* text, const CRect& pixels, CHoriTxtAlign align)
 {
-    if (!text || !*text || !fontColor.isVisible() || !native->font)
+    if (!native->font)
         return;
     const std::wstring wide = gui::wideText(text);
-    const CPoint origin = textOrigin(text, rect, align, native->ascent, native->descent);
+    const auto width = static_cast<CCoord>(std::floor(stringPixelWidth(text) + 0.5));
+    const CPoint at = textOrigin(pixels, align, width, native->ascent, native->descent);
     Gdiplus::SolidBrush brush(colorOf(fontColor));
-    native->graphics.DrawString(wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
-                                Gdiplus::PointF(static_cast<Gdiplus::REAL>(origin.x),
-                                                static_cast<Gdiplus::REAL>(origin.y - native->ascent)),
-                                native->format.get(), &brush);
+    native->graphics.DrawString(
+        wide.c_str(), static_cast<INT>(wide.size()), native->font.get(),
+        Gdiplus::PointF(static_cast<Gdiplus::REAL>(at.x), static_cast<Gdiplus::REAL>(at.y - native->ascent)),
+        native->format.get(), &brush);
 }
 
-void CDrawContext::drawImage(const gui::Image& image, const CRect& dest, const CPoint& offset)
+// Only the part the image covers: GDI+ would stretch its edges over the rest.
+void CDrawContext::drawImagePixels(const gui::Image& image, const CRect& covered, const CPoint& source)
 {
-    if (image.isEmpty() || dest.isEmpty())
-        return;
-    // Only the part the image covers: GDI+ would stretch its edges over the rest.
-    const CPoint origin(dest.left - offset.x, dest.top - offset.y);
-    const CRect covered =
-        dest.intersection(CRect(0, 0, image.width(), image.height()).offsetBy(origin.x, origin.y));
-    if (covered.isEmpty())
-        return;
-    Gdiplus::Bitmap source(image.width(), image.height(), image.stride(), PixelFormat32bppPARGB,
-                           const_cast<BYTE*>(image.data()));
-    native->graphics.DrawImage(&source, rectOf(covered), static_cast<Gdiplus::REAL>(covered.left - origin.x),
-                               static_cast<Gdiplus::REAL>(covered.top - origin.y),
+    Gdiplus::Bitmap picture(image.width(), image.height(), image.stride(), PixelFormat32bppPARGB,
+                            const_cast<BYTE*>(image.data()));
+    native->graphics.DrawImage(&picture, rectOf(covered), static_cast<Gdiplus::REAL>(source.x),
+                               static_cast<Gdiplus::REAL>(source.y),
                                static_cast<Gdiplus::REAL>(covered.getWidth()),
                                static_cast<Gdiplus::REAL>(covered.getHeight()), Gdiplus::UnitPixel);
 }

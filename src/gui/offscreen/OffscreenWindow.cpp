@@ -12,6 +12,12 @@ OffscreenWindow::OffscreenWindow(const CRect& size)
 {
 }
 
+void OffscreenWindow::resize(const CRect& size)
+{
+    surface =
+        OffscreenSurface(CRect(0, 0, size.getWidth(), size.getHeight()).offset(kScreen.left, kScreen.top));
+}
+
 std::unique_ptr<Surface> OffscreenWindow::createPopup(const CRect& screenRect, WindowEventSink* /*sink*/)
 {
     return std::make_unique<OffscreenSurface>(screenRect);

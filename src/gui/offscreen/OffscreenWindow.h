@@ -38,6 +38,7 @@ public:
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override {}
     void releaseKeyboardFocus() override {}
+    void resize(const CRect& size) override;
 
 private:
     OffscreenSurface surface;

@@ -24,6 +24,18 @@ constexpr KeyName kVirtualKeys[] = {
     {VK_PRIOR, VKEY_PAGEUP}, {VK_NEXT, VKEY_PAGEDOWN}, {VK_INSERT, VKEY_INSERT}, {VK_DELETE, VKEY_DELETE},
 };
 
+// Keys whose characters Windows does not type while Ctrl is held (Ctrl + plus, minus and 0
+// zoom the panel): with Ctrl they come as their characters.
+struct ControlCharacter
+{
+    unsigned virtualKey;
+    char character;
+};
+
+constexpr ControlCharacter kControlCharacters[] = {
+    {VK_OEM_PLUS, '+'}, {VK_ADD, '+'}, {VK_OEM_MINUS, '-'}, {VK_SUBTRACT, '-'}, {'0', '0'}, {VK_NUMPAD0, '0'},
+};
+
 struct ModifierKey
 {
     int virtualKey;
@@ -70,6 +82,10 @@ VstKeyCode vstKeyFromVirtualKey(unsigned virtualKey)
     for (const KeyName& name : kVirtualKeys)
         if (name.virtualKey == virtualKey)
             key.virt = name.virt;
+    if (key.modifier & MODIFIER_CONTROL)
+        for (const ControlCharacter& c : kControlCharacters)
+            if (c.virtualKey == virtualKey)
+                key.character = c.character;
     return key;
 }
 

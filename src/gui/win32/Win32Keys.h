@@ -6,7 +6,8 @@
 namespace gui
 {
 // The VST key of a virtual-key code (WM_KEYDOWN's wParam), with the modifiers held now; virt
-// is 0 for keys that only give characters (they come as WM_CHAR).
+// and character are 0 for keys that only give characters (they come as WM_CHAR). Plus, minus
+// and 0 with Ctrl, which give no WM_CHAR, come with their character.
 VstKeyCode vstKeyFromVirtualKey(unsigned virtualKey);
 // The VST key of a character (WM_CHAR's wParam); character 0 for those outside ASCII.
 VstKeyCode vstKeyFromCharacter(unsigned character);

@@ -286,6 +286,7 @@ public:
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    void resize(const CRect& newSize) override;
     LRESULT handle(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) override;
     void destroyed() override { window = nullptr; }
 
@@ -422,6 +423,15 @@ void Win32FrameWindow::releaseKeyboardFocus()
     giveFocusBack(focusBeforeEdit);
 }
 
+void Win32FrameWindow::resize(const CRect& newSize)
+{
+    size = CRect(0, 0, std::max(newSize.getWidth(), 1), std::max(newSize.getHeight(), 1));
+    pixels = Image(size.getWidth(), size.getHeight());
+    if (window)
+        SetWindowPos(window, nullptr, 0, 0, size.getWidth(), size.getHeight(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32FrameWindow::giveFocusBack(HWND& previous)
 {
     if (window && GetFocus() == window && previous && previous != window && IsWindow(previous))
@@ -529,7 +539,7 @@ bool Win32FrameWindow::queueKey(UINT message, WPARAM wParam)
     case WM_KEYUP:
     {
         const VstKeyCode key = vstKeyFromVirtualKey(static_cast<unsigned>(wParam));
-        if (key.virt == 0) // its character follows as WM_CHAR
+        if (key.virt == 0 && key.character == 0) // its character follows as WM_CHAR
             return false;
         queue({window, message == WM_KEYDOWN ? InputEvent::KeyDown : InputEvent::KeyUp, CPoint(), 0, 0, key});
         return true;

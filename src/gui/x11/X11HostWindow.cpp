@@ -1,6 +1,8 @@
 // The X11 top-level window of a program that hosts a plug-in's editor. Fixed in size (the
-// editor's), it asks the window manager for WM_DELETE_WINDOW so that its close button ends the
-// program instead of cutting its connection.
+// editor's, which the editor changes when it zooms), it asks the window manager for
+// WM_DELETE_WINDOW so that its close button ends the program instead of cutting its
+// connection. Keys typed while the editor does not hold the keyboard come here, as they come
+// to a music host, and are handed on to the editor.
 
 #include "X11Keys.h"
 #include "gui/HostWindow.h"
@@ -13,6 +15,7 @@
 #include <cctype>
 #include <cstdint>
 #include <string>
+#include <utility>
 
 namespace gui
 {
@@ -68,7 +71,15 @@ public:
         return !closed;
     }
 
-    std::vector<VstKeyCode> takeKeys() override { return std::move(keys); }
+    void resize(int width, int height) override
+    {
+        fixSize(width, height);
+        XResizeWindow(display, window, static_cast<unsigned>(std::max(width, 1)),
+                      static_cast<unsigned>(std::max(height, 1)));
+        XSync(display, False);
+    }
+
+    std::vector<VstKeyCode> takeKeys() override { return std::exchange(keys, {}); }
 
 private:
     static VstKeyCode keyOf(XKeyEvent& event)

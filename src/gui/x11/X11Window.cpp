@@ -109,6 +109,12 @@ public:
     X11Canvas(const X11Canvas&) = delete;
     X11Canvas& operator=(const X11Canvas&) = delete;
 
+    void resize(CCoord width, CCoord height)
+    {
+        image = Image(std::max(width, 1), std::max(height, 1));
+        cairo_xlib_surface_set_size(target, image.width(), image.height());
+    }
+
     void present(const CRect& area)
     {
         if (area.isEmpty())
@@ -188,9 +194,11 @@ public:
     std::unique_ptr<Surface> createPopup(const CRect& screenRect, WindowEventSink* sink) override;
     void takeKeyboardFocus() override;
     void releaseKeyboardFocus() override;
+    void resize(const CRect& newSize) override;
     std::uintptr_t nativeHandle() const override { return canvas.window; }
     void centreIn(int width, int height) override
     {
+        area = CRect(0, 0, width, height);
         XMoveWindow(display, canvas.window, std::max((width - size.getWidth()) / 2, 0),
                     std::max((height - size.getHeight()) / 2, 0));
         XFlush(display);
@@ -207,6 +215,7 @@ private:
     Display* display;
     X11Canvas canvas;
     CRect size;
+    CRect area; // the area a host gave, where the window stays in the middle; empty when none
     WindowEventSink* sink;
     std::vector<X11Popup*> popups;
     bool mapped = false;
@@ -412,6 +421,18 @@ void X11FrameWindow::releaseKeyboardFocus()
     if (focus == canvas.window && focusBefore != None && focusBefore != canvas.window)
         XSetInputFocus(display, focusBefore, RevertToParent, CurrentTime); // refused when it is gone: ignored
     focusBefore = None;
+    XFlush(display);
+}
+
+void X11FrameWindow::resize(const CRect& newSize)
+{
+    size = CRect(0, 0, std::max(newSize.getWidth(), 1), std::max(newSize.getHeight(), 1));
+    keepSize(display, canvas.window, size);
+    XResizeWindow(display, canvas.window, static_cast<unsigned>(size.getWidth()),
+                  static_cast<unsigned>(size.getHeight()));
+    canvas.resize(size.getWidth(), size.getHeight());
+    if (!area.isEmpty())
+        centreIn(area.getWidth(), area.getHeight());
     XFlush(display);
 }
 

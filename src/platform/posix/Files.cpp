@@ -52,6 +52,16 @@ void flushFolder(const std::string& folder)
     fsync(descriptor);
     close(descriptor);
 }
+
+// An XDG folder: the variable when it holds an absolute path, else the folder in the home.
+std::string xdgFolder(const char* variable, const char* inHome)
+{
+    const char* folder = std::getenv(variable);
+    if (folder && folder[0] == '/')
+        return folder;
+    const char* home = std::getenv("HOME");
+    return home && home[0] ? std::string(home) + inHome : std::string();
+}
 } // namespace
 
 bool isRegularFile(const std::string& path)
@@ -62,11 +72,12 @@ bool isRegularFile(const std::string& path)
 
 std::string userDataFolder()
 {
-    const char* data = std::getenv("XDG_DATA_HOME");
-    if (data && data[0] == '/')
-        return data;
-    const char* home = std::getenv("HOME");
-    return home && home[0] ? std::string(home) + "/.local/share" : std::string();
+    return xdgFolder("XDG_DATA_HOME", "/.local/share");
+}
+
+std::string userConfigFolder()
+{
+    return xdgFolder("XDG_CONFIG_HOME", "/.config");
 }
 
 bool makeFolders(const std::string& path)

@@ -78,6 +78,11 @@ std::string userDataFolder()
     return data && data[0] ? fromWide(data) : std::string();
 }
 
+std::string userConfigFolder()
+{
+    return userDataFolder();
+}
+
 bool makeFolders(const std::string& path)
 {
     if (path.empty() || isFolder(path))

@@ -1,11 +1,13 @@
 // CDrawContext as both back ends must draw it: whole pixels for rectangles and lines on whole
 // coordinates, origin and clip kept by Scope, pictures blended from their offset and nowhere
-// beyond their edges, texts centred in their rectangle, and PNG files that read back the same.
+// beyond their edges, texts centred in their rectangle, the same at the panel's zoom steps on
+// the pixels that the zoom gives, and PNG files that read back the same.
 #include "gui/CDrawContext.h"
 #include "gui/Image.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -146,6 +148,125 @@ TEST(DrawContext, PicturesComeFromTheirOffsetAndStopAtTheirEdges)
     EXPECT_EQ(image.at(1, 1), 0xFF000303u);
     EXPECT_EQ(image.at(2, 2), kUntouched);
     EXPECT_EQ(image.at(0, 4), kUntouched);
+}
+
+// At a zoom, units become the pixels that gui::toPixels gives: whole pixels, no blurred edges,
+// the origin moved by zoomed units, lines as wide as the zoom makes them (1.5 pixels down to 1).
+struct ZoomCase
+{
+    const char* name;
+    int zoom;
+    void (*draw)(CDrawContext&);
+    std::vector<Expected> pixels;
+};
+
+const ZoomCase kZoomed[] = {
+    {"a rectangle at 150 %",
+     150,
+     [](CDrawContext& c)
+     {
+         c.setFillColor(kPaint);
+         c.fillRect(CRect(1, 1, 3, 3)); // units 1..3: pixels 2..5
+     },
+     {{2, 2, kPainted}, {4, 4, kPainted}, {1, 1, kUntouched}, {5, 5, kUntouched}, {1, 4, kUntouched}}},
+    {"a rectangle at 200 %",
+     200,
+     [](CDrawContext& c)
+     {
+         c.setFillColor(kPaint);
+         c.fillRect(CRect(1, 1, 3, 3));
+     },
+     {{2, 2, kPainted}, {5, 5, kPainted}, {1, 1, kUntouched}, {6, 6, kUntouched}}},
+    {"an origin moved by units, clipped at 150 %",
+     150,
+     [](CDrawContext& c)
+     {
+         c.setFillColor(kPaint);
+         CDrawContext::Scope scope(&c);
+         c.translate(CPoint(3, 3)); // pixel 5
+         c.clipRect(CRect(0, 0, 2, 2));
+         c.fillRect(CRect(-5, -5, 10, 10));
+     },
+     {{5, 5, kPainted}, {7, 7, kPainted}, {4, 5, kUntouched}, {8, 7, kUntouched}, {7, 8, kUntouched}}},
+    {"a one-unit line is two pixels at 200 %",
+     200,
+     [](CDrawContext& c)
+     {
+         c.setFrameColor(kPaint);
+         c.drawLine(CPoint(2, 5), CPoint(10, 5));
+     },
+     {{8, 10, kPainted}, {8, 11, kPainted}, {8, 9, kUntouched}, {8, 12, kUntouched}}},
+    {"a one-unit outline is one pixel at 150 %",
+     150,
+     [](CDrawContext& c)
+     {
+         c.setFrameColor(kPaint);
+         c.drawRect(CRect(2, 2, 10, 10)); // pixels 3..15
+     },
+     {{3, 8, kPainted}, {14, 8, kPainted}, {4, 8, kUntouched}, {13, 8, kUntouched}, {8, 3, kPainted}}},
+};
+
+class Zoomed : public testing::TestWithParam<ZoomCase>
+{
+};
+
+TEST_P(Zoomed, LandOnTheZoomedPixels)
+{
+    gui::Image image = canvas();
+    {
+        CDrawContext context(image, GetParam().zoom);
+        GetParam().draw(context);
+        context.flush();
+    }
+    for (const Expected& e : GetParam().pixels)
+        EXPECT_EQ(image.at(e.x, e.y), e.value) << GetParam().name << " at " << e.x << "," << e.y;
+}
+
+INSTANTIATE_TEST_SUITE_P(DrawContext, Zoomed, testing::ValuesIn(kZoomed));
+
+TEST(DrawContext, AtAZoomPicturesAreCopiedPixelForPixelFromTheZoomedPlace)
+{
+    const gui::Image picture = numberedPicture();
+    gui::Image image = canvas();
+    {
+        CDrawContext context(image, 150);
+        // Units 3..5 are pixels 5..8; only the picture's rows 1 and 2 may be drawn.
+        context.drawImage(picture, CRect(3, 3, 5, 5), CPoint(1, 0), CRect(0, 1, 4, 3));
+        context.flush();
+    }
+    EXPECT_EQ(image.at(5, 5), kUntouched) << "row 0 lies outside the allowed part";
+    EXPECT_EQ(image.at(5, 6), 0xFF000101u);
+    EXPECT_EQ(image.at(7, 7), 0xFF000302u);
+    EXPECT_EQ(image.at(7, 8), kUntouched);
+    EXPECT_EQ(image.at(4, 6), kUntouched);
+}
+
+TEST(DrawContext, TextsAreLaidOutAtTheZoomedSize)
+{
+    CCoord units[2] = {};
+    int inkWidth[2] = {};
+    for (int i = 0; i < 2; ++i)
+    {
+        const int zoom = i == 0 ? 100 : 200;
+        gui::Image image = canvas(200, 60);
+        CDrawContext context(image, zoom);
+        context.setFont(kNormalFontBig);
+        context.setFontColor(kWhiteCColor);
+        units[i] = context.getStringWidth("Cutoff");
+        context.drawString("Cutoff", CRect(0, 0, 100, 30), kLeftText);
+        context.flush();
+        int left = 200, right = 0;
+        for (int y = 0; y < 60; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (image.at(x, y) != kUntouched)
+                {
+                    left = std::min(left, x);
+                    right = std::max(right, x + 1);
+                }
+        inkWidth[i] = right - left;
+    }
+    EXPECT_NEAR(units[1], units[0], 2) << "widths are told in panel units at every zoom";
+    EXPECT_NEAR(inkWidth[1], 2 * inkWidth[0], 4) << "the letters are drawn twice as large";
 }
 
 TEST(DrawContext, TextsAreCentredInTheirRectangle)
