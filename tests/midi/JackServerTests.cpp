@@ -115,10 +115,12 @@ TEST_F(JackServerGoes, PortsCloseAndReopenAfterTheServerIsBack)
     ASSERT_TRUE(synth.TetherMidiHardwareAttached());
 
     server.kill(SIGKILL);
-    EXPECT_TRUE(waitUntil([&] { return synth.tetherMidiOutPort < 0 && synth.tetherMidiInPort < 0; }))
-        << "both lamps go dark";
+    // The status is written last, after the ports and the lamps.
+    EXPECT_TRUE(waitUntil([&] { return editor->deviceStatusText() == "ESX Not detected"; }))
+        << editor->deviceStatusText();
+    EXPECT_TRUE(synth.tetherMidiOutPort < 0 && synth.tetherMidiInPort < 0);
+    EXPECT_FALSE(editor->lampLit(RES_LAMP_OUT) || editor->lampLit(RES_LAMP_IN)) << "both lamps go dark";
     EXPECT_FALSE(synth.TetherMidiHardwareAttached());
-    EXPECT_EQ(editor->deviceStatusText(), "ESX Not detected");
     // The instance goes on being used while the server is away.
     synth.setParameter(6, IntToFloat(20));
     synth.TetherMidi_SendInquirySysex();
