@@ -62,7 +62,11 @@ std::string zoomList()
 {
     std::string list;
     for (int step : gui::kZoomSteps)
-        list += (list.empty() ? "" : "|") + std::to_string(step);
+    {
+        if (!list.empty())
+            list += '|';
+        list += std::to_string(step);
+    }
     return list;
 }
 } // namespace
