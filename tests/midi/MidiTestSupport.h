@@ -4,6 +4,7 @@
 
 #include "core/SynthCommons.h"
 #include "editor/SynthEditor.h"
+#include "support/Polling.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -30,19 +31,6 @@ protected:
     SynthCommons& synth = *owned;
     SynthEditor* editor = synth.getSynthEditor();
 };
-
-// Polls the condition until it holds or the time-out has passed; the condition's last answer.
-template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout = 5s)
-{
-    const auto end = std::chrono::steady_clock::now() + timeout;
-    while (!condition())
-    {
-        if (std::chrono::steady_clock::now() >= end)
-            return condition();
-        std::this_thread::sleep_for(2ms);
-    }
-    return true;
-}
 
 // Does the action and waits for the condition, up to three times. A JACK server in its
 // asynchronous mode drops what a client sends in a cycle that its receiver misses, which a

@@ -4,15 +4,16 @@
 #include <chrono>
 #include <thread>
 
-// True once the condition holds; false when the time-out passed first.
-template <typename Condition> bool waitUntil(Condition condition, std::chrono::milliseconds timeout)
+// The condition's answer once it holds, or at the time-out's end.
+template <typename Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(5))
 {
     const auto end = std::chrono::steady_clock::now() + timeout;
     while (!condition())
     {
         if (std::chrono::steady_clock::now() >= end)
-            return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            return condition();
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
     }
     return true;
 }

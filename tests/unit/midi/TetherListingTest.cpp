@@ -8,6 +8,7 @@
 #include "editor/SynthEditor.h"
 #include "gui/COptionMenu.h"
 #include "midi/MidiSystems.h"
+#include "support/Polling.h"
 #include "support/RecordingHost.h"
 
 #include <gtest/gtest.h>
@@ -84,14 +85,6 @@ const midi::t_MidiSystem kOneAnswers[] = {{"answering", "the answering system", 
                                           {nullptr, nullptr, nullptr}};
 const midi::t_MidiSystem kSlowAnswers[] = {{"slow", "the slow system", slowPresent},
                                            {nullptr, nullptr, nullptr}};
-
-template <typename Condition> bool waitUntil(Condition condition)
-{
-    const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(5);
-    while (!condition() && std::chrono::steady_clock::now() < end)
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return condition();
-}
 
 // The panel opened on the Setup page in Tether MIDI mode, and closed again once the instance
 // has reached for the MIDI system.
